@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Where the pictures are. The program knows its picture folder as "d:\karya_hasil\";
+// on this platform that stands for one folder found with no configuration:
+//   1. the folder named by the environment variable DIPO_PICTURE_DIR, when set;
+//   2. "karya_hasil" beside the executable (the build tree);
+//   3. "../share/dipo/karya_hasil" relative to the executable (a relocated install);
+//   4. the share directory the program was installed to.
+namespace dipo::pictures {
+
+QString root();
+
+// Maps a picture path as the program writes it ("d:\karya_hasil\gambar\tuneup\x.jpg")
+// to the full path on this platform: below root(), with "/" for "\", every folder and
+// file name kept exactly (spaces and commas included).
+QString localPath(const QString &programPath);
+
+// Loads a run-time picture by its program path; throws PictureError naming the full
+// local path when it cannot be opened or read.
+QImage load(const QString &programPath);
+
+// A decoration picture compiled into the program (":/decoration/<name>"), decoded
+// through libjpeg. A missing resource gives a null image.
+QImage decoration(const QString &name);
+
+} // namespace dipo::pictures

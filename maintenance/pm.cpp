@@ -1,0 +1,9 @@
+#include "maintenance/pm.h"
+
+TPM *PM = nullptr;
+
+TPM::TPM(QWidget *parent)
+    : dipo::Window(QStringLiteral("PM"), QStringLiteral("PM"), parent)
+{
+    setFullScreenGeometry();
+}
