@@ -17,7 +17,8 @@ class Window : public QWidget
 public:
     Window(const QString &componentName, const QString &caption, QWidget *parent = nullptr);
 
-    // 1032 x 776 at (-4, -4): on a 1024 x 768 screen the frame lies just outside.
+    // A client area of 1024 x 768, the 1032 x 776 frame at (-4, -4): on a 1024 x 768
+    // screen the frame lies just outside.
     void setFullScreenGeometry();
     // A fixed-size dialog client area, centred on the screen.
     void setDialogGeometry(int clientWidth, int clientHeight);

@@ -1,0 +1,69 @@
+#include "common/radiogroup.h"
+
+#include <QGridLayout>
+
+namespace dipo {
+
+RadioSet::RadioSet(QObject *parent)
+    : QObject(parent)
+{
+    m_group.setExclusive(true);
+}
+
+void RadioSet::addButton(QRadioButton *button)
+{
+    m_group.addButton(button, int(m_buttons.size()));
+    m_buttons.append(button);
+    connect(button, &QAbstractButton::toggled, this,
+            [this, button](bool checked) { onToggled(button, checked); });
+}
+
+int RadioSet::checkedIndex() const
+{
+    return m_group.checkedId();
+}
+
+void RadioSet::setCheckedIndex(int index)
+{
+    m_programChange = true;
+    if (index >= 0 && index < m_buttons.size()) {
+        m_buttons[index]->setChecked(true);
+    } else if (QAbstractButton *checked = m_group.checkedButton()) {
+        // An exclusive group never lets its last marked button go by itself.
+        m_group.setExclusive(false);
+        checked->setChecked(false);
+        m_group.setExclusive(true);
+    }
+    m_programChange = false;
+}
+
+void RadioSet::onToggled(QRadioButton *button, bool checked)
+{
+    if (checked && !m_programChange)
+        emit chosen(int(m_buttons.indexOf(button)));
+}
+
+RadioGroup::RadioGroup(const QString &title, const QStringList &items, int columns,
+                       QWidget *parent)
+    : QGroupBox(title, parent)
+{
+    auto *layout = new QGridLayout(this);
+    const int perColumn = columns > 1 ? int((items.size() + columns - 1) / columns) : int(items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items[i], this);
+        button->setObjectName(QStringLiteral("%1_item%2").arg(objectName()).arg(i));
+        layout->addWidget(button, perColumn > 0 ? i % perColumn : i, perColumn > 0 ? i / perColumn : 0);
+        m_set.addButton(button);
+    }
+    connect(&m_set, &RadioSet::chosen, this, &RadioGroup::itemClicked);
+}
+
+QStringList RadioGroup::items() const
+{
+    QStringList result;
+    for (QRadioButton *b : m_set.buttons())
+        result << b->text();
+    return result;
+}
+
+} // namespace dipo

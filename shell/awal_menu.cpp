@@ -1,0 +1,171 @@
+#include "shell/awal_menu.h"
+
+#include "common/richtextbox.h"
+#include "shell/info.h"
+#include "shell/menu1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+Tawal_menu *awal_menu = nullptr;
+
+namespace {
+
+// Each is 12 characters; they differ only in which letter of the first word is the
+// capital.
+const QString kPasswords[] = {
+    QStringLiteral("kEra langsir"),
+    QStringLiteral("keRa langsir"),
+    QStringLiteral("kerA langsir"),
+};
+
+const char *const kHelpLines[] = {
+    "   Wellcoming at exspert system",
+    "",
+    " Sistem ini adalah sistem simulasi ",
+    " dari analisa kinerja sistem suatu ",
+    " lokomotif.",
+    " Untuk memulai penggunaan ",
+    " sistem simulasi ini, anda ",
+    " diharuskan memasukkan",
+    " password terlebih dahulu pada ",
+    " kolom isian dibawah. Setelah ",
+    " pemasukan password diisi ",
+    " dengan benar, selanjutnya ",
+    " anda tekan tombol PROSES guna ",
+    " masuk ke program menu utama.",
+    " Jika anda ingin mengakhiri ",
+    " program, silahkan tekan  ",
+    " tombol CLOSE diatas.",
+    "",
+};
+
+const QString kButtonStyle = QStringLiteral(
+    "QLabel { background: #3a4a5c; color: #f0f0f0; border: 2px outset #6d7f93;"
+    " border-radius: 3px; font-weight: bold; }");
+
+} // namespace
+
+Tawal_menu::Tawal_menu(QWidget *parent)
+    : dipo::Window(QStringLiteral("awal_menu"), QStringLiteral("awal_menu"), parent)
+{
+    setFullScreenGeometry();
+    setBackground(QStringLiteral("start_background.jpg"));
+
+    // The dark panel; its picture carries the "CLOSE" mark at its top right.
+    m_panel = new dipo::PicturePanel(QStringLiteral("start_panel.jpg"), this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(262, 134, 500, 500);
+    m_panel->setStyleSheet(QStringLiteral("#Panel1 { background: #1d2733; }"));
+
+    Label1 = new QLabel(QStringLiteral("Password"), m_panel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(40, 392, 90, 24);
+    Label1->setStyleSheet(QStringLiteral("color: #f0f0f0; font-weight: bold;"));
+
+    Edit1 = new QLineEdit(m_panel);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setEchoMode(QLineEdit::Password);
+    Edit1->setGeometry(130, 390, 200, 26);
+    // U+002A: the mask character is "*" on every style.
+    Edit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+
+    Panel2 = new dipo::ClickLabel(QStringLiteral("PROSES"), m_panel);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setAlignment(Qt::AlignCenter);
+    Panel2->setGeometry(345, 388, 110, 30);
+    Panel2->setStyleSheet(kButtonStyle);
+
+    Label3 = new dipo::ClickLabel(QStringLiteral(" =  Help  = "), m_panel);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(40, 440, 120, 24);
+    Label3->setStyleSheet(QStringLiteral("color: #9fd3ff; text-decoration: underline;"));
+
+    RichEdit1 = new dipo::RichTextBox(m_panel);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setGeometry(40, 60, 290, 316);
+    for (const char *line : kHelpLines)
+        RichEdit1->appendLine(QString::fromLatin1(line));
+    RichEdit1->setVisible(false);
+
+    Panel3 = new dipo::ClickLabel(QStringLiteral("HIDE"), m_panel);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setAlignment(Qt::AlignCenter);
+    Panel3->setGeometry(250, 30, 80, 24);
+    Panel3->setStyleSheet(kButtonStyle);
+    Panel3->setVisible(false);
+
+    Label2 = new dipo::ClickLabel(QStringLiteral("About Me"), m_panel);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(355, 436, 100, 30);
+    Label2->setStyleSheet(QStringLiteral(
+        "QLabel { background: #167a7a; color: white; border-radius: 12px; font-weight: bold; }"));
+
+    // A transparent click area over the "About Me" plate.
+    Image3 = new dipo::ClickLabel(QString(), m_panel);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(Label2->geometry());
+    Image3->raise();
+
+    // A transparent click area over the panel picture's "CLOSE" mark.
+    Image2 = new dipo::ClickLabel(QString(), m_panel);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(410, 8, 82, 28);
+    Image2->setToolTip(QStringLiteral("CLOSE"));
+
+    connect(Panel2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Panel2Click);
+    connect(Label3, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label3Click);
+    connect(Panel3, &dipo::ClickLabel::clicked, this, &Tawal_menu::Panel3Click);
+    connect(Label2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label2Click);
+    connect(Image3, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label2Click);
+    connect(Image2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Button2Click);
+}
+
+bool Tawal_menu::isAcceptedPassword(const QString &text)
+{
+    for (const QString &password : kPasswords) {
+        if (text == password)
+            return true;
+    }
+    return false;
+}
+
+void Tawal_menu::Panel2Click()
+{
+    const QString typed = Edit1->text();
+    if (isAcceptedPassword(typed))
+        menu1->showWindow();
+    Edit1->clear();
+}
+
+void Tawal_menu::Label3Click()
+{
+    RichEdit1->setVisible(true);
+    Panel3->setVisible(true);
+}
+
+void Tawal_menu::Panel3Click()
+{
+    RichEdit1->setVisible(false);
+    Panel3->setVisible(false);
+}
+
+void Tawal_menu::Label2Click()
+{
+    info->showWindow();
+}
+
+void Tawal_menu::Button2Click()
+{
+    close();
+}
+
+void Tawal_menu::closeEvent(QCloseEvent *event)
+{
+    // The start screen is the main window: closing it ends the program, whatever
+    // other windows are open.
+    event->accept();
+    QCoreApplication::quit();
+}

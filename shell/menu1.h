@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/window.h"
+
+#include <QToolButton>
+
+// The main menu: one entry per working module and the Close picture back to the
+// start screen.
+class Tmenu1 : public dipo::Window
+{
+    Q_OBJECT
+
+public:
+    explicit Tmenu1(QWidget *parent = nullptr);
+
+    // Handlers.
+    void SpeedButton4Click();
+    void SpeedButton3Click();
+    void SpeedButton2Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void Close1Click();
+
+private:
+    QToolButton *addEntry(const char *buttonName, const char *labelName, const char *label,
+                          const char *caption, const char *icon, int column, int row);
+
+    QToolButton *SpeedButton4;
+    QToolButton *SpeedButton3;
+    QToolButton *SpeedButton2;
+    QToolButton *SpeedButton6;
+    QToolButton *SpeedButton7;
+    dipo::ClickLabel *Image2;
+};
+
+extern Tmenu1 *menu1;
