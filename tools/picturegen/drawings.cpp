@@ -1,0 +1,45 @@
+#include "drawings.h"
+
+#include <QFileInfo>
+
+namespace picturegen {
+
+const Registry &drawings()
+{
+    static const Registry registry = [] {
+        Registry r;
+        addMaintenanceDrawings(r);
+        addTuneupDrawings(r);
+        addDecorationDrawings(r);
+        return r;
+    }();
+    return registry;
+}
+
+QImage render(const PictureEntry &entry)
+{
+    const auto found = drawings().find(entry.drawing);
+    if (found == drawings().end())
+        return {};
+    const Drawing &drawing = found->second;
+    if (drawing.free) {
+        QImage image(entry.size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        drawing.free(image, entry);
+        return image;
+    }
+    // Technical sheets are composed at one size and scaled to the size asked for.
+    const QSize sheetSize(640, 480);
+    QImage image(sheetSize, QImage::Format_RGB32);
+    {
+        Sheet sheet(image);
+        sheet.technicalFrame(entry.caption, entry.subtitle,
+                             QStringLiteral("Gbr. ") + QFileInfo(entry.file).completeBaseName());
+        drawing.technical(sheet);
+    }
+    if (entry.size != sheetSize)
+        image = image.scaled(entry.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace picturegen
