@@ -1,9 +1,166 @@
 #include "calculators/gayrem.h"
 
+#include "calculators/calcform.h"
+#include "common/errorreport.h"
+#include "common/localenumber.h"
+#include "common/richtextbox.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
 Tgayrem *gayrem = nullptr;
 
+using namespace dipo::calc;
+namespace texts = dipo::calc::texts;
+namespace form = dipo::calc::form;
+using dipo::number::formatFixed;
+using dipo::number::toFloat;
+
+namespace {
+
+QString verdict(bool satisfies)
+{
+    return form::text(satisfies ? texts::kSatisfying : texts::kUnsatisfying);
+}
+
+} // namespace
+
 Tgayrem::Tgayrem(QWidget *parent)
-    : dipo::Window(QStringLiteral("gayrem"), QStringLiteral("menghitung umur & gaya Rem"), parent)
+    : dipo::Window(QStringLiteral("gayrem"), form::text(texts::kBrakeForceCaption), parent)
 {
     setFullScreenGeometry();
+    setBackground(QStringLiteral("gayrem_background.jpg"));
+    form::applyCalculatorStyle(this);
+
+    form::addTitle(this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle),
+                   QRect(16, 8, 1000, 40));
+
+    GroupBox1 = new QGroupBox(form::text(texts::kBrakeForceInputFrame), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(16, 54, 464, 458);
+    form::RowLayout in;
+    in.top = 28;
+    in.pitch = 28;
+    in.gap = 4;
+    in.labelWidth = 296;
+    in.fieldWidth = 84;
+    in.unitWidth = 64;
+    QLineEdit **inputs[] = {&Edit14, &Edit15, &Edit16, &Edit17, &Edit18, &Edit19, &Edit20, &Edit21,
+                            &Edit23, &Edit24, &Edit25, &Edit26, &Edit27, &Edit3,  &Edit1};
+    int row = 0;
+    for (QLineEdit **input : inputs) {
+        *input = form::addEditRow(GroupBox1, texts::kBrakeForceInputs[row], in, row);
+        ++row;
+    }
+
+    GroupBox2 = new QGroupBox(form::text(texts::kBrakeForceResultFrame), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(488, 54, 528, 350);
+    form::RowLayout out = in;
+    out.labelWidth = 334;
+    out.fieldWidth = 130;
+    out.unitWidth = 44;
+    row = 0;
+    for (const texts::FieldText &field : texts::kBrakeForceResults) {
+        QLineEdit *edit = form::addEditRow(GroupBox2, field, out, row);
+        edit->setReadOnly(true);
+        if (row < BrakeForceStepCount)
+            m_results[row] = edit;
+        else
+            Edit2 = edit;
+        ++row;
+    }
+
+    BitBtn1 = form::addButton(this, QStringLiteral("BitBtn1"), form::text(texts::kProses),
+                              QRect(488, 420, 160, 36));
+    Button1 = form::addButton(this, QStringLiteral("Button1"), form::text(texts::kReplace),
+                              QRect(672, 420, 160, 36));
+    Button2 = form::addButton(this, QStringLiteral("Button2"), form::text(texts::kClose),
+                              QRect(856, 420, 160, 36));
+
+    // The introduction lies in front of the conclusion in the text panel.
+    const QRect textPanel(16, 520, 1000, 238);
+    RichEdit1 = form::addTextBox(this, QStringLiteral("RichEdit1"), textPanel, true);
+    form::setLines(RichEdit1, brakeForceConclusionLines(m_conclusion));
+    RichEdit1->hide();
+    Memo2 = form::addTextBox(this, QStringLiteral("Memo2"), textPanel, false);
+    form::setLines(Memo2, form::lines(texts::kBrakeForceIntroduction));
+    Memo2->setEnabled(false);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &Tgayrem::BitBtn1Click);
+    connect(Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
+}
+
+void Tgayrem::BitBtn1Click()
+{
+    dipo::errorreport::guard([&] {
+        BrakeForceInputs in;
+        in.a = toFloat(Edit14->text());
+        in.b = toFloat(Edit15->text());
+        in.ia = toFloat(Edit16->text());
+        in.Ae = toFloat(Edit17->text());
+        in.Pmaks = toFloat(Edit18->text());
+        in.Kf = toFloat(Edit19->text());
+        in.Emaks = toFloat(Edit20->text());
+        in.Qs = toFloat(Edit21->text());
+        in.Gk = toFloat(Edit23->text());
+        in.Gp = toFloat(Edit24->text());
+        in.V = toFloat(Edit25->text());
+        in.It = toFloat(Edit26->text());
+        in.M = toFloat(Edit27->text());
+        in.Fh = toFloat(Edit3->text());
+        in.tr = toFloat(Edit1->text());
+
+        const BrakeForceEvaluation ev = evaluateBrakeForce(in);
+        for (int step = 0; step < ev.completed; ++step)
+            m_results[step]->setText(formatFixed(ev.value[step], 2));
+        showPercentages(ev);
+        if (ev.failure)
+            throw *ev.failure;
+        Edit2->setText(form::text(ev.skid ? texts::kSkid : texts::kNoSkid));
+        RichEdit1->show();
+        Memo2->hide();
+    });
+}
+
+void Tgayrem::showPercentages(const BrakeForceEvaluation &ev)
+{
+    const auto &v = ev.value;
+    auto &c = m_conclusion;
+    if (ev.completed > np) {
+        c.fullPressure = formatFixed(v[np], 2);
+        c.fullPressureVerdict = verdict(fullBlockPressureSatisfies(v[np]));
+    }
+    if (ev.completed > nk) {
+        c.emptyPressure = formatFixed(v[nk], 2);
+        c.emptyPressureVerdict = verdict(emptyBlockPressureSatisfies(v[nk]));
+    }
+    if (ev.completed > pak) {
+        c.emptyWeight = formatFixed(v[pak], 2);
+        c.emptyWeightVerdict = verdict(emptyBrakeWeightSatisfies(v[pak]));
+    }
+    if (ev.completed > pap) {
+        c.fullWeight = formatFixed(v[pap], 2);
+        c.fullWeightVerdict = verdict(fullBrakeWeightSatisfies(v[pap]));
+    }
+    if (ev.completed > np)
+        form::setLines(RichEdit1, brakeForceConclusionLines(c));
+}
+
+void Tgayrem::Button1Click()
+{
+    Memo2->show();
+    Memo2->raise();
+    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19,
+                            Edit20, Edit21, Edit23, Edit24, Edit25, Edit26, Edit27})
+        edit->clear();
+    for (QLineEdit *result : m_results)
+        result->clear();
+}
+
+void Tgayrem::Button2Click()
+{
+    close();
 }
