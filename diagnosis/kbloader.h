@@ -1,0 +1,39 @@
+#pragma once
+
+#include "diagnosis/knowledgebase.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace dipo::diagnosis {
+
+// One system's file of the knowledge base: its name (for the messages) and its bytes.
+struct KbFile
+{
+    QString name;
+    QByteArray bytes;
+};
+
+// A knowledge base that failed a check is empty and says why, one message per fault,
+// each naming the file and, where there is one, the row.
+struct KbLoad
+{
+    KnowledgeBase knowledgeBase;
+    QStringList errors;
+    bool ok() const { return errors.isEmpty(); }
+};
+
+// Reads the systems in the given order and checks them: every "ask" names a row of
+// the same file, every header named exists, every question text occurs once in the
+// whole knowledge base and every row can be reached from the file's start row.
+KbLoad loadKnowledgeBase(const QList<KbFile> &files);
+
+// The files compiled into the program, in the order of the window's system list.
+QList<KbFile> builtInFiles();
+
+// The compiled-in knowledge base, read and checked on first use and kept.
+const KbLoad &builtInKnowledgeBase();
+
+} // namespace dipo::diagnosis

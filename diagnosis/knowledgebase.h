@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace dipo::diagnosis {
+
+enum class Answer { Ya, Tidak };
+
+// What the result box shows at the end of a diagnosis: a fault (header and cause) or
+// a notice that the fault is not defined, and the box's font size.
+struct Conclusion
+{
+    QStringList lines;
+    int fontSize = 12;
+};
+
+struct Action
+{
+    enum class Kind { Nothing, Ask, Conclude };
+    Kind kind = Kind::Nothing;
+    QString question; // Ask: the next question's text
+    Conclusion conclusion; // Conclude
+};
+
+struct Question
+{
+    int row = 0; // its number in the system's file
+    QString text;
+    Action ya;
+    Action tidak;
+};
+
+struct System
+{
+    QString fileName;
+    QString startQuestion;
+    QList<Question> questions;
+};
+
+// The questions of all systems, read-only once loaded. A diagnosis keeps no state of
+// its own: the question shown is looked up again on every answer, by its exact text.
+class KnowledgeBase
+{
+public:
+    KnowledgeBase() = default;
+    explicit KnowledgeBase(QList<System> systems);
+
+    bool isEmpty() const { return m_systems.isEmpty(); }
+    int systemCount() const { return int(m_systems.size()); }
+    const QList<System> &systems() const { return m_systems; }
+
+    // Empty for an index that names no system.
+    QString startQuestion(int system) const;
+
+    // The action stored for this answer to the question with exactly this text
+    // (case, blanks and punctuation count); Nothing when the text is no question.
+    Action answer(Answer answer, const QString &shownText) const;
+
+private:
+    QList<System> m_systems;
+    struct Place
+    {
+        int system;
+        int position;
+    };
+    QHash<QString, Place> m_byText;
+};
+
+} // namespace dipo::diagnosis

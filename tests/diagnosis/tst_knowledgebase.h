@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class KnowledgeBaseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void builtInLoadsClean();
+    void questionsPerSystem_data();
+    void questionsPerSystem();
+    void totals();
+    void everyAnswerHasItsKindOfAction();
+    void conclusions_data();
+    void conclusions();
+    void links_data();
+    void links();
+    void onlyExactTextMatches_data();
+    void onlyExactTextMatches();
+    void walksReachEveryQuestionAndNotice_data();
+    void walksReachEveryQuestionAndNotice();
+    void brokenData_data();
+    void brokenData();
+    void brokenFileLeavesNoHalfKnowledgeBase();
+};
