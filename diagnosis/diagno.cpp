@@ -36,6 +36,18 @@ QPushButton *button(
     return result;
 }
 
+// Captions that stand on the dark panels.
+void lightText(QWidget *widget)
+{
+    QPalette colours = widget->palette();
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText }) {
+        colours.setColor(QPalette::Active, role, Qt::white);
+        colours.setColor(QPalette::Inactive, role, Qt::white);
+        colours.setColor(QPalette::Disabled, role, QColor(190, 200, 215));
+    }
+    widget->setPalette(colours);
+}
+
 dipo::PicturePanel *panel(
     const char *decoration, const char *name, const QRect &geometry, QWidget *parent)
 {
@@ -68,6 +80,7 @@ void Tdiagno::createControls()
     titleFont.setPointSize(22);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
+    lightText(Label1);
 
     QWidget *left = panel("diagno_panel.jpg", "Panel2", QRect(20, 84, 480, 440), this);
     RadioGroup1 = named(new dipo::RadioGroup(texts::systemListTitle, texts::systemNames, 1, left),
@@ -76,6 +89,7 @@ void Tdiagno::createControls()
     listFont.setPointSize(12);
     listFont.setBold(true);
     RadioGroup1->setFont(listFont);
+    lightText(RadioGroup1);
     panel("diagno_mulai.jpg", "Image1", QRect(322, 16, 142, 190), left);
     BitBtn8 = button(texts::mulai, "BitBtn8", QRect(322, 220, 142, 44), left);
     BitBtn8->hide();
@@ -106,6 +120,7 @@ void Tdiagno::createControls()
     QWidget *strip = panel("diagno_panel.jpg", "Panel4", QRect(20, 538, 984, 216), this);
     Label2 = named(new QLabel(texts::questionLabel, strip), "Label2", QRect(16, 12, 300, 24));
     Label2->setFont(listFont);
+    lightText(Label2);
     // Two lines high and wrapping, so that the longest question shows whole.
     RichEdit2 = named(new dipo::RichTextBox(strip), "RichEdit2", QRect(16, 40, 952, 80));
     RichEdit2->setReadOnly(true);
