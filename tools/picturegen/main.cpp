@@ -20,6 +20,15 @@ namespace {
 
 constexpr int jpegQuality = 85;
 
+// The offscreen platform notes that it has no runtime folder, which it never needs here;
+// every other message of Qt goes to the build log as it is.
+void logMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+}
+
 void complain(const QString &text)
 {
     std::fprintf(stderr, "dipo_picturegen: %s\n", text.toLocal8Bit().constData());
@@ -29,6 +38,7 @@ void complain(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(logMessage);
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5) {

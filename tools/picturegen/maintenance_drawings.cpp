@@ -12,18 +12,23 @@ namespace {
 using P = QPointF;
 using R = QRectF;
 
-// The two outer tangents of a belt around two pulleys.
-void belt(Sheet &s, P c1, qreal r1, P c2, qreal r2)
+// The two outer tangents of a belt around two pulleys; returns the upper span's ends.
+QLineF belt(Sheet &s, P c1, qreal r1, P c2, qreal r2)
 {
     const QLineF l(c1, c2);
     const qreal d = l.length();
     const qreal theta = qAtan2(c2.y() - c1.y(), c2.x() - c1.x());
     const qreal alpha = qAcos((r1 - r2) / d);
+    QLineF upper;
     for (int sign : { 1, -1 }) {
         const qreal a = theta + sign * alpha;
         const P dir(qCos(a), qSin(a));
-        s.line(c1 + dir * r1, c2 + dir * r2, 7, ink::rubber());
+        const QLineF span(c1 + dir * r1, c2 + dir * r2);
+        s.line(span.p1(), span.p2(), 7, ink::rubber());
+        if (upper.isNull() || span.center().y() < upper.center().y())
+            upper = span;
     }
+    return upper;
 }
 
 void engineOil(Sheet &s)
@@ -209,7 +214,6 @@ void fuelStrainer(Sheet &s)
     s.arrow(P(230, 100), P(390, 100), ink::line(), 1.5);
     for (qreal x : { 160.0, 260.0, 360.0, 460.0 })
         s.boltHead(P(x, 137), 7);
-    s.curvedArrow(P(200, 260), 70, 120, 60);
 
     s.label(P(60, 137), P(40, 190), "Dari tangki");
     s.label(P(580, 137), P(580, 190), "Ke pompa");
@@ -317,37 +321,37 @@ void ventilating(Sheet &s)
 
 void blowerScreen(Sheet &s)
 {
-    const R housing(130, 120, 320, 250);
+    const R housing(130, 150, 320, 230);
     s.box(housing, ink::darkMetal(), 60);
     s.box(housing.adjusted(14, 14, -14, -14), ink::paper(), 50, 1.5);
     for (int k = 0; k < 2; ++k) {
-        const P c(230 + k * 120, 245);
+        const P c(230 + k * 120, 265);
         for (int i = 0; i < 3; ++i) {
             const qreal a = (k ? 60.0 : 0.0) + 120.0 * i;
             s.painter().save();
             s.painter().translate(c);
             s.painter().rotate(a);
-            s.box(R(-20, -88, 40, 92), ink::metal(), 20);
+            s.box(R(-20, -84, 40, 88), ink::metal(), 20);
             s.painter().restore();
         }
         s.circle(c, 26, ink::metal());
         s.circle(c, 8, ink::darkMetal());
     }
     // Inlet screen across the top opening, gasket under it.
-    s.box(R(200, 92, 180, 14), ink::rubber(), 2, 1.5);
-    const R screen(200, 66, 180, 26);
+    s.box(R(200, 136, 180, 14), ink::rubber(), 2, 1.5);
+    const R screen(200, 110, 180, 26);
     s.box(screen, ink::paper(), 0, 1.5);
     for (qreal x = screen.left(); x < screen.right(); x += 6)
         s.line(P(x, screen.top()), P(x, screen.bottom()), 1);
     for (qreal y = screen.top() + 6; y < screen.bottom(); y += 6)
         s.line(P(screen.left(), y), P(screen.right(), y), 1);
-    s.arrow(P(250, 40), P(250, 64), ink::air());
-    s.arrow(P(330, 40), P(330, 64), ink::air());
-    s.arrow(P(290, 380), P(290, 440), ink::air());
+    s.arrow(P(250, 76), P(250, 106), ink::air());
+    s.arrow(P(330, 76), P(330, 106), ink::air());
+    s.arrow(P(290, 384), P(290, 440), ink::air());
 
-    s.label(P(380, 80), P(460, 80), "Blower screen");
-    s.label(P(380, 99), P(480, 110), "Gasket");
-    s.label(P(230, 200), P(60, 180), "Rotor (sudu blower)");
+    s.label(P(380, 124), P(460, 100), "Blower screen");
+    s.label(P(380, 143), P(480, 140), "Gasket");
+    s.label(P(230, 220), P(60, 200), "Rotor (sudu blower)");
     s.label(P(450, 300), P(520, 330), "Blower housing");
     s.label(P(290, 420), P(350, 440), "Ke air box");
     s.note(R(440, 380, 180, 50), "Bersihkan dengan solar, keringkan dengan udara");
@@ -355,11 +359,11 @@ void blowerScreen(Sheet &s)
 
 void startingMotor(Sheet &s)
 {
-    s.gear(P(110, 270), 120, 48, ink::darkMetal());
-    s.cylinder(R(260, 200, 260, 120), false);
-    s.cylinder(R(300, 130, 180, 64), false, ink::darkMetal());
-    s.box(R(230, 240, 40, 40), ink::metal());
-    s.gear(P(236, 260), 28, 11);
+    s.gear(P(125, 270), 105, 44, ink::darkMetal());
+    s.cylinder(R(280, 200, 240, 120), false);
+    s.cylinder(R(316, 130, 170, 64), false, ink::darkMetal());
+    s.box(R(262, 248, 20, 24), ink::metal());
+    s.gear(P(254, 260), 26, 11);
     s.box(R(520, 236, 36, 48), ink::darkMetal(), 6);
     s.line(P(480, 150), P(560, 110), 3, QColor(0xc0, 0x39, 0x2b));
     s.circle(P(480, 150), 6, ink::accent());
@@ -368,8 +372,8 @@ void startingMotor(Sheet &s)
     s.arrow(P(300, 350), P(250, 350));
 
     s.label(P(60, 200), P(40, 100), "Flywheel ring gear");
-    s.label(P(236, 260), P(200, 420), "Pinion");
-    s.label(P(250, 280), P(140, 440), "Free wheel (drive)");
+    s.label(P(254, 260), P(200, 420), "Pinion");
+    s.label(P(272, 270), P(140, 440), "Free wheel (drive)");
     s.label(P(400, 180), P(420, 96), "Solenoid");
     s.label(P(440, 300), P(520, 420), "Starting motor");
     s.label(P(540, 290), P(600, 340), "Oil wick");
@@ -401,9 +405,9 @@ void chargingGenerator(Sheet &s)
     s.label(P(420, 150), P(380, 96), "Oil nipple");
     s.label(P(530, 250), P(580, 250), "Commutator");
     s.label(P(515, 180), P(580, 150), "Brush");
-    s.label(P(320, 345), P(360, 420), "Terminal B+, F, D");
-    s.label(P(300, 240), P(260, 420), "Generator");
-    s.note(R(430, 380, 190, 50), "Periksa terminal: korosi dan kendor");
+    s.label(P(320, 345), P(260, 420), "Terminal B+, F, D");
+    s.label(P(330, 250), P(330, 140), "Generator");
+    s.note(R(400, 400, 220, 40), "Periksa terminal: korosi dan kendor");
 }
 
 void tachometer(Sheet &s)
@@ -455,13 +459,18 @@ void driveBelts(Sheet &s)
 {
     const P crank(170, 330);
     const P fan(460, 170);
-    belt(s, crank, 75, fan, 50);
+    const QLineF span = belt(s, crank, 75, fan, 50);
     s.pulley(crank, 75);
     s.pulley(fan, 50);
-    const P mid = (crank + fan) / 2 + P(-26, -46);
-    s.line(P(160, 230), P(420, 90), 2, ink::accent());
-    s.arrow(mid + P(-34, -62), mid + P(-8, -14));
-    s.dimension(mid + P(-20, -38), mid + P(-8, -14), -22, "1/2 - 3/4 in");
+    // Straightedge laid over the span; the belt pressed down at its middle.
+    const P u = (span.p2() - span.p1()) / span.length();
+    const P out(u.y(), -u.x());
+    const P mid = span.center();
+    s.line(span.p1() + out * 10 - u * 40, span.p2() + out * 10 + u * 40, 4, ink::accent());
+    s.dashed(span.p1(), mid - out * 22);
+    s.dashed(mid - out * 22, span.p2());
+    s.arrow(mid + out * 70, mid + out * 14);
+    s.dimension(mid + out * 10, mid - out * 22, -30, "1/2 - 3/4 in");
     // Belt section in its groove.
     const P g(540, 380);
     s.polygon({ g + P(-40, -30), g + P(40, -30), g + P(24, 20), g + P(-24, 20) }, ink::metal());
@@ -469,10 +478,10 @@ void driveBelts(Sheet &s)
 
     s.label(crank + P(0, 40), P(60, 440), "Crankshaft pulley");
     s.label(fan + P(20, 10), P(560, 230), "Fan pulley");
-    s.label(P(280, 160), P(180, 120), "Mistar lurus");
-    s.label(mid + P(-30, -56), P(330, 86), "Tekan: defleksi");
+    s.label(span.p1() + out * 10 + u * 30, P(120, 150), "Mistar lurus");
+    s.label(mid + out * 60, P(200, 90), "Tekan: defleksi");
     s.label(g + P(0, -10), P(440, 440), "V-belt dalam alur");
-    s.note(R(330, 270, 150, 50), "Ganti satu set bila satu rusak");
+    s.note(R(400, 270, 150, 50), "Ganti satu set bila satu rusak");
 }
 
 void overspeedGovernor(Sheet &s)
@@ -696,16 +705,16 @@ void torqmaticGear(Sheet &s)
     s.box(R(470, 245, 140, 30), ink::darkMetal());
     s.gear(P(260, 240), 50, 16);
     s.gear(P(380, 240), 60, 20);
-    s.lever(P(320, 150), 90, 70, 14);
-    s.text(P(275, 70), "F", 16, true);
-    s.text(P(320, 70), "N", 16, true, Qt::AlignCenter, ink::accent());
-    s.text(P(365, 70), "R", 16, true);
+    s.lever(P(320, 150), 90, 48, 14);
+    s.text(P(280, 86), "F", 16, true, Qt::AlignCenter);
+    s.text(P(320, 86), "N", 16, true, Qt::AlignCenter, ink::accent());
+    s.text(P(360, 86), "R", 16, true, Qt::AlignCenter);
     s.pipe({ P(440, 330), P(440, 110) }, 6);
     s.box(R(430, 96, 20, 14), ink::accent(), 4);
 
     s.label(P(100, 260), P(60, 200), "Input");
     s.label(P(560, 260), P(560, 320), "Propeller shaft");
-    s.label(P(330, 110), P(420, 70), "Shift lever: netral");
+    s.label(P(326, 120), P(420, 96), "Shift lever: netral");
     s.label(P(440, 120), P(540, 150), "Dipstick");
     s.label(P(300, 345), P(200, 420), "Oli");
     s.note(R(380, 390, 240, 40), "Periksa tiap hari: netral, mesin idle");
@@ -773,9 +782,9 @@ void reductionMultiple(Sheet &s)
     s.label(P(60, 180), P(40, 120), "Mesin 1");
     s.label(P(580, 180), P(590, 120), "Mesin 2");
     s.label(P(320, 300), P(380, 96), "Combining gear");
-    s.label(P(320, 430), P(400, 440), "Propeller shaft");
+    s.label(P(320, 430), P(380, 445), "Propeller shaft");
     s.label(P(65, 390), P(60, 440), "Strainer");
-    s.label(P(575, 390), P(560, 440), "Strainer");
+    s.label(P(575, 390), P(620, 440), "Strainer");
 }
 
 void transmission(Sheet &s)
@@ -789,20 +798,20 @@ void transmission(Sheet &s)
     }
     s.line(P(60, 190), P(480, 190), 5, ink::darkMetal());
     s.line(P(150, 290), P(560, 290), 5, ink::darkMetal());
-    s.lever(P(300, 120), 80, 60, 12);
+    s.lever(P(300, 120), 80, 40, 12);
     s.hexSide(R(290, 370, 24, 14));
     s.drops(P(302, 400), 2);
     s.hexSide(R(480, 240, 14, 24));
     s.filterCanister(R(540, 120, 60, 100), true);
     s.pipe({ P(540, 170), P(480, 170) }, 6, ink::oil());
 
-    s.label(P(310, 70), P(380, 82), "Gear shift lever");
+    s.label(P(306, 86), P(380, 90), "Gear shift lever");
     s.label(P(190, 190), P(90, 100), "Input shaft");
-    s.label(P(290, 290), P(200, 420), "Countershaft gear");
+    s.label(P(290, 290), P(240, 445), "Countershaft gear");
     s.label(P(487, 252), P(560, 300), "Level plug");
     s.label(P(302, 377), P(400, 420), "Drain plug (bawah)");
     s.label(P(570, 220), P(590, 260), "Oil filter");
-    s.note(R(20, 400, 160, 40), "Periksa oli: mesin mati");
+    s.note(R(20, 392, 160, 40), "Periksa oli: mesin mati");
 }
 
 void engineRoom(Sheet &s)

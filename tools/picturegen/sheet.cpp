@@ -416,7 +416,7 @@ void Sheet::dial(QPointF c, qreal r, qreal needleFraction, const char *unit)
         m_p.drawText(QRectF(polar(c, r * 0.6, a) - QPointF(14, 8), QSizeF(28, 16)), Qt::AlignCenter,
                      QString::number(i * 3));
     }
-    m_p.drawText(QRectF(c.x() - r, c.y() + r * 0.3, 2 * r, r * 0.3), Qt::AlignCenter,
+    m_p.drawText(QRectF(c.x() - r, c.y() + r * 0.55, 2 * r, r * 0.3), Qt::AlignCenter,
                  QString::fromUtf8(unit));
     line(c, polar(c, r * 0.85, 225 - 270 * needleFraction), 3, ink::accent());
     circle(c, 4, ink::line(), 1);
@@ -532,6 +532,12 @@ void Sheet::label(QPointF anchor, QPointF at, const char *text)
     const QFontMetricsF fm(m_p.font());
     const bool right = at.x() >= anchor.x();
     const qreal w = fm.horizontalAdvance(t);
+    // A label near the edge slides inwards so that its text stays inside the frame.
+    const qreal margin = 12;
+    if (right && at.x() + 13 + w > m_width - margin)
+        at.setX(m_width - margin - 13 - w);
+    if (!right && at.x() - 13 - w < margin)
+        at.setX(margin + 13 + w);
     const QPointF shoulder = at + QPointF(right ? 10 : -10, 0);
     m_p.setPen(pen(ink::line(), 1.0));
     m_p.drawLine(anchor, at);
@@ -550,6 +556,8 @@ void Sheet::text(QPointF at, const char *text, int pixelSize, bool bold, Qt::Ali
 {
     m_p.setFont(drawingFont(pixelSize, bold));
     m_p.setPen(color);
+    if (!(align & Qt::AlignVertical_Mask))
+        align |= Qt::AlignVCenter;
     QRectF r(at.x() - 300, at.y() - 100, 600, 200);
     if (align & Qt::AlignLeft)
         r.moveLeft(at.x());

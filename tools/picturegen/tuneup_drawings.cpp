@@ -51,7 +51,7 @@ void rockerOverValve(Sheet &s, P pivot, qreal valveArmAngle)
 {
     s.box(R(40, 300, 560, 120), ink::metal());
     s.hatch(R(40, 330, 560, 90));
-    s.box(R(pivot.x() - 20, pivot.y() + 10, 40, 130), ink::darkMetal(), 4);
+    s.box(R(pivot.x() - 20, pivot.y() + 10, 40, 290 - pivot.y()), ink::darkMetal(), 4);
     s.lever(pivot, valveArmAngle, 165, 18);
     s.lever(pivot, -8, 135, 18);
     s.circle(pivot, 12, ink::darkMetal());
@@ -59,7 +59,7 @@ void rockerOverValve(Sheet &s, P pivot, qreal valveArmAngle)
     s.boltHead(P(push.x(), push.y() - 4), 7);
     s.threadedRod(push + P(0, 10), push + P(0, 70), 14);
     s.hexSide(R(push.x() - 14, push.y() + 30, 28, 14));
-    s.box(R(push.x() - 7, push.y() + 70, 14, 230), ink::metal(), 0, 1.5);
+    s.box(R(push.x() - 7, push.y() + 70, 14, 420 - push.y() - 70), ink::metal(), 0, 1.5);
 }
 
 void valveStem(Sheet &s, qreal x, qreal top)
@@ -90,21 +90,21 @@ void valveTwo(Sheet &s)
 
 void valveFour(Sheet &s)
 {
-    const P pivot(340, 150);
+    const P pivot(340, 130);
     rockerOverValve(s, pivot, 188);
     // The bridge carries the arm's push onto two valves.
     const qreal x = 176;
-    s.box(R(x - 70, 214, 140, 24), ink::darkMetal(), 6);
-    s.threadedRod(P(x - 56, 200), P(x - 56, 214), 10);
-    s.hexSide(R(x - 66, 190, 20, 10));
-    valveStem(s, x - 45, 238);
-    valveStem(s, x + 45, 238);
-    s.feelerGauge(P(x + 10, 204), 160, 140, ".017 in");
+    s.box(R(x - 70, 176, 140, 24), ink::darkMetal(), 6);
+    s.threadedRod(P(x + 45, 168), P(x + 45, 200), 10);
+    s.hexSide(R(x + 35, 166, 20, 10));
+    valveStem(s, x - 45, 200);
+    valveStem(s, x + 45, 200);
+    s.feelerGauge(P(x - 10, 168), 172, 150, ".017 in");
 
     s.label(P(280, 160), P(250, 90), "Rocker arm");
-    s.label(P(x - 20, 230), P(30, 260), "Valve bridge");
-    s.label(P(x - 56, 195), P(40, 150), "Bridge adjusting screw");
-    s.label(P(x + 45, 300), P(280, 270), "Valve spring");
+    s.label(P(x - 20, 195), P(40, 250), "Valve bridge");
+    s.label(P(x + 45, 185), P(260, 210), "Bridge adjusting screw");
+    s.label(P(x + 45, 300), P(280, 280), "Valve spring");
     s.label(P(x - 45, 380), P(60, 440), "Exhaust valve");
     s.label(P(481, 280), P(570, 290), "Push rod");
     s.label(P(488, 222), P(570, 230), "Lock nut");
@@ -122,23 +122,21 @@ void injectorTiming(Sheet &s)
     s.circle(P(x + 68, 268), 5, ink::paper(), 1.5);
     s.box(R(x + 50, 300, 70, 12), ink::accent(), 0, 1.4);
     // Timing gauge: its small end in the body hole, its flat over the follower.
-    s.box(R(x + 62, 120, 12, 150), ink::accent(), 3);
-    s.box(R(x - 40, 112, 114, 14), ink::accent(), 3);
+    s.box(R(x + 62, 158, 12, 112), ink::accent(), 3);
+    s.box(R(x - 40, 158, 114, 14), ink::accent(), 3);
     s.box(R(x + 62, 270, 12, 10), ink::accent(), 0, 1.2);
     s.dimension(P(x - 40, 172), P(x - 40, 268), 40, "1.460 in");
-    s.lever(P(420, 150), 200, 130, 16);
     s.threadedRod(P(520, 170), P(520, 230), 12);
     s.hexSide(R(506, 200, 28, 12));
     s.box(R(514, 230, 12, 200), ink::metal(), 0, 1.5);
 
-    s.label(P(x + 20, 118), P(360, 92), "Timing gauge J1853");
+    s.label(P(x + 20, 164), P(360, 110), "Timing gauge J1853");
     s.label(P(x - 20, 180), P(120, 120), "Injector follower");
     s.label(P(x - 50, 320), P(120, 330), "Injector body");
     s.label(P(x + 68, 275), P(400, 290), "Lubang gauge");
     s.label(P(x + 100, 306), P(400, 330), "Injector rack");
     s.label(P(520, 206), P(580, 180), "Lock nut");
     s.label(P(520, 330), P(580, 350), "Push rod");
-    s.label(P(350, 160), P(420, 110), "Rocker arm");
     s.note(R(390, 390, 230, 40), "1.460 in: J1853   1.484 in: J1242");
 }
 
@@ -154,15 +152,15 @@ void vsmGap(Sheet &s)
     s.threadedRod(P(530, 230), P(600, 230), 16);
     s.hexSide(R(560, 215, 14, 30));
     s.feelerGauge(P(373, 220), 100, 140, ".006 in");
-    s.lever(P(280, 110), 60, 70, 14);
-    s.text(P(340, 96), "MAX", 13, true, Qt::AlignLeft, ink::accent());
+    s.lever(P(280, 130), 40, 50, 14);
+    s.text(P(304, 86), "MAX", 13, true, Qt::AlignRight, ink::accent());
 
     s.label(P(120, 190), P(60, 400), "Flyweight");
     s.label(P(340, 250), P(300, 400), "Spring plunger");
     s.label(P(420, 260), P(440, 400), "Plunger guide");
     s.label(P(490, 240), P(560, 380), "Governor spring");
     s.label(P(585, 240), P(600, 430), "Adjusting screw");
-    s.label(P(300, 132), P(180, 96), "Speed control lever");
+    s.label(P(290, 124), P(180, 90), "Speed control lever");
 }
 
 void vsmRackLevers(Sheet &s)
@@ -174,31 +172,31 @@ void vsmRackLevers(Sheet &s)
 
     s.label(P(85, 250), P(60, 330), "Governor");
     s.label(P(300, 170), P(300, 100), "Control tube");
-    s.label(P(239, 135), P(200, 96), "Rack control lever");
-    s.label(P(214, 235), P(80, 400), "Injector rack");
+    s.label(P(226, 200), P(200, 96), "Rack control lever");
+    s.label(P(200, 235), P(80, 400), "Injector rack");
     s.label(P(354, 280), P(420, 420), "Injector");
     s.note(R(430, 86, 190, 50), "Posisi lever menentukan jumlah bahan bakar");
 }
 
 void vsmRackAdjust(Sheet &s)
 {
-    s.cylinder(R(40, 200, 560, 40), false);
-    const P pivot(300, 220);
-    s.shadedBox(R(250, 160, 100, 120), ink::metal(), true, 12);
-    s.threadedRod(P(270, 100), P(270, 160), 16);
-    s.threadedRod(P(330, 100), P(330, 160), 16);
-    s.boltHead(P(270, 96), 10);
-    s.boltHead(P(330, 96), 10);
-    s.screwdriver(P(270, 86), 120, 90);
-    s.curvedArrow(P(270, 96), 26, 200, -120);
-    s.lever(pivot + P(0, 40), -90, 120, 20);
+    s.cylinder(R(40, 220, 560, 40), false);
+    const P pivot(300, 240);
+    s.shadedBox(R(250, 180, 100, 110), ink::metal(), true, 12);
+    s.threadedRod(P(270, 130), P(270, 180), 16);
+    s.threadedRod(P(330, 130), P(330, 180), 16);
+    s.boltHead(P(270, 126), 10);
+    s.boltHead(P(330, 126), 10);
+    s.screwdriver(P(262, 120), 160, 120);
+    s.curvedArrow(P(270, 126), 24, 0, 200);
+    s.lever(pivot + P(0, 40), -90, 90, 20);
     s.box(R(180, 360, 240, 30), ink::darkMetal(), 4);
     s.arrow(P(260, 410), P(180, 410));
     s.text(P(150, 410), "FULL FUEL", 13, true, Qt::AlignRight, ink::accent());
 
-    s.label(P(270, 130), P(120, 150), "Inner adjusting screw");
-    s.label(P(330, 130), P(450, 150), "Outer adjusting screw");
-    s.label(P(500, 220), P(540, 290), "Control tube");
+    s.label(P(270, 160), P(150, 180), "Inner adjusting screw");
+    s.label(P(330, 160), P(450, 150), "Outer adjusting screw");
+    s.label(P(500, 240), P(540, 300), "Control tube");
     s.label(P(300, 330), P(460, 340), "Rack control lever");
     s.label(P(400, 375), P(500, 420), "Injector rack");
 }
@@ -373,8 +371,8 @@ void hydDroop(Sheet &s)
     s.box(R(90, 180, 240, 30), ink::paper(), 15, 1.5);
     s.boltHead(P(210, 195), 13);
     s.doubleArrow(P(110, 260), P(310, 260));
-    s.text(P(110, 282), "IN: droop turun", 12, true, Qt::AlignLeft);
-    s.text(P(310, 282), "OUT: droop naik", 12, true, Qt::AlignRight);
+    s.text(P(50, 282), "IN: droop turun", 12, true, Qt::AlignLeft);
+    s.text(P(370, 282), "OUT: droop naik", 12, true, Qt::AlignRight);
     s.lever(P(210, 380), 90, 130, 16);
     // Speed against load: the droop line.
     const R g(420, 120, 190, 200);
