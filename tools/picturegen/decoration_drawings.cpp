@@ -333,26 +333,37 @@ void closeMark(QImage &i, const PictureEntry &)
     p.drawLine(plate.topRight() + P(-m, m), plate.bottomLeft() + P(m, -m));
 }
 
-// A locomotive seen from the side, as a silhouette.
+// A road-switcher locomotive seen from the side, as a silhouette: cab with windows at one end,
+// the long hood with its louvres, the frame and two bogies.
 void locomotive(QPainter &p, const R &r, QColor color)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
     const qreal w = r.width();
     const qreal h = r.height();
+    const auto at = [&](qreal x, qreal y) { return P(r.left() + w * x, r.top() + h * y); };
     QPainterPath body;
-    body.moveTo(r.left(), r.top() + h * 0.75);
-    body.lineTo(r.left(), r.top() + h * 0.3);
-    body.lineTo(r.left() + w * 0.05, r.top() + h * 0.05);
-    body.lineTo(r.left() + w * 0.22, r.top() + h * 0.05);
-    body.lineTo(r.left() + w * 0.22, r.top() + h * 0.25);
-    body.lineTo(r.left() + w * 0.97, r.top() + h * 0.25);
-    body.lineTo(r.right(), r.top() + h * 0.4);
-    body.lineTo(r.right(), r.top() + h * 0.75);
+    body.setFillRule(Qt::OddEvenFill);
+    body.moveTo(at(0.02, 0.70));
+    body.lineTo(at(0.02, 0.18));
+    body.quadTo(at(0.03, 0.04), at(0.10, 0.04));
+    body.lineTo(at(0.26, 0.04));
+    body.lineTo(at(0.26, 0.22));
+    body.lineTo(at(0.95, 0.22));
+    body.quadTo(at(0.99, 0.24), at(0.99, 0.32));
+    body.lineTo(at(0.99, 0.70));
     body.closeSubpath();
+    body.addRect(R(at(0.06, 0.12), at(0.13, 0.34)));
+    body.addRect(R(at(0.16, 0.12), at(0.23, 0.34)));
+    for (int i = 0; i < 7; ++i)
+        body.addRect(R(at(0.34 + 0.085 * i, 0.32), at(0.39 + 0.085 * i, 0.52)));
+    body.addRect(R(at(0.0, 0.70), at(1.0, 0.78)));
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
     p.drawPath(body);
-    for (qreal x : { 0.14, 0.28, 0.72, 0.86 })
-        p.drawEllipse(P(r.left() + w * x, r.top() + h * 0.84), h * 0.14, h * 0.14);
+    p.drawRect(R(at(0.0, 0.70), at(1.0, 0.78)));
+    for (qreal x : { 0.13, 0.29, 0.71, 0.87 })
+        p.drawEllipse(at(x, 0.88), h * 0.11, h * 0.11);
+    p.drawRect(R(at(0.08, 0.80), at(0.34, 0.86)));
+    p.drawRect(R(at(0.66, 0.80), at(0.92, 0.86)));
 }
 
 void aboutBanner(QImage &i, const PictureEntry &e)

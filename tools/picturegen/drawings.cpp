@@ -1,6 +1,7 @@
 #include "drawings.h"
 
 #include <QFileInfo>
+#include <QPainter>
 
 namespace picturegen {
 
@@ -37,9 +38,13 @@ QImage render(const PictureEntry &entry)
                              QStringLiteral("Gbr. ") + QFileInfo(entry.file).completeBaseName());
         drawing.technical(sheet);
     }
-    if (entry.size != sheetSize)
-        image = image.scaled(entry.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    if (entry.size == sheetSize)
+        return image;
+    QImage sized(entry.size, QImage::Format_RGB32);
+    QPainter painter(&sized);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(sized.rect()), image);
+    return sized;
 }
 
 } // namespace picturegen
