@@ -112,7 +112,7 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     // A transparent click area over the panel picture's "CLOSE" mark.
     Image2 = new dipo::ClickLabel(QString(), m_panel);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(410, 8, 82, 28);
+    Image2->setGeometry(404, 19, 82, 37);
     Image2->setToolTip(QStringLiteral("CLOSE"));
 
     connect(Panel2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Panel2Click);
