@@ -62,8 +62,8 @@ QString nonEmptyText(const QJsonObject &object, const QString &key, const QStrin
     return text;
 }
 
-QStringList textsOf(const QJsonObject &object, const QString &key, const QString &where,
-                    int minCount, int maxCount)
+QStringList textsOf(
+    const QJsonObject &object, const QString &key, const QString &where, int minCount, int maxCount)
 {
     const QString at = where + QLatin1Char('.') + key;
     const QJsonValue value = object.value(key);
@@ -71,10 +71,11 @@ QStringList textsOf(const QJsonObject &object, const QString &key, const QString
         fail(at, QStringLiteral("not a list of texts"));
     const QJsonArray array = value.toArray();
     if (array.size() < minCount || array.size() > maxCount)
-        fail(at, QStringLiteral("holds %1 texts, expected %2 to %3")
-                     .arg(array.size())
-                     .arg(minCount)
-                     .arg(maxCount));
+        fail(at,
+            QStringLiteral("holds %1 texts, expected %2 to %3")
+                .arg(array.size())
+                .arg(minCount)
+                .arg(maxCount));
     QStringList result;
     for (qsizetype i = 0; i < array.size(); ++i)
         result << textOf(array.at(i), QStringLiteral("%1[%2]").arg(at).arg(i));
@@ -85,12 +86,11 @@ FixedTexts readTexts(const QJsonObject &object)
 {
     const QString where = QStringLiteral("texts");
     requireKeys(object,
-                {QStringLiteral("title"), QStringLiteral("groupTitle"),
-                 QStringLiteral("repeatButton"), QStringLiteral("processButton"),
-                 QStringLiteral("closeButton"), QStringLiteral("startPrompt"),
-                 QStringLiteral("chosenPrompt"), QStringLiteral("chosenLastPrompt"),
-                 QStringLiteral("repeatPrompt")},
-                where);
+        { QStringLiteral("title"), QStringLiteral("groupTitle"), QStringLiteral("repeatButton"),
+            QStringLiteral("processButton"), QStringLiteral("closeButton"),
+            QStringLiteral("startPrompt"), QStringLiteral("chosenPrompt"),
+            QStringLiteral("chosenLastPrompt"), QStringLiteral("repeatPrompt") },
+        where);
     FixedTexts texts;
     texts.title = nonEmptyText(object, QStringLiteral("title"), where);
     texts.groupTitle = nonEmptyText(object, QStringLiteral("groupTitle"), where);
@@ -109,9 +109,9 @@ Entry readEntry(const QJsonValue &value, int expectedComponent)
     QString where = QStringLiteral("entries[%1]").arg(expectedComponent - 1);
     const QJsonObject object = objectOf(value, where);
     requireKeys(object,
-                {QStringLiteral("component"), QStringLiteral("button"), QStringLiteral("heading"),
-                 QStringLiteral("picture"), QStringLiteral("lines")},
-                where);
+        { QStringLiteral("component"), QStringLiteral("button"), QStringLiteral("heading"),
+            QStringLiteral("picture"), QStringLiteral("lines") },
+        where);
     Entry entry;
     const QJsonValue number = object.value(QStringLiteral("component"));
     entry.component = number.toInt(0);
@@ -128,9 +128,10 @@ Entry readEntry(const QJsonValue &value, int expectedComponent)
         entry.picture = nonEmptyText(object, QStringLiteral("picture"), where);
         // A bare file name: the picture folder is the program's, not the data's.
         if (entry.picture.contains(QLatin1Char('\\')) || entry.picture.contains(QLatin1Char('/'))
-            || entry.picture.contains(QLatin1Char(':')) || entry.picture.startsWith(QLatin1Char('.')))
+            || entry.picture.contains(QLatin1Char(':'))
+            || entry.picture.startsWith(QLatin1Char('.')))
             fail(where + QStringLiteral(".picture"),
-                 QStringLiteral("must be a plain file name, not ") + quoted(entry.picture));
+                QStringLiteral("must be a plain file name, not ") + quoted(entry.picture));
     }
     return entry;
 }
@@ -147,32 +148,34 @@ Table Table::fromJson(const QByteArray &bytes)
         fail(QStringLiteral("top level"), QStringLiteral("not an object"));
     const QJsonObject root = document.object();
     requireKeys(root,
-                {QStringLiteral("texts"), QStringLiteral("introduction"),
-                 QStringLiteral("pictureFolder"), QStringLiteral("repeatPicture"),
-                 QStringLiteral("entries")},
-                QStringLiteral("top level"));
+        { QStringLiteral("texts"), QStringLiteral("introduction"), QStringLiteral("pictureFolder"),
+            QStringLiteral("repeatPicture"), QStringLiteral("entries") },
+        QStringLiteral("top level"));
 
     Table table;
-    table.m_texts = readTexts(objectOf(root.value(QStringLiteral("texts")), QStringLiteral("texts")));
+    table.m_texts
+        = readTexts(objectOf(root.value(QStringLiteral("texts")), QStringLiteral("texts")));
 
     const QString introWhere = QStringLiteral("introduction");
     const QJsonObject intro = objectOf(root.value(introWhere), introWhere);
-    requireKeys(intro, {QStringLiteral("start"), QStringLiteral("repeat")}, introWhere);
+    requireKeys(intro, { QStringLiteral("start"), QStringLiteral("repeat") }, introWhere);
     table.m_startIntroduction = textsOf(intro, QStringLiteral("start"), introWhere, 1, 100);
     table.m_repeatIntroduction = textsOf(intro, QStringLiteral("repeat"), introWhere, 1, 100);
     // The two wordings differ in blanks only, never in their number of lines.
     if (table.m_startIntroduction.size() != table.m_repeatIntroduction.size())
         fail(introWhere, QStringLiteral("the two wordings differ in their number of lines"));
 
-    table.m_pictureFolder = nonEmptyText(root, QStringLiteral("pictureFolder"), QStringLiteral("top level"));
+    table.m_pictureFolder
+        = nonEmptyText(root, QStringLiteral("pictureFolder"), QStringLiteral("top level"));
     if (!table.m_pictureFolder.endsWith(QLatin1Char('\\')))
         fail(QStringLiteral("pictureFolder"), QStringLiteral("must end with a backslash"));
-    table.m_repeatPicture = nonEmptyText(root, QStringLiteral("repeatPicture"), QStringLiteral("top level"));
+    table.m_repeatPicture
+        = nonEmptyText(root, QStringLiteral("repeatPicture"), QStringLiteral("top level"));
 
     const QJsonValue entries = root.value(QStringLiteral("entries"));
     if (!entries.isArray() || entries.toArray().size() != kComponentCount)
         fail(QStringLiteral("entries"),
-             QStringLiteral("must be a list of %1 entries").arg(kComponentCount));
+            QStringLiteral("must be a list of %1 entries").arg(kComponentCount));
     const QJsonArray array = entries.toArray();
     for (int i = 0; i < kComponentCount; ++i)
         table.m_entries.append(readEntry(array.at(i), i + 1));

@@ -15,11 +15,11 @@ constexpr int kComponentCount = 30;
 
 struct Entry
 {
-    int component = 0;  // 1 ... kComponentCount, the number of its radio button
-    QString button;     // the radio button's caption
-    QString heading;    // shown in the prompt box
-    QStringList lines;  // one to six, appended to the explanation box
-    QString picture;    // file name in the picture folder; empty for none
+    int component = 0; // 1 ... kComponentCount, the number of its radio button
+    QString button; // the radio button's caption
+    QString heading; // shown in the prompt box
+    QStringList lines; // one to six, appended to the explanation box
+    QString picture; // file name in the picture folder; empty for none
 
     bool hasPicture() const { return !picture.isEmpty(); }
 };

@@ -27,13 +27,13 @@ public:
 
     QLabel *Label1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    std::array<QRadioButton *, dipo::maintenance::kComponentCount> RadioButton{};
+    std::array<QRadioButton *, dipo::maintenance::kComponentCount> RadioButton {};
     QPushButton *BitBtn2 = nullptr; // ULANGI
     QPushButton *BitBtn1 = nullptr; // PROSES
     dipo::RichTextBox *RichEdit2 = nullptr; // prompt
     QGroupBox *GroupBox2 = nullptr;
     dipo::RichTextBox *RichEdit1 = nullptr; // explanation
-    dipo::PictureBox *Image2 = nullptr;     // decoration under the picture
+    dipo::PictureBox *Image2 = nullptr; // decoration under the picture
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *BitBtn3 = nullptr; // CLOSE
 

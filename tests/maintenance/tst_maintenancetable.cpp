@@ -111,43 +111,45 @@ void MaintenanceTableTest::exactTexts_data()
         << 30 << 3 << QStringLiteral("Gunakan oli verseneling tipe \"C2\" ");
     QTest::newRow("drive belts line 1 ends with the repeated word and thirteen blanks")
         << 16 << 0
-        << QStringLiteral("Pemasangan Vbelt baru, yaitu setelah dipasang dan mesin dihidupkan kurang "
-                          "lebih selama 15 menit (Vbelt sudah duduk pada tempatnya), kemudian "
-                          "lakukan")
-               + blanks(13);
+        << QStringLiteral(
+               "Pemasangan Vbelt baru, yaitu setelah dipasang dan mesin dihidupkan kurang "
+               "lebih selama 15 menit (Vbelt sudah duduk pada tempatnya), kemudian "
+               "lakukan")
+            + blanks(13);
     QTest::newRow("drive belts line 2 begins with the repeated word, two blanks inside")
         << 16 << 1
-        << QStringLiteral("lakukan penyetelan kembali pada ketegangan (deflection) Vbelt  tersebut.");
-    QTest::newRow("fuel strainer: two leading and six trailing blanks")
-        << 6 << 0
-        << blanks(2)
-               + QStringLiteral("Gantilah saringan oli dan filter dengan elemen filter yang baru "
-                                "setiap 300 jam atau 9000 miles (14,484 km) atau jika elemen "
-                                "tersebut sudah buntu")
-               + blanks(6);
+        << QStringLiteral(
+               "lakukan penyetelan kembali pada ketegangan (deflection) Vbelt  tersebut.");
+    QTest::newRow("fuel strainer: two leading and six trailing blanks") << 6 << 0
+                                                                        << blanks(2)
+            + QStringLiteral("Gantilah saringan oli dan filter dengan elemen filter yang baru "
+                             "setiap 300 jam atau 9000 miles (14,484 km) atau jika elemen "
+                             "tersebut sudah buntu")
+            + blanks(6);
     QTest::newRow("transmission line 1: one leading and one trailing blank")
         << 30 << 0
         << QStringLiteral(" Periksalah isi oli verseneling setiap hari atau 1000 jam dengan "
                           "menggunakan distick pada saat mesin stop ");
     QTest::newRow("air box drain line 2: twelve trailing blanks")
-        << 8 << 1 << QStringLiteral("keluar setiap 1000 jam atau 30.000 miles (48.280)") + blanks(12);
+        << 8 << 1
+        << QStringLiteral("keluar setiap 1000 jam atau 30.000 miles (48.280)") + blanks(12);
     QTest::newRow("torqmatic marine gear line 1: sixteen trailing blanks")
         << 26 << 0
         << QStringLiteral("Periksalah isi oli setiap hari atau 200 jam (6000 miles) pada torqmatic "
                           "gear dan handel pada posisi netral serta mesindalam keadaan hidup "
                           "stasioner.")
-               + blanks(16);
-    QTest::newRow("air compressor line 1: two leading and nine trailing blanks")
-        << 21 << 0
-        << blanks(2)
-               + QStringLiteral("Bersihkan kedua elemen saringan udara, kompresor udara yang bertipe "
-                                "polyurethane")
-               + blanks(9);
+            + blanks(16);
+    QTest::newRow("air compressor line 1: two leading and nine trailing blanks") << 21 << 0
+                                                                                 << blanks(2)
+            + QStringLiteral("Bersihkan kedua elemen saringan udara, kompresor udara yang bertipe "
+                             "polyurethane")
+            + blanks(9);
     QTest::newRow("shutdown system: sentence then one trailing blank")
         << 19 << 0
-        << QStringLiteral("Periksalah sistem shutdown setiap 300 jam atau setiap bulannya atau saat "
-                          "mesin akan dijalankan guna pengecekan seandainya ada komponen tersebut "
-                          "tidak berfungsi. ");
+        << QStringLiteral(
+               "Periksalah sistem shutdown setiap 300 jam atau setiap bulannya atau saat "
+               "mesin akan dijalankan guna pengecekan seandainya ada komponen tersebut "
+               "tidak berfungsi. ");
 }
 
 void MaintenanceTableTest::exactTexts()
@@ -165,7 +167,7 @@ void MaintenanceTableTest::lineCounts_data()
 {
     QTest::addColumn<int>("component");
     QTest::addColumn<int>("count");
-    for (int n : {6, 14, 19, 20, 24})
+    for (int n : { 6, 14, 19, 20, 24 })
         QTest::addRow("component %d has a single line", n) << n << 1;
     QTest::newRow("transmission has six, the most") << 30 << 6;
 }
@@ -175,10 +177,10 @@ void MaintenanceTableTest::lineCounts()
     QFETCH(int, component);
     QFETCH(int, count);
     QCOMPARE(Table::builtIn().entry(component)->lines.size(), count);
-    int longest = 0;
-    for (const Entry &entry : Table::builtIn().entries())
-        longest = std::max(longest, int(entry.lines.size()));
-    QCOMPARE(longest, 6);
+    if (count == 6) { // the most of any entry
+        for (const Entry &entry : Table::builtIn().entries())
+            QVERIFY(entry.lines.size() < 6 || entry.component == component);
+    }
 }
 
 void MaintenanceTableTest::headingIsNeverAnInstructionLine()
@@ -229,8 +231,10 @@ void MaintenanceTableTest::picturePaths_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("file name with a comma")
         << 1 << QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\gbm_1,2.jpg");
-    QTest::newRow("numbering skips 8") << 6 << QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\gbm_9.jpg");
-    QTest::newRow("last") << 30 << QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\gbm_35,36.jpg");
+    QTest::newRow("numbering skips 8")
+        << 6 << QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\gbm_9.jpg");
+    QTest::newRow("last") << 30
+                          << QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\gbm_35,36.jpg");
 }
 
 void MaintenanceTableTest::picturePaths()
@@ -245,16 +249,17 @@ void MaintenanceTableTest::picturePaths()
         if (!entry.hasPicture())
             withoutPicture << entry.component;
     }
-    QCOMPARE(withoutPicture, (QList<int>{13, 19, 21}));
+    QCOMPARE(withoutPicture, (QList<int> { 13, 19, 21 }));
 }
 
 // The table's file names and the pictures the build draws must agree.
 void MaintenanceTableTest::programPictureFolderHoldsEveryPicture()
 {
-    if (!QFileInfo(QDir(dipo::pictures::root()).filePath(QStringLiteral("gambar/maintance"))).isDir())
+    if (!QFileInfo(QDir(dipo::pictures::root()).filePath(QStringLiteral("gambar/maintance")))
+             .isDir())
         QSKIP("the build's picture folder has not been drawn");
     const Table &table = Table::builtIn();
-    QStringList programPaths{table.repeatPicture()};
+    QStringList programPaths { table.repeatPicture() };
     for (const Entry &entry : table.entries()) {
         if (entry.hasPicture())
             programPaths << table.picturePath(entry);
@@ -282,80 +287,89 @@ void MaintenanceTableTest::brokenData_data()
 
     QTest::newRow("not JSON") << QByteArray("{\"entries\": [") << QStringLiteral("offset");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("offset");
-    QTest::newRow("a list at the top") << QByteArray("[]") << QStringLiteral("top level: not an object");
-    broken("entries missing", [](QJsonObject &r) { r.remove(QStringLiteral("entries")); },
-           QStringLiteral("\"entries\" is missing"));
-    broken("twenty-nine entries",
-           [](QJsonObject &r) {
-               QJsonArray e = r.value(QStringLiteral("entries")).toArray();
-               e.removeLast();
-               r.insert(QStringLiteral("entries"), e);
-           },
-           QStringLiteral("must be a list of 30 entries"));
-    broken("two entries swapped",
-           [](QJsonObject &r) {
-               QJsonArray e = r.value(QStringLiteral("entries")).toArray();
-               const QJsonValue first = e.at(0);
-               e.replace(0, e.at(1));
-               e.replace(1, first);
-               r.insert(QStringLiteral("entries"), e);
-           },
-           QStringLiteral("entries[0]: component number must be 1"));
+    QTest::newRow("a list at the top")
+        << QByteArray("[]") << QStringLiteral("top level: not an object");
+    broken(
+        "entries missing", [](QJsonObject &r) { r.remove(QStringLiteral("entries")); },
+        QStringLiteral("\"entries\" is missing"));
+    broken(
+        "twenty-nine entries",
+        [](QJsonObject &r) {
+            QJsonArray e = r.value(QStringLiteral("entries")).toArray();
+            e.removeLast();
+            r.insert(QStringLiteral("entries"), e);
+        },
+        QStringLiteral("must be a list of 30 entries"));
+    broken(
+        "two entries swapped",
+        [](QJsonObject &r) {
+            QJsonArray e = r.value(QStringLiteral("entries")).toArray();
+            const QJsonValue first = e.at(0);
+            e.replace(0, e.at(1));
+            e.replace(1, first);
+            r.insert(QStringLiteral("entries"), e);
+        },
+        QStringLiteral("entries[0]: component number must be 1"));
     broken("component number as text", inEntry(4, QStringLiteral("component"), QStringLiteral("5")),
-           QStringLiteral("entries[4]: component number must be 5"));
+        QStringLiteral("entries[4]: component number must be 5"));
     broken("no instruction lines", inEntry(2, QStringLiteral("lines"), QJsonArray()),
-           QStringLiteral("component 3).lines: holds 0 texts, expected 1 to 6"));
+        QStringLiteral("component 3).lines: holds 0 texts, expected 1 to 6"));
     broken("seven instruction lines",
-           inEntry(29, QStringLiteral("lines"),
-                   QJsonArray{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                              QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"),
-                              QStringLiteral("g")}),
-           QStringLiteral("component 30).lines: holds 7 texts, expected 1 to 6"));
-    broken("a number among the lines", inEntry(0, QStringLiteral("lines"), QJsonArray{1}),
-           QStringLiteral("component 1).lines[0]: not a text"));
+        inEntry(29, QStringLiteral("lines"),
+            QJsonArray { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"),
+                QStringLiteral("g") }),
+        QStringLiteral("component 30).lines: holds 7 texts, expected 1 to 6"));
+    broken("a number among the lines", inEntry(0, QStringLiteral("lines"), QJsonArray { 1 }),
+        QStringLiteral("component 1).lines[0]: not a text"));
     broken("a line break inside a line",
-           inEntry(0, QStringLiteral("lines"), QJsonArray{QStringLiteral("oli\nmesin")}),
-           QStringLiteral("component 1).lines[0]: holds a line break"));
+        inEntry(0, QStringLiteral("lines"), QJsonArray { QStringLiteral("oli\nmesin") }),
+        QStringLiteral("component 1).lines[0]: holds a line break"));
     broken("empty heading", inEntry(9, QStringLiteral("heading"), QString()),
-           QStringLiteral("component 10).heading: is empty"));
+        QStringLiteral("component 10).heading: is empty"));
     broken("heading missing", inEntry(9, QStringLiteral("heading"), QJsonValue::Undefined),
-           QStringLiteral("\"heading\" is missing"));
-    broken("misspelt key",
-           [](QJsonObject &r) {
-               inEntry(3, QStringLiteral("picture"), QJsonValue::Undefined)(r);
-               inEntry(3, QStringLiteral("picure"), QStringLiteral("gbm_6.jpg"))(r);
-           },
-           QStringLiteral("\"picture\" is missing"));
+        QStringLiteral("\"heading\" is missing"));
+    broken(
+        "misspelt key",
+        [](QJsonObject &r) {
+            inEntry(3, QStringLiteral("picture"), QJsonValue::Undefined)(r);
+            inEntry(3, QStringLiteral("picure"), QStringLiteral("gbm_6.jpg"))(r);
+        },
+        QStringLiteral("\"picture\" is missing"));
     broken("unknown key", inEntry(3, QStringLiteral("colour"), QStringLiteral("red")),
-           QStringLiteral("unknown key \"colour\""));
+        QStringLiteral("unknown key \"colour\""));
     broken("picture climbing out of its folder",
-           inEntry(0, QStringLiteral("picture"), QStringLiteral("..\\..\\secret.jpg")),
-           QStringLiteral("must be a plain file name"));
-    broken("picture with a path", inEntry(0, QStringLiteral("picture"), QStringLiteral("gambar/x.jpg")),
-           QStringLiteral("must be a plain file name"));
+        inEntry(0, QStringLiteral("picture"), QStringLiteral("..\\..\\secret.jpg")),
+        QStringLiteral("must be a plain file name"));
+    broken("picture with a path",
+        inEntry(0, QStringLiteral("picture"), QStringLiteral("gambar/x.jpg")),
+        QStringLiteral("must be a plain file name"));
     broken("empty picture name instead of none", inEntry(12, QStringLiteral("picture"), QString()),
-           QStringLiteral("component 13).picture: is empty"));
-    broken("picture folder without its closing backslash",
-           [](QJsonObject &r) {
-               r.insert(QStringLiteral("pictureFolder"), QStringLiteral("d:\\karya_hasil\\gambar"));
-           },
-           QStringLiteral("pictureFolder: must end with a backslash"));
-    broken("introduction wordings of different length",
-           [](QJsonObject &r) {
-               QJsonObject intro = r.value(QStringLiteral("introduction")).toObject();
-               QJsonArray repeat = intro.value(QStringLiteral("repeat")).toArray();
-               repeat.removeLast();
-               intro.insert(QStringLiteral("repeat"), repeat);
-               r.insert(QStringLiteral("introduction"), intro);
-           },
-           QStringLiteral("introduction: the two wordings differ"));
-    broken("fixed text missing",
-           [](QJsonObject &r) {
-               QJsonObject texts = r.value(QStringLiteral("texts")).toObject();
-               texts.remove(QStringLiteral("repeatPrompt"));
-               r.insert(QStringLiteral("texts"), texts);
-           },
-           QStringLiteral("texts: \"repeatPrompt\" is missing"));
+        QStringLiteral("component 13).picture: is empty"));
+    broken(
+        "picture folder without its closing backslash",
+        [](QJsonObject &r) {
+            r.insert(QStringLiteral("pictureFolder"), QStringLiteral("d:\\karya_hasil\\gambar"));
+        },
+        QStringLiteral("pictureFolder: must end with a backslash"));
+    broken(
+        "introduction wordings of different length",
+        [](QJsonObject &r) {
+            QJsonObject intro = r.value(QStringLiteral("introduction")).toObject();
+            QJsonArray repeat = intro.value(QStringLiteral("repeat")).toArray();
+            repeat.removeLast();
+            intro.insert(QStringLiteral("repeat"), repeat);
+            r.insert(QStringLiteral("introduction"), intro);
+        },
+        QStringLiteral("introduction: the two wordings differ"));
+    broken(
+        "fixed text missing",
+        [](QJsonObject &r) {
+            QJsonObject texts = r.value(QStringLiteral("texts")).toObject();
+            texts.remove(QStringLiteral("repeatPrompt"));
+            r.insert(QStringLiteral("texts"), texts);
+        },
+        QStringLiteral("texts: \"repeatPrompt\" is missing"));
 }
 
 void MaintenanceTableTest::brokenData()
@@ -367,7 +381,7 @@ void MaintenanceTableTest::brokenData()
         QFAIL("broken data was accepted");
     } catch (const TableError &error) {
         QVERIFY2(error.message().startsWith(QStringLiteral("maintenance table, ")),
-                 qPrintable(error.message()));
+            qPrintable(error.message()));
         QVERIFY2(error.message().contains(reported), qPrintable(error.message()));
     }
 }

@@ -15,8 +15,8 @@
 namespace {
 
 const QString kRepeatPrompt = QStringLiteral("Silahkan pilih jenis kerusakan terlebih dahulu");
-const QStringList kStartPrompt{QStringLiteral("Silahkan pilih dahulu jenis "),
-                               QStringLiteral("maintance (perawatan)")};
+const QStringList kStartPrompt { QStringLiteral("Silahkan pilih dahulu jenis "),
+    QStringLiteral("maintance (perawatan)") };
 
 struct Report
 {
@@ -32,9 +32,11 @@ public:
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("gambar/maintance"));
         int hue = 0;
-        for (const dipo::maintenance::Entry &entry : dipo::maintenance::Table::builtIn().entries()) {
+        for (const dipo::maintenance::Entry &entry :
+            dipo::maintenance::Table::builtIn().entries()) {
             if (entry.hasPicture())
-                write(QStringLiteral("gambar/maintance/") + entry.picture, QColor::fromHsv(hue += 11, 255, 230));
+                write(QStringLiteral("gambar/maintance/") + entry.picture,
+                    QColor::fromHsv(hue += 11, 255, 230));
         }
         write(QStringLiteral("ker3.jpg"), QColor(Qt::white));
     }
@@ -58,7 +60,7 @@ private:
 bool sameColour(const QColor &a, const QColor &b)
 {
     return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12
-           && std::abs(a.blue() - b.blue()) < 12;
+        && std::abs(a.blue() - b.blue()) < 12;
 }
 
 } // namespace
@@ -116,8 +118,9 @@ void PmWindowTest::init()
 {
     qputenv("DIPO_PICTURE_DIR", m_pictures->path().toLocal8Bit());
     m_reports.clear();
-    dipo::errorreport::setSink(
-        [this](const QString &caption, const QString &text) { m_reports.append({caption, text}); });
+    dipo::errorreport::setSink([this](const QString &caption, const QString &text) {
+        m_reports.append({ caption, text });
+    });
     m_window = std::make_unique<TPM>();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -171,8 +174,9 @@ void PmWindowTest::verifyWaiting(int marked)
     QCOMPARE(enabledComponents().size(), 30);
     QVERIFY(!m_window->BitBtn1->isEnabled());
     QVERIFY(!m_window->BitBtn2->isEnabled());
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{kRepeatPrompt});
-    QCOMPARE(m_window->RichEdit1->lines(), dipo::maintenance::Table::builtIn().repeatIntroduction());
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { kRepeatPrompt });
+    QCOMPARE(
+        m_window->RichEdit1->lines(), dipo::maintenance::Table::builtIn().repeatIntroduction());
     for (int i = 0; i < m_window->RichEdit1->lineCount(); ++i)
         QCOMPARE(m_window->RichEdit1->firstLineIndentOf(i), 1.0);
 }
@@ -190,7 +194,8 @@ void PmWindowTest::startsWaitingForAChoice()
     QCOMPARE(w.radioButton(15)->text(), QStringLiteral("trottle and Clutch control"));
     QCOMPARE(w.radioButton(30)->text(), QStringLiteral("Transmission, Verseneling"));
     for (int n = 1; n <= 30; ++n) {
-        QCOMPARE(w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(n)), w.radioButton(n));
+        QCOMPARE(
+            w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(n)), w.radioButton(n));
         QCOMPARE(w.radioButton(n)->parentWidget(), w.GroupBox1);
     }
 
@@ -206,7 +211,7 @@ void PmWindowTest::startsWaitingForAChoice()
     const QStringList intro = w.RichEdit1->lines();
     QCOMPARE(intro.size(), 9);
     QCOMPARE(intro.first(),
-             QStringLiteral("Sistem perawatan ini berisi petunjuk mengenai car pemeriharaan dari "));
+        QStringLiteral("Sistem perawatan ini berisi petunjuk mengenai car pemeriharaan dari "));
     QCOMPARE(intro.at(1), QStringLiteral("mesin, misalnya :"));
     QCOMPARE(intro.last(), QStringLiteral("tersebut diatas dengan benar."));
     for (int i = 0; i < 9; ++i)
@@ -240,17 +245,17 @@ void PmWindowTest::chooseComponent()
     choose(component);
 
     QCOMPARE(markedComponent(), component);
-    QCOMPARE(enabledComponents(), QList<int>{component});
+    QCOMPARE(enabledComponents(), QList<int> { component });
     QVERIFY(m_window->BitBtn1->isEnabled());
     QVERIFY(m_window->BitBtn2->isEnabled());
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{prompt});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { prompt });
     QCOMPARE(m_window->RichEdit1->lines(), intro); // the introduction stays until PROSES
     QVERIFY(!m_window->Image3->hasPicture());
 
     // The other twenty-nine are shut: a click on one changes nothing.
     click(m_window->radioButton(component == 1 ? 2 : 1));
     QCOMPARE(markedComponent(), component);
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{prompt});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { prompt });
 }
 
 void PmWindowTest::process_data()
@@ -264,36 +269,36 @@ void PmWindowTest::process_data()
         QTest::addRow("component %d", n)
             << n << QString::fromLatin1(heading) << lengths << QString::fromLatin1(picture);
     };
-    addRow(1, "Oli Mesin dan Penyaringan Oli", {63, 94, 115, 99, 140}, "gbm_1,2.jpg");
-    addRow(2, "Air pendingin dan Filter", {121, 78, 111, 105}, "gbm_3,4.jpg");
-    addRow(3, "Radiator", {94, 191, 182}, "gbm_5.jpg");
-    addRow(4, "Heat exchanger", {86, 184, 168}, "gbm_6.jpg");
-    addRow(5, "Pompa Air Laut", {125, 193}, "gbm_7.jpg");
-    addRow(6, "Saringan Oli dan Filter", {152}, "gbm_9.jpg");
-    addRow(7, "Saringan Udara", {114, 124}, "gbm_10.jpg");
-    addRow(8, "Air Box Drain", {107, 61, 152}, "gbm_11.jpg");
-    addRow(9, "Sistem Ventilasi mesin", {103, 116}, "gbm_12.jpg");
-    addRow(10, "sudu-sud blower", {100, 120}, "gbm_13.jpg");
-    addRow(11, "Motor Stater", {124, 86, 113}, "gbm_14.jpg");
-    addRow(12, "Generator Pengisian Baterai", {168, 83, 88, 69, 69}, "gbm_15.jpg");
-    addRow(13, "Baterai", {120, 132}, "");
-    addRow(14, "Tachometer atau alat ukur RPM meter", {171}, "gbm_17.jpg");
-    addRow(15, "Kontrol Gas dan Kopling", {190, 39}, "gbm_18.jpg");
-    addRow(16, "Tali Kipas", {161, 72, 59}, "gbm_20.jpg");
-    addRow(17, "Over Speed Governor", {89, 47}, "gbm_21.jpg");
-    addRow(18, "Bantalan Kipas", {106, 52, 149}, "gbm_22.jpg");
-    addRow(19, "Sistem Shutdown", {161}, "");
-    addRow(20, "Sistem hidrostater", {212}, "gbm_24.jpg");
-    addRow(21, "Kompresor Udara dan Saringan Udara", {91, 54, 47, 51}, "");
-    addRow(22, "Turbo Charger", {70, 230}, "gbm_26.jpg");
-    addRow(23, "Power Generator", {110, 67, 47, 60, 168}, "gbm_27.jpg");
-    addRow(24, "Kolping", {191}, "gbm_28.jpg");
-    addRow(25, "Torqmatic Converter", {82, 106}, "gbm_29.jpg");
-    addRow(26, "Torqmatic Marine Gear", {164, 104, 58}, "gbm_30.jpg");
-    addRow(27, "Paragon Marine Gear", {168, 98, 42, 46}, "gbm_31.jpg");
-    addRow(28, "Gigi Reduksi Pada Mesin Tunggal", {71, 96, 78, 59, 64}, "gbm_32.jpg");
-    addRow(29, "Reduction Gear (Multiple Marine)", {79, 57, 61, 155, 75}, "gbm_34.jpg");
-    addRow(30, "Verseneling dan Saringan Oli", {106, 27, 101, 34, 54, 70}, "gbm_35,36.jpg");
+    addRow(1, "Oli Mesin dan Penyaringan Oli", { 63, 94, 115, 99, 140 }, "gbm_1,2.jpg");
+    addRow(2, "Air pendingin dan Filter", { 121, 78, 111, 105 }, "gbm_3,4.jpg");
+    addRow(3, "Radiator", { 94, 191, 182 }, "gbm_5.jpg");
+    addRow(4, "Heat exchanger", { 86, 184, 168 }, "gbm_6.jpg");
+    addRow(5, "Pompa Air Laut", { 125, 193 }, "gbm_7.jpg");
+    addRow(6, "Saringan Oli dan Filter", { 152 }, "gbm_9.jpg");
+    addRow(7, "Saringan Udara", { 114, 124 }, "gbm_10.jpg");
+    addRow(8, "Air Box Drain", { 107, 61, 152 }, "gbm_11.jpg");
+    addRow(9, "Sistem Ventilasi mesin", { 103, 116 }, "gbm_12.jpg");
+    addRow(10, "sudu-sud blower", { 100, 120 }, "gbm_13.jpg");
+    addRow(11, "Motor Stater", { 124, 86, 113 }, "gbm_14.jpg");
+    addRow(12, "Generator Pengisian Baterai", { 168, 83, 88, 69, 69 }, "gbm_15.jpg");
+    addRow(13, "Baterai", { 120, 132 }, "");
+    addRow(14, "Tachometer atau alat ukur RPM meter", { 171 }, "gbm_17.jpg");
+    addRow(15, "Kontrol Gas dan Kopling", { 190, 39 }, "gbm_18.jpg");
+    addRow(16, "Tali Kipas", { 161, 72, 59 }, "gbm_20.jpg");
+    addRow(17, "Over Speed Governor", { 89, 47 }, "gbm_21.jpg");
+    addRow(18, "Bantalan Kipas", { 106, 52, 149 }, "gbm_22.jpg");
+    addRow(19, "Sistem Shutdown", { 161 }, "");
+    addRow(20, "Sistem hidrostater", { 212 }, "gbm_24.jpg");
+    addRow(21, "Kompresor Udara dan Saringan Udara", { 91, 54, 47, 51 }, "");
+    addRow(22, "Turbo Charger", { 70, 230 }, "gbm_26.jpg");
+    addRow(23, "Power Generator", { 110, 67, 47, 60, 168 }, "gbm_27.jpg");
+    addRow(24, "Kolping", { 191 }, "gbm_28.jpg");
+    addRow(25, "Torqmatic Converter", { 82, 106 }, "gbm_29.jpg");
+    addRow(26, "Torqmatic Marine Gear", { 164, 104, 58 }, "gbm_30.jpg");
+    addRow(27, "Paragon Marine Gear", { 168, 98, 42, 46 }, "gbm_31.jpg");
+    addRow(28, "Gigi Reduksi Pada Mesin Tunggal", { 71, 96, 78, 59, 64 }, "gbm_32.jpg");
+    addRow(29, "Reduction Gear (Multiple Marine)", { 79, 57, 61, 155, 75 }, "gbm_34.jpg");
+    addRow(30, "Verseneling dan Saringan Oli", { 106, 27, 101, 34, 54, 70 }, "gbm_35,36.jpg");
 }
 
 void PmWindowTest::process()
@@ -307,7 +312,7 @@ void PmWindowTest::process()
     click(m_window->BitBtn1);
 
     QVERIFY(m_reports.isEmpty());
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{heading});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { heading });
     const QStringList lines = m_window->RichEdit1->lines();
     QCOMPARE(lines, dipo::maintenance::Table::builtIn().entry(component)->lines);
     QList<int> lengths;
@@ -320,14 +325,15 @@ void PmWindowTest::process()
 
     QVERIFY(!m_window->BitBtn1->isEnabled());
     QVERIFY(m_window->BitBtn2->isEnabled());
-    QCOMPARE(enabledComponents(), QList<int>{component});
+    QCOMPARE(enabledComponents(), QList<int> { component });
 
     if (picture.isEmpty()) {
         QVERIFY(!m_window->Image3->hasPicture());
     } else {
         QCOMPARE(m_window->Image3->picturePath(),
-                 QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\") + picture);
-        QVERIFY(sameColour(shownColour(), m_pictures->colourOf(QStringLiteral("gambar/maintance/") + picture)));
+            QStringLiteral("d:\\karya_hasil\\gambar\\maintance\\") + picture);
+        QVERIFY(sameColour(
+            shownColour(), m_pictures->colourOf(QStringLiteral("gambar/maintance/") + picture)));
     }
 }
 
@@ -340,7 +346,7 @@ void PmWindowTest::processWorksOncePerChoice()
     // the same entry without doubling the lines.
     m_window->BitBtn1Click();
     QCOMPARE(m_window->RichEdit1->lines().size(), 3);
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Heat exchanger")});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { QStringLiteral("Heat exchanger") });
 }
 
 void PmWindowTest::clickOnTheMarkedComponentRaisesNothing()
@@ -349,10 +355,10 @@ void PmWindowTest::clickOnTheMarkedComponentRaisesNothing()
     click(m_window->BitBtn1);
     const QStringList lines = m_window->RichEdit1->lines();
     choose(5);
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Pompa Air Laut")});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { QStringLiteral("Pompa Air Laut") });
     QCOMPARE(m_window->RichEdit1->lines(), lines);
     QVERIFY(!m_window->BitBtn1->isEnabled());
-    QCOMPARE(enabledComponents(), QList<int>{5});
+    QCOMPARE(enabledComponents(), QList<int> { 5 });
 }
 
 void PmWindowTest::repeatStartsOverKeepingTheMark()
@@ -385,16 +391,16 @@ void PmWindowTest::sameComponentAgainNeedsAnotherChoiceFirst()
     choose(9);
     click(m_window->BitBtn2);
     choose(7);
-    QCOMPARE(enabledComponents(), QList<int>{7});
+    QCOMPARE(enabledComponents(), QList<int> { 7 });
     click(m_window->BitBtn1);
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Saringan Udara")});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { QStringLiteral("Saringan Udara") });
 }
 
 void PmWindowTest::componentWithoutPictureLeavesThePictureBox_data()
 {
     QTest::addColumn<int>("component");
     QTest::addColumn<bool>("afterRepeat");
-    for (int n : {13, 19, 21}) {
+    for (int n : { 13, 19, 21 }) {
         QTest::addRow("component %d on the empty box", n) << n << false;
         QTest::addRow("component %d after ULANGI", n) << n << true;
     }
@@ -417,7 +423,7 @@ void PmWindowTest::componentWithoutPictureLeavesThePictureBox()
 
     QVERIFY(m_reports.isEmpty());
     QCOMPARE(m_window->RichEdit2->lines(),
-             QStringList{dipo::maintenance::Table::builtIn().entry(component)->heading});
+        QStringList { dipo::maintenance::Table::builtIn().entry(component)->heading });
     QCOMPARE(m_window->Image3->hasPicture(), hadPicture);
     QCOMPARE(m_window->Image3->picturePath(), pathBefore);
     if (afterRepeat)
@@ -459,8 +465,9 @@ void PmWindowTest::missingPictureFolder()
     QCOMPARE(m_reports.size(), 1);
     QCOMPARE(m_reports.at(0).caption, dipo::errorreport::caption());
     QCOMPARE(m_reports.at(0).text,
-             QStringLiteral("Cannot open file ") + empty.path() + QStringLiteral("/gambar/maintance/gbm_1,2.jpg."));
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{oil.heading});
+        QStringLiteral("Cannot open file ") + empty.path()
+            + QStringLiteral("/gambar/maintance/gbm_1,2.jpg."));
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { oil.heading });
     QCOMPARE(m_window->RichEdit1->lines(), oil.lines);
     QVERIFY(!m_window->BitBtn1->isEnabled());
     QVERIFY(m_window->BitBtn2->isEnabled());
@@ -470,7 +477,7 @@ void PmWindowTest::missingPictureFolder()
 
     QCOMPARE(m_reports.size(), 2);
     QCOMPARE(m_reports.at(1).text,
-             QStringLiteral("Cannot open file ") + empty.path() + QStringLiteral("/ker3.jpg."));
+        QStringLiteral("Cannot open file ") + empty.path() + QStringLiteral("/ker3.jpg."));
     verifyWaiting(1);
     QVERIFY(!m_window->Image3->hasPicture());
 
@@ -478,7 +485,7 @@ void PmWindowTest::missingPictureFolder()
     choose(13);
     click(m_window->BitBtn1);
     QCOMPARE(m_reports.size(), 2);
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Baterai")});
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { QStringLiteral("Baterai") });
 }
 
 void PmWindowTest::missingPictureKeepsThePreviousOne_data()
@@ -486,7 +493,8 @@ void PmWindowTest::missingPictureKeepsThePreviousOne_data()
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<QString>("reported");
     QTest::newRow("file missing") << QByteArray() << QStringLiteral("Cannot open file ");
-    QTest::newRow("file no JPEG") << QByteArray("GIF89a, not a JPEG") << QStringLiteral("not a valid JPEG");
+    QTest::newRow("file no JPEG") << QByteArray("GIF89a, not a JPEG")
+                                  << QStringLiteral("not a valid JPEG");
     QTest::newRow("file empty") << QByteArray("\0", 0) << QStringLiteral("Cannot open file ");
 }
 
@@ -511,8 +519,9 @@ void PmWindowTest::missingPictureKeepsThePreviousOne()
 
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.at(0).text.contains(reported), qPrintable(m_reports.at(0).text));
-    QVERIFY2(m_reports.at(0).text.contains(QStringLiteral("gbm_6.jpg")), qPrintable(m_reports.at(0).text));
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Heat exchanger")});
+    QVERIFY2(m_reports.at(0).text.contains(QStringLiteral("gbm_6.jpg")),
+        qPrintable(m_reports.at(0).text));
+    QCOMPARE(m_window->RichEdit2->lines(), QStringList { QStringLiteral("Heat exchanger") });
     QVERIFY(!m_window->BitBtn1->isEnabled());
     QCOMPARE(m_window->Image3->picturePath(), QStringLiteral("d:\\karya_hasil\\ker3.jpg"));
     QVERIFY(sameColour(shownColour(), m_pictures->colourOf(QStringLiteral("ker3.jpg"))));
@@ -525,7 +534,8 @@ void PmWindowTest::arrowKeysMoveInComponentOrder_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
     QTest::newRow("down from the foot of the first column") << 9 << true << int(Qt::Key_Down) << 10;
-    QTest::newRow("right from the foot of the second column") << 17 << true << int(Qt::Key_Right) << 18;
+    QTest::newRow("right from the foot of the second column")
+        << 17 << true << int(Qt::Key_Right) << 18;
     QTest::newRow("left from the head of the last column") << 25 << true << int(Qt::Key_Left) << 24;
     QTest::newRow("up within a column") << 20 << true << int(Qt::Key_Up) << 19;
     QTest::newRow("up from the first wraps to the last") << 1 << true << int(Qt::Key_Up) << 30;
@@ -549,21 +559,22 @@ void PmWindowTest::arrowKeysMoveInComponentOrder()
 
     QCOMPARE(m_window->focusWidget(), m_window->radioButton(to));
     QCOMPARE(markedComponent(), to);
-    QCOMPARE(enabledComponents(), QList<int>{to}); // the choice's handler ran
+    QCOMPARE(enabledComponents(), QList<int> { to }); // the choice's handler ran
     QVERIFY(m_window->BitBtn1->isEnabled());
     QCOMPARE(m_window->RichEdit2->lines(),
-             QStringList{dipo::maintenance::Table::builtIn().chosenPrompt(to)});
+        QStringList { dipo::maintenance::Table::builtIn().chosenPrompt(to) });
 }
 
 void PmWindowTest::arrowKeysStayPutWhileAComponentIsChosen()
 {
     choose(12);
     click(m_window->BitBtn1);
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right})
+    for (Qt::Key key : { Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right })
         QTest::keyClick(m_window->radioButton(12), key);
     QCOMPARE(markedComponent(), 12);
-    QCOMPARE(enabledComponents(), QList<int>{12});
-    QCOMPARE(m_window->RichEdit2->lines(), QStringList{QStringLiteral("Generator Pengisian Baterai")});
+    QCOMPARE(enabledComponents(), QList<int> { 12 });
+    QCOMPARE(m_window->RichEdit2->lines(),
+        QStringList { QStringLiteral("Generator Pengisian Baterai") });
 }
 
 // Tab leaves the group from its marked button (the arrows move within it) and goes
@@ -572,17 +583,17 @@ void PmWindowTest::tabOrderLeavesTheGroupThroughTheButtons()
 {
     choose(14);
     m_window->radioButton(14)->setFocus();
-    const QList<QWidget *> forward{m_window->BitBtn2, m_window->BitBtn1, m_window->BitBtn3};
+    const QList<QWidget *> forward { m_window->BitBtn2, m_window->BitBtn1, m_window->BitBtn3 };
     for (QWidget *expected : forward) {
         QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
         QCOMPARE(m_window->focusWidget(), expected);
     }
-    const QList<QWidget *> back{m_window->BitBtn1, m_window->BitBtn2, m_window->radioButton(14)};
+    const QList<QWidget *> back { m_window->BitBtn1, m_window->BitBtn2, m_window->radioButton(14) };
     for (QWidget *expected : back) {
         QTest::keyClick(m_window->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(m_window->focusWidget(), expected);
     }
-    QCOMPARE(enabledComponents(), QList<int>{14});
+    QCOMPARE(enabledComponents(), QList<int> { 14 });
 }
 
 void PmWindowTest::closeKeepsTheState_data()
@@ -604,13 +615,11 @@ void PmWindowTest::closeKeepsTheState()
     if (steps >= 3)
         click(m_window->BitBtn2);
     auto snapshot = [this] {
-        return QStringList{m_window->RichEdit2->lines().join(QLatin1Char('|')),
-                           m_window->RichEdit1->lines().join(QLatin1Char('|')),
-                           QString::number(markedComponent()),
-                           QString::number(enabledComponents().size()),
-                           QString::number(m_window->BitBtn1->isEnabled()),
-                           QString::number(m_window->BitBtn2->isEnabled()),
-                           m_window->Image3->picturePath()};
+        return QStringList { m_window->RichEdit2->lines().join(QLatin1Char('|')),
+            m_window->RichEdit1->lines().join(QLatin1Char('|')), QString::number(markedComponent()),
+            QString::number(enabledComponents().size()),
+            QString::number(m_window->BitBtn1->isEnabled()),
+            QString::number(m_window->BitBtn2->isEnabled()), m_window->Image3->picturePath() };
     };
     const QStringList before = snapshot();
 
