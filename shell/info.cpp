@@ -70,7 +70,7 @@ Tinfo::Tinfo(QWidget *parent)
     Label8 = new dipo::ClickLabel(QStringLiteral("CLOOOOSE "), Panel2);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setAlignment(Qt::AlignCenter);
-    Label8->setGeometry(14, 2, 72, 20);
+    Label8->setGeometry(2, 2, 96, 20);
     Label8->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
 
     connect(Panel2, &dipo::ClickLabel::clicked, this, &Tinfo::Panel2Click);
