@@ -2,12 +2,85 @@
 
 #include "common/window.h"
 
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace dipo {
+class PictureBox;
+class RadioGroup;
+class RichTextBox;
+namespace tuneup {
+struct Procedure;
+}
+} // namespace dipo
+
+// The tune-up tutorials: a category button enables its radio groups, an item is picked,
+// PROSES writes that procedure's steps and shows its picture. All state is in the controls.
 class TTUNEUP : public dipo::Window
 {
     Q_OBJECT
 
 public:
     explicit TTUNEUP(QWidget *parent = nullptr);
+
+    // Radio groups 1 to 7.
+    dipo::RadioGroup *radioGroup(int number) const { return m_groups.at(number - 1); }
+
+private slots:
+    void FormCreate();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+    void RadioGroup4Click();
+    void RadioGroup5Click();
+    void RadioGroup6Click();
+    void RadioGroup7Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Button3Click();
+
+private:
+    void buildControls();
+    void writePrompt(const QString &text);
+    void governorItemPicked(int group);
+    void clearSelections();
+    void writeTutorial(const dipo::tuneup::Procedure &procedure);
+    void setTabStops();
+
+    QScrollArea *ScrollBox = nullptr;
+    QLabel *Label1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
+    QGroupBox *GroupBox3 = nullptr;
+    QGroupBox *GroupBox4 = nullptr;
+    dipo::RadioGroup *RadioGroup1 = nullptr;
+    dipo::RadioGroup *RadioGroup2 = nullptr;
+    dipo::RadioGroup *RadioGroup3 = nullptr;
+    dipo::RadioGroup *RadioGroup4 = nullptr;
+    dipo::RadioGroup *RadioGroup5 = nullptr;
+    dipo::RadioGroup *RadioGroup6 = nullptr;
+    dipo::RadioGroup *RadioGroup7 = nullptr;
+    QPushButton *SpeedButton1 = nullptr;
+    QPushButton *SpeedButton2 = nullptr;
+    dipo::RichTextBox *RichEdit2 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    dipo::RichTextBox *RichEdit1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    dipo::PictureBox *Image2 = nullptr;
+    dipo::PictureBox *Image3 = nullptr;
+    QPushButton *Button3 = nullptr;
+
+    std::array<dipo::RadioGroup *, 7> m_groups {};
 };
 
 extern TTUNEUP *TUNEUP;
