@@ -51,7 +51,7 @@ BrakeForceEvaluation evaluateBrakeForce(const BrakeForceInputs &in)
 {
     BrakeForceEvaluation ev;
     auto &r = ev.value;
-    const std::array<std::function<Ext()>, BrakeForceStepCount> steps = {{
+    const std::array<std::function<Ext()>, BrakeForceStepCount> steps = { {
         [&] { return Ext(in.a) / in.b * in.ia; },
         [&] { return Ext(in.Ae) * in.Pmaks - in.Kf; },
         [&] { return Ext(in.Emaks) / 100 * r[K] * r[i] - Ext(in.Qs) * in.ia; },
@@ -64,11 +64,10 @@ BrakeForceEvaluation evaluateBrakeForce(const BrakeForceInputs &in)
         [&] {
             const Ext v = in.V;
             const Ext resistance = (v * in.V / 400 + 2.5L) + Ext(in.It) / 360 + 1000;
-            return (v * in.V * 4.08L / (resistance * in.M * (Ext(r[nk]) / 100))
-                    + v * in.tr / 3.6L)
+            return (v * in.V * 4.08L / (resistance * in.M * (Ext(r[nk]) / 100)) + v * in.tr / 3.6L)
                 * 2;
         },
-    }};
+    } };
     try {
         for (const auto &step : steps) {
             r[ev.completed] = fp::store(step());

@@ -11,21 +11,21 @@ namespace dipo::calc {
 
 struct BrakeForceInputs
 {
-    double a = 0;     // upper rigging lever, mm
-    double b = 0;     // lower rigging lever, mm
-    double ia = 0;    // wheels
-    double Ae = 0;    // effective piston area, cm2
+    double a = 0; // upper rigging lever, mm
+    double b = 0; // lower rigging lever, mm
+    double ia = 0; // wheels
+    double Ae = 0; // effective piston area, cm2
     double Pmaks = 0; // maximum cylinder pressure, kg/cm2
-    double Kf = 0;    // piston spring force, kgf
+    double Kf = 0; // piston spring force, kgf
     double Emaks = 0; // permitted efficiency, %
-    double Qs = 0;    // slack adjuster force, kgf
-    double Gk = 0;    // wheel load empty, kgf
-    double Gp = 0;    // wheel load full, kgf
-    double V = 0;     // speed, km/h
-    double It = 0;    // gradient, degrees
-    double M = 0;     // friction coefficient wheel/block
-    double Fh = 0;    // adhesion coefficient wheel/rail
-    double tr = 0;    // reaction time, s
+    double Qs = 0; // slack adjuster force, kgf
+    double Gk = 0; // wheel load empty, kgf
+    double Gp = 0; // wheel load full, kgf
+    double V = 0; // speed, km/h
+    double It = 0; // gradient, degrees
+    double M = 0; // friction coefficient wheel/block
+    double Fh = 0; // adhesion coefficient wheel/rail
+    double tr = 0; // reaction time, s
 };
 
 // The numeric results in the order they are computed; the skid test comes last.
@@ -33,10 +33,10 @@ enum BrakeForceStep { i, K, P, Pb, B, np, nk, pak, pap, Sa, BrakeForceStepCount 
 
 struct BrakeForceEvaluation
 {
-    std::array<double, BrakeForceStepCount> value{};
-    int completed = 0;                // numeric steps that succeeded, in order
+    std::array<double, BrakeForceStepCount> value {};
+    int completed = 0; // numeric steps that succeeded, in order
     std::optional<MathError> failure; // why the next step failed
-    bool skid = false;                // valid only when succeeded()
+    bool skid = false; // valid only when succeeded()
     bool skidTested = false;
 
     bool succeeded() const { return skidTested; }

@@ -15,7 +15,7 @@ using fp::store;
 double speedFactor(const QString &speedText)
 {
     // In the order of the drop-down items.
-    static const double factors[] = {500, 650, 700, 1000};
+    static const double factors[] = { 500, 650, 700, 1000 };
     static_assert(std::size(factors) == std::size(texts::kSpeedItems));
     for (std::size_t k = 0; k < std::size(factors); ++k) {
         if (speedText == QLatin1String(texts::kSpeedItems[k]))

@@ -8,34 +8,34 @@ namespace dipo::calc {
 
 struct BrakeLifeInputs
 {
-    double D = 0;     // wheel diameter, mm
-    double Q = 0;     // block arc angle, degrees
-    double L = 0;     // block width, mm
-    double T = 0;     // block thickness, mm
-    double Tmin = 0;  // minimum permitted thickness, mm
-    double Da = 0;    // abrasive particle diameter, mm
-    QString speed;    // the speed as typed; only listed texts have a factor
-    double K = 0;     // friction coefficient block/wheel
-    double Fm = 0;    // material factor
-    double Fk = 0;    // contact factor
-    double Pb = 0;    // pressing force per block, kgf
-    double H = 0;     // block hardness, kgf/mm2
-    double Frem = 0;  // brakings per trip
-    double Fj = 0;    // trips per day
+    double D = 0; // wheel diameter, mm
+    double Q = 0; // block arc angle, degrees
+    double L = 0; // block width, mm
+    double T = 0; // block thickness, mm
+    double Tmin = 0; // minimum permitted thickness, mm
+    double Da = 0; // abrasive particle diameter, mm
+    QString speed; // the speed as typed; only listed texts have a factor
+    double K = 0; // friction coefficient block/wheel
+    double Fm = 0; // material factor
+    double Fk = 0; // contact factor
+    double Pb = 0; // pressing force per block, kgf
+    double H = 0; // block hardness, kgf/mm2
+    double Frem = 0; // brakings per trip
+    double Fj = 0; // trips per day
 };
 
 struct BrakeLifeResults
 {
-    double Kr = 0;    // wheel tread circumference
-    double Kj = 0;    // arc length of the block
-    double Lp = 0;    // particle path length
-    double Ak = 0;    // contact area
+    double Kr = 0; // wheel tread circumference
+    double Kj = 0; // arc length of the block
+    double Lp = 0; // particle path length
+    double Ak = 0; // contact area
     double Vijin = 0; // permitted wear volume
-    double Ap = 0;    // particle area
-    double Npa = 0;   // particles on the contact area
-    double J = 0;     // contact areas along the path
-    double Vaus = 0;  // wear volume
-    double Urem = 0;  // life, days
+    double Ap = 0; // particle area
+    double Npa = 0; // particles on the contact area
+    double J = 0; // contact areas along the path
+    double Vaus = 0; // wear volume
+    double Urem = 0; // life, days
     double hours = 0; // life, hours
 };
 

@@ -29,14 +29,13 @@ QRect RowLayout::field(int row) const
 
 QRect RowLayout::unit(int row) const
 {
-    return QRect(left + labelWidth + gap + fieldWidth + gap, top + row * pitch, unitWidth,
-                 height);
+    return QRect(left + labelWidth + gap + fieldWidth + gap, top + row * pitch, unitWidth, height);
 }
 
 namespace {
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption,
-                 const QRect &geometry)
+QLabel *addLabel(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -54,8 +53,8 @@ void addRowLabels(QWidget *frame, const texts::FieldText &row, const RowLayout &
         addLabel(frame, name + QStringLiteral("Unit"), text(row.unit), layout.unit(index));
 }
 
-QLineEdit *addEditRow(QWidget *frame, const texts::FieldText &row, const RowLayout &layout,
-                      int index)
+QLineEdit *addEditRow(
+    QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index)
 {
     addRowLabels(frame, row, layout, index);
     auto *edit = new QLineEdit(defaultText(row.defaultText), frame);
@@ -65,7 +64,7 @@ QLineEdit *addEditRow(QWidget *frame, const texts::FieldText &row, const RowLayo
 }
 
 QComboBox *addComboRow(QWidget *frame, const texts::FieldText &row, const QStringList &items,
-                       const RowLayout &layout, int index)
+    const RowLayout &layout, int index)
 {
     addRowLabels(frame, row, layout, index);
     auto *combo = new QComboBox(frame);
@@ -79,8 +78,8 @@ QComboBox *addComboRow(QWidget *frame, const texts::FieldText &row, const QStrin
     return combo;
 }
 
-QLabel *addTitle(QWidget *window, const QString &name, const QString &caption,
-                 const QRect &geometry)
+QLabel *addTitle(
+    QWidget *window, const QString &name, const QString &caption, const QRect &geometry)
 {
     QLabel *title = addLabel(window, name, caption, geometry);
     title->setAlignment(Qt::AlignCenter);
@@ -90,8 +89,8 @@ QLabel *addTitle(QWidget *window, const QString &name, const QString &caption,
     return title;
 }
 
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
-                       const QRect &geometry)
+QPushButton *addButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -122,7 +121,7 @@ void keepColoursWhenDisabled(QWidget *widget)
 {
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role :
-         {QPalette::Text, QPalette::WindowText, QPalette::Base, QPalette::Window}) {
+        { QPalette::Text, QPalette::WindowText, QPalette::Base, QPalette::Window }) {
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     }
     widget->setPalette(palette);

@@ -47,25 +47,22 @@ struct RowLayout
 };
 
 // A row's label and unit, named after the field ("Edit9Label", "Edit9Unit").
-void addRowLabels(QWidget *frame, const texts::FieldText &row, const RowLayout &layout,
-                  int index);
-QLineEdit *addEditRow(QWidget *frame, const texts::FieldText &row, const RowLayout &layout,
-                      int index);
+void addRowLabels(QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index);
+QLineEdit *addEditRow(
+    QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index);
 QComboBox *addComboRow(QWidget *frame, const texts::FieldText &row, const QStringList &items,
-                       const RowLayout &layout, int index);
+    const RowLayout &layout, int index);
 
-QLabel *addTitle(QWidget *window, const QString &name, const QString &caption,
-                 const QRect &geometry);
-QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption,
-                       const QRect &geometry);
+QLabel *addTitle(
+    QWidget *window, const QString &name, const QString &caption, const QRect &geometry);
+QPushButton *addButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 
 // A text box that shows lines and takes no input.
-RichTextBox *addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
-                        bool bold);
+RichTextBox *addTextBox(QWidget *parent, const QString &name, const QRect &geometry, bool bold);
 void setLines(RichTextBox *box, const QStringList &lines);
 
-template <std::size_t N>
-QStringList lines(const char *const (&texts)[N])
+template <std::size_t N> QStringList lines(const char *const (&texts)[N])
 {
     QStringList result;
     for (const char *line : texts)

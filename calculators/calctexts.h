@@ -1,5 +1,8 @@
 #pragma once
 
+// Every blank inside the quotes is part of a text: keep the formatter out.
+// clang-format off
+
 // The fixed texts of the calculator windows, blank for blank: labels, units, default
 // texts, introductions and the conclusion lines with the gaps the values go into.
 // Generated from the screen texts; edit with care, every blank is part of the text.
@@ -196,3 +199,4 @@ inline constexpr const char *kBrakeForceConclusion[] = {
 };
 
 } // namespace dipo::calc::texts
+// clang-format on

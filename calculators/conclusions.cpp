@@ -6,8 +6,7 @@ namespace dipo::calc {
 
 namespace {
 
-template <std::size_t N>
-QStringList toLines(const char *const (&lines)[N])
+template <std::size_t N> QStringList toLines(const char *const (&lines)[N])
 {
     QStringList result;
     for (const char *line : lines)

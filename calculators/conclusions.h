@@ -14,11 +14,11 @@ QString fillGap(const QString &line, const QString &anchor, const QString &value
 
 struct DieselConclusion
 {
-    QString power;      // N, whole PK
+    QString power; // N, whole PK
     QString percentage; // persentase
     QString verdict;
     QString pistonSpeed; // C
-    QString fuelRate;    // Be
+    QString fuelRate; // Be
     QString mechanicalEfficiency; // nm
 };
 QStringList dieselConclusionLines(const DieselConclusion &values);
@@ -28,9 +28,9 @@ QStringList brakeLifeConclusionLines(const QString &days, const QString &hours);
 struct BrakeForceConclusion
 {
     QString emptyPressure, emptyPressureVerdict; // nk
-    QString fullPressure, fullPressureVerdict;   // np
-    QString emptyWeight, emptyWeightVerdict;     // pak
-    QString fullWeight, fullWeightVerdict;       // pap
+    QString fullPressure, fullPressureVerdict; // np
+    QString emptyWeight, emptyWeightVerdict; // pak
+    QString fullWeight, fullWeightVerdict; // pap
 };
 QStringList brakeForceConclusionLines(const BrakeForceConclusion &values);
 

@@ -37,8 +37,8 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form::setLines(RichEdit1, form::lines(texts::kThicknessWarning));
 
-    OKBtn = form::addButton(this, QStringLiteral("OKBtn"), form::text(texts::kOk),
-                            QRect(112, 118, 75, 28));
+    OKBtn = form::addButton(
+        this, QStringLiteral("OKBtn"), form::text(texts::kOk), QRect(112, 118, 75, 28));
     OKBtn->setDefault(true);
     OKBtn->setAutoDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TDIALOG1::OKBtnClick);

@@ -33,7 +33,7 @@ DieselEvaluation evaluateDiesel(const DieselInputs &in)
     DieselEvaluation ev;
     auto &r = ev.value;
     // Each formula is evaluated left to right as written; 0.1592356687898089172 is 1/6.28.
-    const std::array<std::function<Ext()>, DieselStepCount> steps = {{
+    const std::array<std::function<Ext()>, DieselStepCount> steps = { {
         [&] { return Ext(in.D) * in.D * 0.785L * in.L; },
         [&] { return Ext(in.L) / 100 * in.n / 30; },
         [&] { return Ext(in.Prata) * r[VL] * in.Z * in.n * in.a / 450000 * 0.9863L; },
@@ -46,7 +46,7 @@ DieselEvaluation evaluateDiesel(const DieselInputs &in)
         [&] { return Ext(in.Gf) / r[Nme]; },
         [&] { return Ext(r[Nme]) / r[Nmi]; },
         [&] { return (Ext(r[N]) - in.Nawal) / 100; },
-    }};
+    } };
     try {
         for (const auto &step : steps) {
             r[ev.completed] = fp::store(step());

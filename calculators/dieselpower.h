@@ -13,16 +13,16 @@ namespace dipo::calc {
 
 struct DieselInputs
 {
-    double D = 0;     // cylinder bore, cm
-    double L = 0;     // stroke, cm
-    double n = 0;     // crank speed, rpm
+    double D = 0; // cylinder bore, cm
+    double L = 0; // stroke, cm
+    double n = 0; // crank speed, rpm
     double Prata = 0; // mean effective pressure, kg/cm2
-    double Pi = 0;    // mean indicated pressure, kg/cm2
-    double Z = 0;     // cylinders
-    double a = 0;     // stroke factor, see strokeFactor()
+    double Pi = 0; // mean indicated pressure, kg/cm2
+    double Z = 0; // cylinders
+    double a = 0; // stroke factor, see strokeFactor()
     double Nawal = 0; // initial power, PK
-    double Gf = 0;    // fuel used, kg/h
-    double Qc = 0;    // fuel heating value, kcal/kg
+    double Gf = 0; // fuel used, kg/h
+    double Qc = 0; // fuel heating value, kcal/kg
 };
 
 // The results in the order they are computed.
@@ -30,12 +30,12 @@ enum DieselStep { VL, C, N, T, Nme, Nmi, ne, selisih, ni, Be, nm, persentase, Di
 
 // Decimals each result is shown with: the masks "0.00", "0" (selisih) and
 // "0.00000000" (Be).
-inline constexpr int kDieselDecimals[DieselStepCount] = {2, 2, 2, 2, 2, 2, 2, 0, 2, 8, 2, 2};
+inline constexpr int kDieselDecimals[DieselStepCount] = { 2, 2, 2, 2, 2, 2, 2, 0, 2, 8, 2, 2 };
 
 struct DieselEvaluation
 {
-    std::array<double, DieselStepCount> value{};
-    int completed = 0;               // steps that succeeded, in order
+    std::array<double, DieselStepCount> value {};
+    int completed = 0; // steps that succeeded, in order
     std::optional<MathError> failure; // why the next step failed
 
     bool succeeded() const { return completed == DieselStepCount; }

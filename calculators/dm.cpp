@@ -23,9 +23,8 @@ using dipo::number::toFloat;
 namespace {
 
 // The result fields in the order their values are computed.
-constexpr const char *kResultFields[DieselStepCount] = {
-    "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit1",
-    "Edit7", "Edit10", "Edit20", "Edit15", "Edit17", "Edit8"};
+constexpr const char *kResultFields[DieselStepCount] = { "Edit2", "Edit3", "Edit4", "Edit5",
+    "Edit6", "Edit1", "Edit7", "Edit10", "Edit20", "Edit15", "Edit17", "Edit8" };
 
 QString verdictText(DieselVerdict verdict)
 {
@@ -41,8 +40,8 @@ TDM::TDM(QWidget *parent)
     setBackground(QStringLiteral("dm_background.jpg"));
     form::applyCalculatorStyle(this);
 
-    form::addTitle(this, QStringLiteral("Panel1"), form::text(texts::kDieselTitle),
-                   QRect(16, 8, 992, 40));
+    form::addTitle(
+        this, QStringLiteral("Panel1"), form::text(texts::kDieselTitle), QRect(16, 8, 992, 40));
 
     GroupBox1 = new QGroupBox(form::text(texts::kDieselInputFrame), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -81,12 +80,12 @@ TDM::TDM(QWidget *parent)
     // The results show values but take no input or focus.
     GroupBox2->setEnabled(false);
 
-    Button1 = form::addButton(this, QStringLiteral("Button1"), form::text(texts::kDieselProses),
-                              QRect(16, 436, 150, 36));
-    Button3 = form::addButton(this, QStringLiteral("Button3"),
-                              form::text(texts::kDieselReplace), QRect(189, 436, 150, 36));
-    Button2 = form::addButton(this, QStringLiteral("Button2"), form::text(texts::kDieselClose),
-                              QRect(362, 436, 150, 36));
+    Button1 = form::addButton(
+        this, QStringLiteral("Button1"), form::text(texts::kDieselProses), QRect(16, 436, 150, 36));
+    Button3 = form::addButton(this, QStringLiteral("Button3"), form::text(texts::kDieselReplace),
+        QRect(189, 436, 150, 36));
+    Button2 = form::addButton(
+        this, QStringLiteral("Button2"), form::text(texts::kDieselClose), QRect(362, 436, 150, 36));
 
     // The introduction and the conclusion share the text panel across the bottom.
     const QRect textPanel(16, 500, 992, 256);
@@ -104,8 +103,7 @@ TDM::TDM(QWidget *parent)
 }
 
 void TDM::FormCreate()
-{
-}
+{ }
 
 void TDM::Button1Click()
 {
@@ -148,11 +146,11 @@ void TDM::showConclusion(const DieselValues &value)
 
 void TDM::Button3Click()
 {
-    for (QLineEdit *edit : {Edit9, edit11, edit12, edit13, edit14})
+    for (QLineEdit *edit : { Edit9, edit11, edit12, edit13, edit14 })
         edit->clear();
     ComboBox1->setEditText(QString());
     ComboBox2->setEditText(QString());
-    for (QLineEdit *edit : {edit18, edit19, Edit27})
+    for (QLineEdit *edit : { edit18, edit19, Edit27 })
         edit->clear();
     for (QLineEdit *result : m_results)
         result->clear();

@@ -52,7 +52,7 @@ private:
     void showConclusion(const DieselValues &value);
 
     // The result fields in the order their values are computed.
-    std::array<QLineEdit *, dipo::calc::DieselStepCount> m_results{};
+    std::array<QLineEdit *, dipo::calc::DieselStepCount> m_results {};
 };
 
 extern TDM *DM;

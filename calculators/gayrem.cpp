@@ -33,8 +33,8 @@ Tgayrem::Tgayrem(QWidget *parent)
     setBackground(QStringLiteral("gayrem_background.jpg"));
     form::applyCalculatorStyle(this);
 
-    form::addTitle(this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle),
-                   QRect(16, 8, 1000, 40));
+    form::addTitle(
+        this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle), QRect(16, 8, 1000, 40));
 
     GroupBox1 = new QGroupBox(form::text(texts::kBrakeForceInputFrame), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -46,8 +46,8 @@ Tgayrem::Tgayrem(QWidget *parent)
     in.labelWidth = 296;
     in.fieldWidth = 84;
     in.unitWidth = 64;
-    QLineEdit **inputs[] = {&Edit14, &Edit15, &Edit16, &Edit17, &Edit18, &Edit19, &Edit20, &Edit21,
-                            &Edit23, &Edit24, &Edit25, &Edit26, &Edit27, &Edit3,  &Edit1};
+    QLineEdit **inputs[] = { &Edit14, &Edit15, &Edit16, &Edit17, &Edit18, &Edit19, &Edit20, &Edit21,
+        &Edit23, &Edit24, &Edit25, &Edit26, &Edit27, &Edit3, &Edit1 };
     int row = 0;
     for (QLineEdit **input : inputs) {
         *input = form::addEditRow(GroupBox1, texts::kBrakeForceInputs[row], in, row);
@@ -72,12 +72,12 @@ Tgayrem::Tgayrem(QWidget *parent)
         ++row;
     }
 
-    BitBtn1 = form::addButton(this, QStringLiteral("BitBtn1"), form::text(texts::kProses),
-                              QRect(488, 420, 160, 36));
-    Button1 = form::addButton(this, QStringLiteral("Button1"), form::text(texts::kReplace),
-                              QRect(672, 420, 160, 36));
-    Button2 = form::addButton(this, QStringLiteral("Button2"), form::text(texts::kClose),
-                              QRect(856, 420, 160, 36));
+    BitBtn1 = form::addButton(
+        this, QStringLiteral("BitBtn1"), form::text(texts::kProses), QRect(488, 420, 160, 36));
+    Button1 = form::addButton(
+        this, QStringLiteral("Button1"), form::text(texts::kReplace), QRect(672, 420, 160, 36));
+    Button2 = form::addButton(
+        this, QStringLiteral("Button2"), form::text(texts::kClose), QRect(856, 420, 160, 36));
 
     // The introduction lies in front of the conclusion in the text panel.
     const QRect textPanel(16, 520, 1000, 238);
@@ -153,8 +153,8 @@ void Tgayrem::Button1Click()
 {
     Memo2->show();
     Memo2->raise();
-    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19,
-                            Edit20, Edit21, Edit23, Edit24, Edit25, Edit26, Edit27})
+    for (QLineEdit *edit : { Edit1, Edit2, Edit3, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19,
+             Edit20, Edit21, Edit23, Edit24, Edit25, Edit26, Edit27 })
         edit->clear();
     for (QLineEdit *result : m_results)
         result->clear();

@@ -56,7 +56,7 @@ private:
     void showPercentages(const dipo::calc::BrakeForceEvaluation &ev);
 
     // Edit14jwb .. Edit23jwb in the order their values are computed.
-    std::array<QLineEdit *, dipo::calc::BrakeForceStepCount> m_results{};
+    std::array<QLineEdit *, dipo::calc::BrakeForceStepCount> m_results {};
     // What the conclusion shows; each percentage keeps its last value until computed anew.
     dipo::calc::BrakeForceConclusion m_conclusion;
 };

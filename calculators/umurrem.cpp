@@ -33,8 +33,8 @@ Tumurrem::Tumurrem(QWidget *parent)
     setBackground(QStringLiteral("umurrem_background.jpg"));
     form::applyCalculatorStyle(this);
 
-    form::addTitle(this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle),
-                   QRect(16, 8, 996, 40));
+    form::addTitle(
+        this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle), QRect(16, 8, 996, 40));
 
     GroupBox1 = new QGroupBox(form::text(texts::kBrakeLifeInputFrame), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -60,12 +60,12 @@ Tumurrem::Tumurrem(QWidget *parent)
     Edit12 = form::addEditRow(GroupBox1, rows[12], in, 12);
     Edit13 = form::addEditRow(GroupBox1, rows[13], in, 13);
 
-    Button1 = form::addButton(this, QStringLiteral("Button1"), form::text(texts::kProses),
-                              QRect(16, 552, 140, 36));
-    Button3 = form::addButton(this, QStringLiteral("Button3"), form::text(texts::kReplace),
-                              QRect(168, 552, 140, 36));
-    Button2 = form::addButton(this, QStringLiteral("Button2"), form::text(texts::kClose),
-                              QRect(320, 552, 140, 36));
+    Button1 = form::addButton(
+        this, QStringLiteral("Button1"), form::text(texts::kProses), QRect(16, 552, 140, 36));
+    Button3 = form::addButton(
+        this, QStringLiteral("Button3"), form::text(texts::kReplace), QRect(168, 552, 140, 36));
+    Button2 = form::addButton(
+        this, QStringLiteral("Button2"), form::text(texts::kClose), QRect(320, 552, 140, 36));
 
     CheckBox2 = new QCheckBox(this);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
@@ -86,8 +86,8 @@ Tumurrem::Tumurrem(QWidget *parent)
     out.labelWidth = 332;
     out.fieldWidth = 150;
     out.unitWidth = 40;
-    QLineEdit **results[] = {&Edit40, &Edit39, &Edit38, &Edit37, &Edit36,
-                             &Edit35, &Edit34, &Edit33, &Edit32, &Edit31};
+    QLineEdit **results[] = { &Edit40, &Edit39, &Edit38, &Edit37, &Edit36, &Edit35, &Edit34,
+        &Edit33, &Edit32, &Edit31 };
     int row = 0;
     for (QLineEdit **result : results) {
         *result = form::addEditRow(GroupBox3, texts::kBrakeLifeResults[row], out, row);
@@ -97,8 +97,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     const QRect conclusion(12, 372, 520, 112);
     Memo1 = form::addTextBox(GroupBox3, QStringLiteral("Memo1"), conclusion, true);
     Memo1->setStyleSheet(QStringLiteral("QTextEdit { color: #0000b0; }"));
-    form::setLines(Memo1,
-                   brakeLifeConclusionLines(form::text(texts::kDaysPlaceholder), QString()));
+    form::setLines(Memo1, brakeLifeConclusionLines(form::text(texts::kDaysPlaceholder), QString()));
     Panel18 = new QLabel(GroupBox3);
     Panel18->setObjectName(QStringLiteral("Panel18"));
     Panel18->setGeometry(conclusion);
@@ -107,8 +106,8 @@ Tumurrem::Tumurrem(QWidget *parent)
     Panel18->setAlignment(Qt::AlignCenter);
     const QImage picture = dipo::pictures::decoration(QStringLiteral("umurrem_panel.jpg"));
     if (!picture.isNull())
-        Panel18->setPixmap(QPixmap::fromImage(picture.scaled(160, 120, Qt::KeepAspectRatio,
-                                                             Qt::SmoothTransformation)));
+        Panel18->setPixmap(QPixmap::fromImage(
+            picture.scaled(160, 120, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 
     connect(Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
@@ -155,8 +154,8 @@ void Tumurrem::Button1Click()
         Edit33->setText(formatGeneral(r.J));
         Edit32->setText(formatGeneral(r.Vaus));
         Edit31->setText(formatGeneral(r.Urem));
-        form::setLines(Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0),
-                                                       formatFixed(r.hours, 0)));
+        form::setLines(
+            Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0), formatFixed(r.hours, 0)));
         Panel18->hide();
     });
 }
@@ -164,12 +163,12 @@ void Tumurrem::Button1Click()
 void Tumurrem::Button3Click()
 {
     Panel18->show();
-    for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9,
-                            Edit10, Edit11, Edit12, Edit13})
+    for (QLineEdit *edit : { Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
+             Edit11, Edit12, Edit13 })
         edit->clear();
     ComboBox1->setEditText(QString());
     for (QLineEdit *edit :
-         {Edit31, Edit32, Edit33, Edit34, Edit35, Edit36, Edit37, Edit38, Edit40, Edit39})
+        { Edit31, Edit32, Edit33, Edit34, Edit35, Edit36, Edit37, Edit38, Edit40, Edit39 })
         edit->clear();
 }
 

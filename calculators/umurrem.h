@@ -49,7 +49,7 @@ public:
     QLineEdit *Edit32 = nullptr;
     QLineEdit *Edit31 = nullptr;
     dipo::RichTextBox *Memo1 = nullptr; // the conclusion, with days and hours in its text
-    QLabel *Panel18 = nullptr;          // covers the conclusion until a result is there
+    QLabel *Panel18 = nullptr; // covers the conclusion until a result is there
 
     QCheckBox *CheckBox2 = nullptr;
     dipo::RichTextBox *Memo3 = nullptr;

@@ -145,12 +145,11 @@ void TestCalculatorLogic::dieselDefaults()
     const DieselEvaluation ev = evaluateDiesel(defaultDiesel());
     QVERIFY(ev.succeeded());
     QVERIFY(!ev.failure);
-    const QStringList expected = {QStringLiteral("10940,70"), QStringLiteral("9,33"),
-                                  QStringLiteral("1812,86"), QStringLiteral("1254,35"),
-                                  QStringLiteral("1813,77"), QStringLiteral("1812,86"),
-                                  QStringLiteral("682,32"), QStringLiteral("137"),
-                                  QStringLiteral("681,98"), QStringLiteral("0,00008821"),
-                                  QStringLiteral("1,00"), QStringLiteral("-1,37")};
+    const QStringList expected
+        = { QStringLiteral("10940,70"), QStringLiteral("9,33"), QStringLiteral("1812,86"),
+              QStringLiteral("1254,35"), QStringLiteral("1813,77"), QStringLiteral("1812,86"),
+              QStringLiteral("682,32"), QStringLiteral("137"), QStringLiteral("681,98"),
+              QStringLiteral("0,00008821"), QStringLiteral("1,00"), QStringLiteral("-1,37") };
     for (int step = 0; step < DieselStepCount; ++step)
         QCOMPARE(formatFixed(ev.value[step], kDieselDecimals[step]), expected[step]);
     QCOMPARE(formatFixed(ev.value[N], 0), QStringLiteral("1813"));
@@ -182,7 +181,7 @@ void TestCalculatorLogic::dieselTwoStrokeDoublesPower()
     const DieselEvaluation four = evaluateDiesel(in);
     in.a = strokeFactor(QStringLiteral("2"), 2);
     const DieselEvaluation two = evaluateDiesel(in);
-    for (const DieselStep step : {N, T, Nme, Nmi})
+    for (const DieselStep step : { N, T, Nme, Nmi })
         QVERIFY(qFuzzyCompare(two.value[step], 2 * four.value[step]));
     QCOMPARE(two.value[VL], four.value[VL]);
     QCOMPARE(two.value[C], four.value[C]);
@@ -298,14 +297,12 @@ void TestCalculatorLogic::brakeLifeFailures_data()
     const QString byZero = QString::fromLatin1(dipo::fp::kDivisionByZero);
     const QString invalid = QString::fromLatin1(dipo::fp::kInvalidOperation);
     QTest::newRow("unlisted speed fails at Urem")
-        << BrakeLifeChange([](BrakeLifeInputs &in) { in.speed = QStringLiteral("75"); })
-        << byZero;
-    QTest::newRow("unlisted speed with T equal Tmin is 0/0")
-        << BrakeLifeChange([](BrakeLifeInputs &in) {
-               in.speed = QStringLiteral("75");
-               in.Tmin = in.T;
-           })
-        << invalid;
+        << BrakeLifeChange([](BrakeLifeInputs &in) { in.speed = QStringLiteral("75"); }) << byZero;
+    QTest::newRow("unlisted speed with T equal Tmin is 0/0") << BrakeLifeChange(
+        [](BrakeLifeInputs &in) {
+            in.speed = QStringLiteral("75");
+            in.Tmin = in.T;
+        }) << invalid;
     QTest::newRow("no particle size fails at Npa")
         << BrakeLifeChange([](BrakeLifeInputs &in) { in.Da = 0; }) << byZero;
     QTest::newRow("no arc angle fails at J")
@@ -365,11 +362,10 @@ void TestCalculatorLogic::brakeForceDefaults()
 {
     const BrakeForceEvaluation ev = evaluateBrakeForce(defaultBrakeForce());
     QVERIFY(ev.succeeded());
-    const QStringList expected = {QStringLiteral("10,70"),    QStringLiteral("2634,00"),
-                                  QStringLiteral("26594,93"), QStringLiteral("1662,18"),
-                                  QStringLiteral("33775,56"), QStringLiteral("67,06"),
-                                  QStringLiteral("74,92"),    QStringLiteral("95,14"),
-                                  QStringLiteral("85,16"),    QStringLiteral("315,71")};
+    const QStringList expected = { QStringLiteral("10,70"), QStringLiteral("2634,00"),
+        QStringLiteral("26594,93"), QStringLiteral("1662,18"), QStringLiteral("33775,56"),
+        QStringLiteral("67,06"), QStringLiteral("74,92"), QStringLiteral("95,14"),
+        QStringLiteral("85,16"), QStringLiteral("315,71") };
     for (int step = 0; step < BrakeForceStepCount; ++step)
         QCOMPARE(formatFixed(ev.value[step], 2), expected[step]);
     QCOMPARE(brakeWeightFactor(ev.value[Pb]), 1.27);
@@ -524,11 +520,11 @@ void TestCalculatorLogic::fillGap_data()
         << QStringLiteral("sebesar                PK, ") << QStringLiteral("sebesar")
         << QStringLiteral("1813") << QStringLiteral("sebesar 1813 PK, ");
     QTest::newRow("anchor at the end")
-        << QStringLiteral("  katup sebesar") << QStringLiteral("sebesar")
-        << QStringLiteral("9,33") << QStringLiteral("  katup sebesar 9,33");
-    QTest::newRow("trailing gap")
-        << QStringLiteral("   = 1 %, yang berarti          ") << QStringLiteral("yang berarti")
-        << QStringLiteral("memuaskan") << QStringLiteral("   = 1 %, yang berarti memuaskan");
+        << QStringLiteral("  katup sebesar") << QStringLiteral("sebesar") << QStringLiteral("9,33")
+        << QStringLiteral("  katup sebesar 9,33");
+    QTest::newRow("trailing gap") << QStringLiteral("   = 1 %, yang berarti          ")
+                                  << QStringLiteral("yang berarti") << QStringLiteral("memuaskan")
+                                  << QStringLiteral("   = 1 %, yang berarti memuaskan");
     QTest::newRow("verdict ending with a blank")
         << QStringLiteral("x adalah") << QStringLiteral("adalah")
         << QStringLiteral("tidak terjadi skid ") << QStringLiteral("x adalah tidak terjadi skid ");
@@ -536,8 +532,8 @@ void TestCalculatorLogic::fillGap_data()
         << QStringLiteral("adalah      Hari,") << QStringLiteral("adalah") << QString()
         << QStringLiteral("adalah      Hari,");
     QTest::newRow("negative number")
-        << QStringLiteral("adalah   % yang") << QStringLiteral("adalah")
-        << QStringLiteral("-1,37") << QStringLiteral("adalah -1,37 % yang");
+        << QStringLiteral("adalah   % yang") << QStringLiteral("adalah") << QStringLiteral("-1,37")
+        << QStringLiteral("adalah -1,37 % yang");
 }
 
 void TestCalculatorLogic::fillGap()
@@ -561,10 +557,10 @@ void TestCalculatorLogic::conclusionsKeepTheirFixedText()
     const QStringList diesel = dieselConclusionLines(d);
     QCOMPARE(diesel.size(), 9);
     QCOMPARE(diesel[1],
-             QStringLiteral("*Dari masukan data tersebut diperkirakan daya yang dihasilkan oleh "
-                            "mesin/motor diesel tersebut sebesar 1813 PK, "));
+        QStringLiteral("*Dari masukan data tersebut diperkirakan daya yang dihasilkan oleh "
+                       "mesin/motor diesel tersebut sebesar 1813 PK, "));
     QCOMPARE(diesel[2],
-             QStringLiteral("*persentase peningkatan kinerjannya adalah -1,37 % yang berarti V"));
+        QStringLiteral("*persentase peningkatan kinerjannya adalah -1,37 % yang berarti V"));
     QCOMPARE(diesel[4], QStringLiteral("  maksimum pada proses pengerak katup sebesar 9,33"));
     QCOMPARE(diesel[7], QStringLiteral("           "));
     QCOMPARE(diesel[8], QString());
@@ -578,14 +574,16 @@ void TestCalculatorLogic::conclusionsKeepTheirFixedText()
     b.fullWeight = QStringLiteral("85,16");
     b.fullWeightVerdict = QStringLiteral("memuaskan");
     const QStringList force = brakeForceConclusionLines(b);
-    QCOMPARE(force[2], QString(QString(23, QLatin1Char(' '))
-                               + QStringLiteral("pada keadaan kereta kosong = 74,92 %, yang berarti "
-                                                "memuaskan")));
+    QCOMPARE(force[2],
+        QString(QString(23, QLatin1Char(' '))
+            + QStringLiteral("pada keadaan kereta kosong = 74,92 %, yang berarti "
+                             "memuaskan")));
     // Lines whose values are not there yet keep their gaps.
     QVERIFY(force[3].contains(QString(25, QLatin1Char(' ')) + QStringLiteral("%, yang berarti")));
-    QCOMPARE(force[6], QString(QString(23, QLatin1Char(' '))
-                               + QStringLiteral("pada keadaan kereta penuh   = 85,16 %, yang "
-                                                "berarti memuaskan")));
+    QCOMPARE(force[6],
+        QString(QString(23, QLatin1Char(' '))
+            + QStringLiteral("pada keadaan kereta penuh   = 85,16 %, yang "
+                             "berarti memuaskan")));
 }
 
 QTEST_GUILESS_MAIN(TestCalculatorLogic)

@@ -25,14 +25,12 @@ struct Errors
     QStringList texts;
     Errors()
     {
-        dipo::errorreport::setSink(
-            [this](const QString &, const QString &text) { texts << text; });
+        dipo::errorreport::setSink([this](const QString &, const QString &text) { texts << text; });
     }
     ~Errors() { dipo::errorreport::setSink({}); }
 };
 
-template <typename T = QLineEdit>
-T *control(QWidget *window, const char *name)
+template <typename T = QLineEdit> T *control(QWidget *window, const char *name)
 {
     T *child = window->findChild<T *>(QString::fromLatin1(name));
     if (!child)
@@ -88,14 +86,13 @@ QStringList names(const char *list)
 }
 
 // In the order the diesel results are computed.
-const QStringList kDieselResults =
-    names("Edit2 Edit3 Edit4 Edit5 Edit6 Edit1 Edit7 Edit10 Edit20 Edit15 Edit17 Edit8");
-const QStringList kDieselInputs =
-    names("Edit9 edit11 edit12 edit13 edit14 Edit27 edit18 edit19");
-const QStringList kLifeResults =
-    names("Edit40 Edit39 Edit38 Edit37 Edit36 Edit35 Edit34 Edit33 Edit32 Edit31");
-const QStringList kLifeInputs =
-    names("Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Edit8 Edit9 Edit10 Edit11 Edit12 Edit13");
+const QStringList kDieselResults
+    = names("Edit2 Edit3 Edit4 Edit5 Edit6 Edit1 Edit7 Edit10 Edit20 Edit15 Edit17 Edit8");
+const QStringList kDieselInputs = names("Edit9 edit11 edit12 edit13 edit14 Edit27 edit18 edit19");
+const QStringList kLifeResults
+    = names("Edit40 Edit39 Edit38 Edit37 Edit36 Edit35 Edit34 Edit33 Edit32 Edit31");
+const QStringList kLifeInputs
+    = names("Edit1 Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Edit8 Edit9 Edit10 Edit11 Edit12 Edit13");
 const QStringList kForceResults = names("Edit14jwb Edit15jwb Edit16jwb Edit17jwb Edit18jwb "
                                         "Edit19jwb Edit20jwb Edit21jwb Edit22jwb Edit23jwb");
 const QStringList kForceInputs = names("Edit14 Edit15 Edit16 Edit17 Edit18 Edit19 Edit20 Edit21 "
@@ -197,7 +194,7 @@ void TestCalculatorWindows::fixedTexts()
     QFETCH(QString, text);
     BrakeWindows brake;
     TDM diesel;
-    QWidget *windows[] = {&diesel, &brake.life, &brake.force, &brake.dialog};
+    QWidget *windows[] = { &diesel, &brake.life, &brake.force, &brake.dialog };
     QObject *child = windows[window]->findChild<QObject *>(name);
     QVERIFY(child);
     if (auto *label = qobject_cast<QLabel *>(child))
@@ -213,8 +210,8 @@ void TestCalculatorWindows::nothingClipped()
     BrakeWindows brake;
     TDM diesel;
     Errors errors;
-    for (dipo::Window *window : std::initializer_list<dipo::Window *>{&diesel, &brake.life,
-                                                                       &brake.force}) {
+    for (dipo::Window *window :
+        std::initializer_list<dipo::Window *> { &diesel, &brake.life, &brake.force }) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
@@ -222,8 +219,8 @@ void TestCalculatorWindows::nothingClipped()
     click(&brake.life, "Button1");
     click(&brake.force, "BitBtn1");
     QVERIFY(errors.texts.isEmpty());
-    for (QWidget *window : {static_cast<QWidget *>(&diesel), static_cast<QWidget *>(&brake.life),
-                            static_cast<QWidget *>(&brake.force)}) {
+    for (QWidget *window : { static_cast<QWidget *>(&diesel), static_cast<QWidget *>(&brake.life),
+             static_cast<QWidget *>(&brake.force) }) {
         const QRect client = window->rect();
         for (QLabel *label : window->findChildren<QLabel *>()) {
             const int needed = label->fontMetrics().horizontalAdvance(label->text());
@@ -256,8 +253,8 @@ void TestCalculatorWindows::dieselDefaults()
     click(&dm, "Button1");
     QVERIFY(errors.texts.isEmpty());
     QCOMPARE(texts(&dm, kDieselResults),
-             localised(names("10940,70 9,33 1812,86 1254,35 1813,77 1812,86 682,32 137 681,98 "
-                             "0,00008821 1,00 -1,37")));
+        localised(names("10940,70 9,33 1812,86 1254,35 1813,77 1812,86 682,32 137 681,98 "
+                        "0,00008821 1,00 -1,37")));
     auto *conclusion = control<dipo::RichTextBox>(&dm, "Memo1");
     QVERIFY(conclusion->isVisibleTo(&dm));
     QVERIFY(!control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
@@ -265,12 +262,13 @@ void TestCalculatorWindows::dieselDefaults()
     QCOMPARE(lines.size(), 9);
     QCOMPARE(lines[0], QStringLiteral("Kesimpulan :"));
     QVERIFY(lines[1].endsWith(QStringLiteral("tersebut sebesar 1813 PK, ")));
-    QCOMPARE(lines[2], localised({QStringLiteral(
-                           "*persentase peningkatan kinerjannya adalah -1,37 % yang berarti "
-                           "Pada mesin tersebut akan terjadi penurun kinerja")})[0]);
-    QVERIFY(lines[4].endsWith(localised({QStringLiteral("katup sebesar 9,33")})[0]));
-    QVERIFY(lines[5].endsWith(localised({QStringLiteral("adalah 0,00008821")})[0]));
-    QVERIFY(lines[6].endsWith(localised({QStringLiteral("adalah 1,00")})[0]));
+    QCOMPARE(lines[2],
+        localised(
+            { QStringLiteral("*persentase peningkatan kinerjannya adalah -1,37 % yang berarti "
+                             "Pada mesin tersebut akan terjadi penurun kinerja") })[0]);
+    QVERIFY(lines[4].endsWith(localised({ QStringLiteral("katup sebesar 9,33") })[0]));
+    QVERIFY(lines[5].endsWith(localised({ QStringLiteral("adalah 0,00008821") })[0]));
+    QVERIFY(lines[6].endsWith(localised({ QStringLiteral("adalah 1,00") })[0]));
 }
 
 void TestCalculatorWindows::dieselStroke_data()
@@ -301,7 +299,7 @@ void TestCalculatorWindows::dieselStroke()
     for (int k = 0; k < powers.size(); ++k) {
         const double expected = dipo::number::toFloat(four[k]) * ratio;
         QVERIFY2(qAbs(dipo::number::toFloat(changed[k]) - expected) <= 0.005 * ratio + 1e-9,
-                 qPrintable(powers[k] + QLatin1Char(' ') + changed[k]));
+            qPrintable(powers[k] + QLatin1Char(' ') + changed[k]));
     }
     QCOMPARE(control<QComboBox>(&dm, "ComboBox1")->count(), 2);
 }
@@ -339,7 +337,7 @@ void TestCalculatorWindows::dieselVerdict()
     click(&dm, "Button1");
     QVERIFY(errors.texts.isEmpty());
     QVERIFY2(control<dipo::RichTextBox>(&dm, "Memo1")->lines()[2].endsWith(ending),
-             qPrintable(control<dipo::RichTextBox>(&dm, "Memo1")->lines()[2]));
+        qPrintable(control<dipo::RichTextBox>(&dm, "Memo1")->lines()[2]));
 }
 
 void TestCalculatorWindows::dieselFailures_data()
@@ -348,8 +346,8 @@ void TestCalculatorWindows::dieselFailures_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("shown"); // results computed anew before the failure
-    QTest::newRow("empty bore") << s("edit11") << s("") << s("'' is not a valid floating point value.")
-                                << 0;
+    QTest::newRow("empty bore") << s("edit11") << s("")
+                                << s("'' is not a valid floating point value.") << 0;
     QTest::newRow("letters in the stroke")
         << s("edit12") << s("abc") << s("'abc' is not a valid floating point value.") << 0;
     QTest::newRow("dot in a comma locale")
@@ -386,7 +384,7 @@ void TestCalculatorWindows::dieselFailures()
         control(&dm, "edit12")->setText(QStringLiteral("25"));
     dm.findChild<QLineEdit *>(field)->setText(text);
     click(&dm, "Button1");
-    QCOMPARE(errors.texts, QStringList{message});
+    QCOMPARE(errors.texts, QStringList { message });
     const QStringList after = texts(&dm, kDieselResults);
     for (int k = 0; k < kDieselResults.size(); ++k) {
         if (k < shown)
@@ -412,7 +410,8 @@ void TestCalculatorWindows::dieselReplaceThenProses()
     QVERIFY(control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
     QVERIFY(!control<dipo::RichTextBox>(&dm, "Memo1")->isVisibleTo(&dm));
     click(&dm, "Button1");
-    QCOMPARE(errors.texts, QStringList{QStringLiteral("'' is not a valid floating point value.")});
+    QCOMPARE(
+        errors.texts, QStringList { QStringLiteral("'' is not a valid floating point value.") });
     QVERIFY(control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
     for (const QString &name : kDieselResults)
         QVERIFY(dm.findChild<QLineEdit *>(name)->text().isEmpty());
@@ -452,14 +451,14 @@ void TestCalculatorWindows::lifeDefaults()
     click(&w.life, "Button1");
     QVERIFY(errors.texts.isEmpty());
     const QStringList shown = texts(&w.life, kLifeResults);
-    QCOMPARE(shown.mid(0, 6),
-             localised(names("2430,36 405,06 405,06 32404,8 1361001,6 0,04009466")));
+    QCOMPARE(
+        shown.mid(0, 6), localised(names("2430,36 405,06 405,06 32404,8 1361001,6 0,04009466")));
     const QStringList approximately = localised(names("808207,377 1234,385 4948,0896 6,876"));
     for (int k = 0; k < 4; ++k)
         QVERIFY2(shown[6 + k].startsWith(approximately[k]), qPrintable(shown[6 + k]));
     QVERIFY(!cover->isVisibleTo(&w.life));
     QCOMPARE(control<dipo::RichTextBox>(&w.life, "Memo1")->lines().value(2),
-             QStringLiteral("pengantiannya adalah 7 Hari, atau sekitar 165 jam"));
+        QStringLiteral("pengantiannya adalah 7 Hari, atau sekitar 165 jam"));
     QVERIFY(!w.dialog.isVisible());
 }
 
@@ -475,7 +474,7 @@ void TestCalculatorWindows::lifeFastTrainHalvesLife()
     QVERIFY(errors.texts.isEmpty());
     QVERIFY(qFuzzyCompare(dipo::number::toFloat(control(&w.life, "Edit31")->text()), days / 2));
     QCOMPARE(control<dipo::RichTextBox>(&w.life, "Memo1")->lines().value(2),
-             QStringLiteral("pengantiannya adalah 3 Hari, atau sekitar 83 jam"));
+        QStringLiteral("pengantiannya adalah 3 Hari, atau sekitar 83 jam"));
 }
 
 void TestCalculatorWindows::lifeFailures_data()
@@ -487,13 +486,16 @@ void TestCalculatorWindows::lifeFailures_data()
         << s("ComboBox1") << s("75") << s("Floating point division by zero.");
     QTest::newRow("decimal speed")
         << s("ComboBox1") << s("70,5") << s("'70,5' is not a valid integer value.");
-    QTest::newRow("empty speed") << s("ComboBox1") << s("") << s("'' is not a valid integer value.");
+    QTest::newRow("empty speed") << s("ComboBox1") << s("")
+                                 << s("'' is not a valid integer value.");
     QTest::newRow("speed beyond an integer")
         << s("ComboBox1") << s("99999999999") << s("'99999999999' is not a valid integer value.");
     QTest::newRow("letters in the wheel")
         << s("Edit1") << s("77a") << s("'77a' is not a valid floating point value.");
-    QTest::newRow("comma twice") << s("Edit7") << s("0,1,9") << s("'0,1,9' is not a valid floating point value.");
-    QTest::newRow("no particle size") << s("Edit6") << s("0") << s("Floating point division by zero.");
+    QTest::newRow("comma twice") << s("Edit7") << s("0,1,9")
+                                 << s("'0,1,9' is not a valid floating point value.");
+    QTest::newRow("no particle size")
+        << s("Edit6") << s("0") << s("Floating point division by zero.");
     QTest::newRow("no arc angle") << s("Edit2") << s("0") << s("Floating point division by zero.");
     QTest::newRow("no hardness") << s("Edit11") << s("0") << s("Floating point division by zero.");
     QTest::newRow("no braking") << s("Edit12") << s("0") << s("Floating point division by zero.");
@@ -517,7 +519,7 @@ void TestCalculatorWindows::lifeFailures()
     else
         w.life.findChild<QLineEdit *>(field)->setText(text);
     click(&w.life, "Button1");
-    QCOMPARE(errors.texts, QStringList{message});
+    QCOMPARE(errors.texts, QStringList { message });
     // Nothing is shown unless every step succeeded.
     QCOMPARE(texts(&w.life, kLifeResults), results);
     QCOMPARE(control<dipo::RichTextBox>(&w.life, "Memo1")->lines(), conclusion);
@@ -530,7 +532,7 @@ void TestCalculatorWindows::lifeFailureBeforeFirstResultKeepsCover()
     Errors errors;
     typeCombo(&w.life, "ComboBox1", QStringLiteral("75"));
     click(&w.life, "Button1");
-    QCOMPARE(errors.texts, QStringList{QStringLiteral("Floating point division by zero.")});
+    QCOMPARE(errors.texts, QStringList { QStringLiteral("Floating point division by zero.") });
     QVERIFY(control<QLabel>(&w.life, "Panel18")->isVisibleTo(&w.life));
     for (const QString &name : kLifeResults)
         QVERIFY(w.life.findChild<QLineEdit *>(name)->text().isEmpty());
@@ -549,14 +551,15 @@ void TestCalculatorWindows::lifeReplaceThenProses()
     QCOMPARE(control<QComboBox>(&w.life, "ComboBox1")->count(), 4);
     QVERIFY(!w.dialog.isVisible());
     click(&w.life, "Button1");
-    QCOMPARE(errors.texts, QStringList{QStringLiteral("'' is not a valid floating point value.")});
+    QCOMPARE(
+        errors.texts, QStringList { QStringLiteral("'' is not a valid floating point value.") });
     QVERIFY(!w.dialog.isVisible());
 }
 
 void TestCalculatorWindows::thicknessCheck_data()
 {
     QTest::addColumn<QString>("thickness"); // Edit4
-    QTest::addColumn<QString>("keys");      // typed into an emptied Edit5
+    QTest::addColumn<QString>("keys"); // typed into an emptied Edit5
     QTest::addColumn<QString>("shownAfter"); // 1 where the dialog is visible after that key
     QTest::newRow("50 against 50 shows at the 0") << s("50") << s("50") << s("01");
     QTest::newRow("8 against 50 shows none") << s("50") << s("8") << s("0");
@@ -600,7 +603,7 @@ void TestCalculatorWindows::thicknessDialogCloses()
     control(&w.life, "Edit5")->setText(QStringLiteral("50"));
     QVERIFY(w.dialog.isVisible());
     QCOMPARE(control<dipo::RichTextBox>(&w.dialog, "RichEdit1")->lines().value(3),
-             QStringLiteral("dengan  tebal  blok rem ."));
+        QStringLiteral("dengan  tebal  blok rem ."));
     // Already shown: a new warning only brings it to the front.
     control(&w.life, "Edit5")->setText(QStringLiteral("51"));
     QVERIFY(w.dialog.isVisible());
@@ -612,7 +615,7 @@ void TestCalculatorWindows::thicknessDialogCloses()
     // The life window was never blocked: PROSES still computes.
     Errors errors;
     click(&w.life, "Button1");
-    QCOMPARE(errors.texts, QStringList{}); // Tmin above T gives a life below zero, no error
+    QCOMPARE(errors.texts, QStringList {}); // Tmin above T gives a life below zero, no error
     QVERIFY(control(&w.life, "Edit31")->text().startsWith(QLatin1Char('-')));
 }
 
@@ -648,8 +651,8 @@ void TestCalculatorWindows::forceDefaults()
     click(&g, "BitBtn1");
     QVERIFY(errors.texts.isEmpty());
     QCOMPARE(texts(&g, kForceResults),
-             localised(names("10,70 2634,00 26594,93 1662,18 33775,56 67,06 74,92 95,14 "
-                             "85,16 315,71")));
+        localised(names("10,70 2634,00 26594,93 1662,18 33775,56 67,06 74,92 95,14 "
+                        "85,16 315,71")));
     QCOMPARE(control(&g, "Edit2")->text(), QStringLiteral("tidak terjadi skid "));
     QVERIFY(conclusion->isVisibleTo(&g));
     QVERIFY(!control<dipo::RichTextBox>(&g, "Memo2")->isVisibleTo(&g));
@@ -657,8 +660,9 @@ void TestCalculatorWindows::forceDefaults()
     const QStringList lines = conclusion->lines();
     QCOMPARE(lines.size(), 8);
     const auto line = [&](const char *state, const char *number, const char *verdict) {
-        return indent + QStringLiteral("pada keadaan kereta %1= %2 %, yang berarti %3")
-                            .arg(s(state), localised({s(number)})[0], s(verdict));
+        return indent
+            + QStringLiteral("pada keadaan kereta %1= %2 %, yang berarti %3")
+                  .arg(s(state), localised({ s(number) })[0], s(verdict));
     };
     QCOMPARE(lines[2], line("kosong ", "74,92", "memuaskan"));
     QCOMPARE(lines[3], line("penuh   ", "67,06", "kurang memuaskan"));
@@ -698,7 +702,7 @@ void TestCalculatorWindows::forceFailures()
     Errors errors;
     g.findChild<QLineEdit *>(field)->setText(text);
     click(&g, "BitBtn1");
-    QCOMPARE(errors.texts, QStringList{message});
+    QCOMPARE(errors.texts, QStringList { message });
     const QStringList results = texts(&g, kForceResults);
     for (int k = 0; k < results.size(); ++k)
         QCOMPARE(results[k].isEmpty(), k >= shown);
@@ -707,8 +711,8 @@ void TestCalculatorWindows::forceFailures()
     QVERIFY(!control<dipo::RichTextBox>(&g, "RichEdit1")->isVisibleTo(&g));
     QVERIFY(control<dipo::RichTextBox>(&g, "Memo2")->isVisibleTo(&g));
     // Its numbers are those computed before the failure.
-    const QString conclusion = control<dipo::RichTextBox>(&g, "RichEdit1")->lines().join(
-        QLatin1Char('\n'));
+    const QString conclusion
+        = control<dipo::RichTextBox>(&g, "RichEdit1")->lines().join(QLatin1Char('\n'));
     const int filled = shown > 8 ? 4 : (shown > 5 ? 1 : 0);
     QCOMPARE(conclusion.count(QRegularExpression(QStringLiteral("= \\d"))), filled);
     QCOMPARE(conclusion.count(QRegularExpression(QStringLiteral("berarti \\w"))), filled);
@@ -724,7 +728,7 @@ void TestCalculatorWindows::forceFailureAfterResultMixesOldAndNew()
     control(&g, "Edit17")->setText(QStringLiteral("700"));
     control(&g, "Edit27")->setText(QStringLiteral("0"));
     click(&g, "BitBtn1");
-    QCOMPARE(errors.texts, QStringList{QStringLiteral("Floating point division by zero.")});
+    QCOMPARE(errors.texts, QStringList { QStringLiteral("Floating point division by zero.") });
     const QStringList after = texts(&g, kForceResults);
     for (int k = 0; k < 9; ++k)
         QVERIFY2(after[k] != before[k], qPrintable(kForceResults[k]));
@@ -732,8 +736,8 @@ void TestCalculatorWindows::forceFailureAfterResultMixesOldAndNew()
     QCOMPARE(control(&g, "Edit2")->text(), QStringLiteral("tidak terjadi skid "));
     auto *conclusion = control<dipo::RichTextBox>(&g, "RichEdit1");
     QVERIFY(conclusion->isVisibleTo(&g));
-    QVERIFY(conclusion->lines().value(2).contains(QStringLiteral("= ") + after[6]
-                                                  + QStringLiteral(" %, yang berarti")));
+    QVERIFY(conclusion->lines().value(2).contains(
+        QStringLiteral("= ") + after[6] + QStringLiteral(" %, yang berarti")));
 }
 
 void TestCalculatorWindows::forceSkidAndStandstill()
@@ -763,10 +767,12 @@ void TestCalculatorWindows::forceReplaceThenProses()
     const QObjectList order = g.children();
     QVERIFY(order.indexOf(intro) > order.indexOf(box));
     QCOMPARE(box->lines(), conclusion);
-    for (const QString &name : kForceInputs + kForceResults + QStringList{QStringLiteral("Edit2")})
+    for (const QString &name :
+        kForceInputs + kForceResults + QStringList { QStringLiteral("Edit2") })
         QVERIFY2(g.findChild<QLineEdit *>(name)->text().isEmpty(), qPrintable(name));
     click(&g, "BitBtn1");
-    QCOMPARE(errors.texts, QStringList{QStringLiteral("'' is not a valid floating point value.")});
+    QCOMPARE(
+        errors.texts, QStringList { QStringLiteral("'' is not a valid floating point value.") });
     QVERIFY(intro->isVisibleTo(&g));
 }
 
