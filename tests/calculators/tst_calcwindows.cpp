@@ -356,6 +356,14 @@ void TestCalculatorWindows::dieselFailures_data()
         << s("edit19") << s("   ") << s("'   ' is not a valid floating point value.") << 0;
     QTest::newRow("huge initial power is read but changes nothing before N")
         << s("Edit9") << s("1e309") << s("'1e309' is not a valid floating point value.") << 0;
+    const QString longText = QString(5000, QLatin1Char('7')) + QLatin1Char('x');
+    QTest::newRow("very long text")
+        << s("edit13") << longText
+        << QStringLiteral("'%1' is not a valid floating point value.").arg(longText) << 0;
+    const QString tooLarge(400, QLatin1Char('9'));
+    QTest::newRow("400 digits are too large")
+        << s("edit13") << tooLarge
+        << QStringLiteral("'%1' is not a valid floating point value.").arg(tooLarge) << 0;
     QTest::newRow("no fuel used fails at ne")
         << s("edit18") << s("0") << s("Floating point division by zero.") << 6;
     QTest::newRow("no heating value fails at ne")
