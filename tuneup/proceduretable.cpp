@@ -136,9 +136,7 @@ const ProcedureTable &ProcedureTable::builtIn()
 const Procedure *ProcedureTable::find(int group, int item) const
 {
     const auto it = std::find_if(m_procedures.cbegin(), m_procedures.cend(),
-                                 [&](const Procedure &p) {
-                                     return p.group == group && p.item == item;
-                                 });
+        [&](const Procedure &p) { return p.group == group && p.item == item; });
     return it == m_procedures.cend() ? nullptr : &*it;
 }
 

@@ -12,13 +12,13 @@ namespace dipo::tuneup {
 // One adjustment procedure, keyed by its radio group (1..7) and item index.
 struct Procedure
 {
-    QString id;      // "V-1", "LSM-D-2": for the reader of the data and of test output
+    QString id; // "V-1", "LSM-D-2": for the reader of the data and of test output
     int group = 0;
     int item = 0;
     QString caption; // the radio item's text
     QString heading;
     QStringList body; // an empty string is an empty line
-    QString picture;  // file name in the tune-up picture folder; empty for none
+    QString picture; // file name in the tune-up picture folder; empty for none
 
     bool hasPicture() const { return !picture.isEmpty(); }
     // The picture as the program names it, below "d:\karya_hasil\gambar\tuneup\".

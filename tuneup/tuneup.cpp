@@ -38,12 +38,11 @@ constexpr qreal kTutorialFontSize = 12;
 // Tab stops in character columns of the explanation box's fixed-pitch font. The
 // texts line up their tables with runs of blanks on the same grid: the steps ("1.\t")
 // meet their continuation lines at 7, the table columns sit at 19 and 31.
-constexpr int kFirstTabColumns[] = {7, 19, 31};
+constexpr int kFirstTabColumns[] = { 7, 19, 31 };
 constexpr int kTabColumnsAfter = 12;
 constexpr int kTabStopCount = 16;
 
-template <typename T>
-T *named(T *control, const char *name)
+template <typename T> T *named(T *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -57,13 +56,13 @@ QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 dipo::RadioGroup *procedureGroup(int group, const char *name, QWidget *parent)
 {
     const QStringList items = ProcedureTable::builtIn().captions(group);
-    return named(new dipo::RadioGroup(text::groupTitle(group), items, 1, parent), name);
+    return named(new dipo::RadioGroup(text::groupTitles[group - 1], items, 1, parent), name);
 }
 
 } // namespace
 
 TTUNEUP::TTUNEUP(QWidget *parent)
-    : dipo::Window(QStringLiteral("TUNEUP"), text::caption(), parent)
+    : dipo::Window(QStringLiteral("TUNEUP"), text::caption, parent)
 {
     setFullScreenGeometry();
     setBackground(QStringLiteral("tuneup_background.jpg"));
@@ -89,8 +88,8 @@ TTUNEUP::TTUNEUP(QWidget *parent)
 void TTUNEUP::buildControls()
 {
     // The content is taller than the screen; it scrolls as one sheet.
-    auto *content = named(new dipo::PicturePanel(QStringLiteral("tuneup_background.jpg")),
-                          "Content");
+    auto *content
+        = named(new dipo::PicturePanel(QStringLiteral("tuneup_background.jpg")), "Content");
     content->setFixedSize(1000, 1176);
     ScrollBox = named(new QScrollArea(this), "ScrollBox");
     ScrollBox->setFrameShape(QFrame::NoFrame);
@@ -101,12 +100,12 @@ void TTUNEUP::buildControls()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ScrollBox);
 
-    auto *plate = named(new dipo::PicturePanel(QStringLiteral("tuneup_panel.jpg"), content),
-                        "TitlePlate");
+    auto *plate
+        = named(new dipo::PicturePanel(QStringLiteral("tuneup_panel.jpg"), content), "TitlePlate");
     plate->setGeometry(12, 10, 976, 60);
     plate->setFrameShape(QFrame::Panel);
     plate->setFrameShadow(QFrame::Raised);
-    Label1 = named(new QLabel(text::title(), plate), "Label1");
+    Label1 = named(new QLabel(text::title, plate), "Label1");
     Label1->setGeometry(0, 0, 976, 60);
     Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = Label1->font();
@@ -114,16 +113,16 @@ void TTUNEUP::buildControls()
     titleFont.setBold(true);
     Label1->setFont(titleFont);
 
-    GroupBox1 = named(new QGroupBox(text::tutorialFrame(), content), "GroupBox1");
+    GroupBox1 = named(new QGroupBox(text::tutorialFrame, content), "GroupBox1");
     GroupBox1->setGeometry(12, 80, 976, 566);
-    BitBtn1 = button(text::valveButton(), "BitBtn1", GroupBox1);
+    BitBtn1 = button(text::valveButton, "BitBtn1", GroupBox1);
     BitBtn1->setGeometry(16, 28, 304, 40);
-    BitBtn2 = button(text::governorButton(), "BitBtn2", GroupBox1);
+    BitBtn2 = button(text::governorButton, "BitBtn2", GroupBox1);
     BitBtn2->setGeometry(336, 28, 304, 40);
-    BitBtn3 = button(text::injectorButton(), "BitBtn3", GroupBox1);
+    BitBtn3 = button(text::injectorButton, "BitBtn3", GroupBox1);
     BitBtn3->setGeometry(656, 28, 304, 40);
 
-    GroupBox3 = named(new QGroupBox(text::governorFrame(), GroupBox1), "GroupBox3");
+    GroupBox3 = named(new QGroupBox(text::governorFrame, GroupBox1), "GroupBox3");
     GroupBox3->setGeometry(12, 80, 952, 300);
     RadioGroup3 = procedureGroup(3, "RadioGroup3", GroupBox3);
     RadioGroup3->setGeometry(8, 24, 310, 266);
@@ -131,7 +130,7 @@ void TTUNEUP::buildControls()
     RadioGroup5->setGeometry(324, 24, 306, 150);
     RadioGroup4 = procedureGroup(4, "RadioGroup4", GroupBox3);
     RadioGroup4->setGeometry(324, 180, 306, 110);
-    GroupBox4 = named(new QGroupBox(text::limitingSpeedFrame(), GroupBox3), "GroupBox4");
+    GroupBox4 = named(new QGroupBox(text::limitingSpeedFrame, GroupBox3), "GroupBox4");
     GroupBox4->setGeometry(636, 20, 310, 274);
     RadioGroup6 = procedureGroup(6, "RadioGroup6", GroupBox4);
     RadioGroup6->setGeometry(5, 20, 300, 100);
@@ -140,7 +139,8 @@ void TTUNEUP::buildControls()
     // the governor items are long: a smaller type and narrow margins keep them whole
     QFont itemFont = GroupBox3->font();
     itemFont.setPointSizeF(8);
-    for (dipo::RadioGroup *group : {RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6, RadioGroup7}) {
+    for (dipo::RadioGroup *group :
+        { RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6, RadioGroup7 }) {
         group->setFont(itemFont);
         group->layout()->setContentsMargins(6, 2, 4, 2);
         group->layout()->setSpacing(0);
@@ -150,16 +150,16 @@ void TTUNEUP::buildControls()
     RadioGroup1->setGeometry(16, 392, 400, 100);
     RadioGroup2 = procedureGroup(2, "RadioGroup2", GroupBox1);
     RadioGroup2->setGeometry(428, 392, 240, 100);
-    m_groups = {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4,
-                RadioGroup5, RadioGroup6, RadioGroup7};
+    m_groups = { RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6,
+        RadioGroup7 };
 
     RichEdit2 = named(new dipo::RichTextBox(GroupBox1), "RichEdit2");
     RichEdit2->setGeometry(680, 388, 280, 96);
     RichEdit2->setReadOnly(true);
     RichEdit2->setEnabled(false);
-    SpeedButton1 = button(text::resetButton(), "SpeedButton1", GroupBox1);
+    SpeedButton1 = button(text::resetButton, "SpeedButton1", GroupBox1);
     SpeedButton1->setGeometry(680, 490, 280, 30);
-    SpeedButton2 = button(text::processButton(), "SpeedButton2", GroupBox1);
+    SpeedButton2 = button(text::processButton, "SpeedButton2", GroupBox1);
     SpeedButton2->setGeometry(680, 524, 280, 30);
 
     GroupBox2 = named(new QGroupBox(content), "GroupBox2");
@@ -179,7 +179,7 @@ void TTUNEUP::buildControls()
     Image2->setPicture(dipo::pictures::decoration(QStringLiteral("tuneup_default.jpg")));
     Image3 = named(new dipo::PictureBox(GroupBox2), "Image3");
     Image3->setGeometry(Image2->geometry());
-    Button3 = button(text::closeButton(), "Button3", GroupBox2);
+    Button3 = button(text::closeButton, "Button3", GroupBox2);
     Button3->setGeometry(750, 460, 216, 40);
 }
 
@@ -187,10 +187,10 @@ void TTUNEUP::FormCreate()
 {
     for (dipo::RadioGroup *group : m_groups)
         group->setEnabled(false);
-    const QStringList prompt = text::startPrompt();
+    const QStringList prompt = text::startPrompt;
     RichEdit2->setLine(prompt.at(0));
     RichEdit2->appendLine(prompt.at(1));
-    Memo1->setPlainText(text::introduction().join(QLatin1Char('\n')));
+    Memo1->setPlainText(text::introduction.join(QLatin1Char('\n')));
 }
 
 void TTUNEUP::writePrompt(const QString &prompt)
@@ -215,8 +215,8 @@ void TTUNEUP::setTabStops()
     for (int columns : kFirstTabColumns)
         stops << QTextOption::Tab(columns * column, QTextOption::LeftTab);
     while (stops.size() < kTabStopCount)
-        stops << QTextOption::Tab(stops.last().position + kTabColumnsAfter * column,
-                                  QTextOption::LeftTab);
+        stops << QTextOption::Tab(
+            stops.last().position + kTabColumnsAfter * column, QTextOption::LeftTab);
     QTextBlockFormat format;
     format.setTabPositions(stops);
     QTextCursor all(RichEdit1->document());
@@ -230,7 +230,7 @@ void TTUNEUP::BitBtn1Click()
         RadioGroup1->setEnabled(true);
         BitBtn2->setEnabled(false);
         BitBtn3->setEnabled(false);
-        writePrompt(text::valvePrompt());
+        writePrompt(text::valvePrompt);
     });
 }
 
@@ -241,7 +241,7 @@ void TTUNEUP::BitBtn2Click()
             radioGroup(g)->setEnabled(true);
         BitBtn1->setEnabled(false);
         BitBtn3->setEnabled(false);
-        writePrompt(text::governorPrompt());
+        writePrompt(text::governorPrompt);
         clearSelections();
         RichEdit1->clearLines();
         Image3->hide();
@@ -254,7 +254,7 @@ void TTUNEUP::BitBtn3Click()
         RadioGroup2->setEnabled(true);
         BitBtn2->setEnabled(false);
         BitBtn1->setEnabled(false);
-        writePrompt(text::injectorPrompt());
+        writePrompt(text::injectorPrompt);
     });
 }
 
@@ -264,25 +264,40 @@ void TTUNEUP::governorItemPicked(int picked)
         for (int g = kFirstGovernorGroup; g <= ProcedureTable::groupCount; ++g)
             if (g != picked)
                 radioGroup(g)->setEnabled(false);
-        writePrompt(text::itemPickedPrompt());
+        writePrompt(text::itemPickedPrompt);
     });
 }
 
 void TTUNEUP::RadioGroup1Click()
 {
-    dipo::errorreport::guard([&] { writePrompt(text::itemPickedPrompt()); });
+    dipo::errorreport::guard([&] { writePrompt(text::itemPickedPrompt); });
 }
 
 void TTUNEUP::RadioGroup2Click()
 {
-    dipo::errorreport::guard([&] { writePrompt(text::itemPickedPrompt()); });
+    dipo::errorreport::guard([&] { writePrompt(text::itemPickedPrompt); });
 }
 
-void TTUNEUP::RadioGroup3Click() { governorItemPicked(3); }
-void TTUNEUP::RadioGroup4Click() { governorItemPicked(4); }
-void TTUNEUP::RadioGroup5Click() { governorItemPicked(5); }
-void TTUNEUP::RadioGroup6Click() { governorItemPicked(6); }
-void TTUNEUP::RadioGroup7Click() { governorItemPicked(7); }
+void TTUNEUP::RadioGroup3Click()
+{
+    governorItemPicked(3);
+}
+void TTUNEUP::RadioGroup4Click()
+{
+    governorItemPicked(4);
+}
+void TTUNEUP::RadioGroup5Click()
+{
+    governorItemPicked(5);
+}
+void TTUNEUP::RadioGroup6Click()
+{
+    governorItemPicked(6);
+}
+void TTUNEUP::RadioGroup7Click()
+{
+    governorItemPicked(7);
+}
 
 void TTUNEUP::SpeedButton1Click()
 {
@@ -305,7 +320,7 @@ void TTUNEUP::SpeedButton1Click()
             BitBtn2->setEnabled(true);
             RadioGroup2->setEnabled(false);
         }
-        writePrompt(text::resetPrompt());
+        writePrompt(text::resetPrompt);
         RichEdit1->clearLines();
         Memo1->show();
         Image3->hide();

@@ -57,7 +57,7 @@ void TestProcedureTable::everyProcedure_data()
     QTest::addColumn<QString>("picture");
 
     auto row = [](const char *id, int group, int item, const char *caption, const QString &heading,
-                  int lines, const char *picture) {
+                   int lines, const char *picture) {
         QTest::newRow(id) << QString::fromUtf8(id) << group << item << QString::fromUtf8(caption)
                           << heading << lines << QString::fromUtf8(picture);
     };
@@ -87,12 +87,10 @@ void TestProcedureTable::everyProcedure_data()
     row("HYD-4", 5, 3, "4. Menentukan speed droop", governor, 41, "gbt_hlm36.jpg");
     row("HYD-5", 5, 4, "5. Menentukan maximum no load speed", governor, 9, "");
     row("LSM-S-1", 6, 0, "1. Menyetel governor gap-single governor", governor, 32, "gbt_lsg.jpg");
-    row("LSM-S-2", 6, 1, "2. Menyetel governor gap-double governor", governor, 28,
-        "gbt_lsg 2.jpg");
+    row("LSM-S-2", 6, 1, "2. Menyetel governor gap-double governor", governor, 28, "gbt_lsg 2.jpg");
     row("LSM-S-3", 6, 2, "3. Menentukan letak tuas pengontrol", governor, 75, "");
     row("LSM-D-1", 7, 0, "1. Menyetel governor gap", governor, 35, "gbt_lsg 2.jpg");
-    row("LSM-D-2", 7, 1, "2. Menyetel maximum no load engine speed", governor, 89,
-        "gbt_hlm17.jpg");
+    row("LSM-D-2", 7, 1, "2. Menyetel maximum no load engine speed", governor, 89, "gbt_hlm17.jpg");
     row("LSM-D-3", 7, 2, "3. Menyetel idle speed", governor, 18, "");
     row("LSM-D-4", 7, 3, "4. Menyetel buffer screw", governor, 11, "");
     row("LSM-D-5", 7, 4, "5. Menyetel linkage", governor, 56, "gbt_hlm20.jpg");
@@ -126,7 +124,7 @@ void TestProcedureTable::noOtherProcedures()
 {
     const ProcedureTable &table = ProcedureTable::builtIn();
     QCOMPARE(table.procedures().size(), 26);
-    const int itemsPerGroup[] = {2, 1, 7, 3, 5, 3, 5};
+    const int itemsPerGroup[] = { 2, 1, 7, 3, 5, 3, 5 };
     for (int g = 1; g <= ProcedureTable::groupCount; ++g)
         QCOMPARE(table.captions(g).size(), itemsPerGroup[g - 1]);
     QVERIFY(!table.find(1, 2));
@@ -144,21 +142,21 @@ void TestProcedureTable::exactLines_data()
         << QStringLiteral("V-1") << 15 << QStringLiteral("    dengan kunci pas \u00BD\" ");
     QTest::newRow("V-1 hot engine heading, two trailing blanks")
         << QStringLiteral("V-1") << 20
-        << QStringLiteral("II. Exhaust valve clearance adjustment hot engine (Menyetel kerenggangan "
-                          "valve pengeluaran mesin dalam keadaan panas).  ");
+        << QStringLiteral(
+               "II. Exhaust valve clearance adjustment hot engine (Menyetel kerenggangan "
+               "valve pengeluaran mesin dalam keadaan panas).  ");
     QTest::newRow("V-2 tab after the step number")
         << QStringLiteral("V-2") << 21
-        << QStringLiteral("6.\tStel push rod untuk mendapatkan jarak yang cocok dengan feeler gage.");
+        << QStringLiteral(
+               "6.\tStel push rod untuk mendapatkan jarak yang cocok dengan feeler gage.");
     QTest::newRow("INJ-1 no empty line after the heading")
         << QStringLiteral("INJ-1") << 2 << QStringLiteral("Timing Fuel Injectors");
-    QTest::newRow("INJ-1 table header")
-        << QStringLiteral("INJ-1") << 23 << QStringLiteral("injector  Timing dimension\t    Timing gage ");
-    QTest::newRow("INJ-1 row of blanks only")
-        << QStringLiteral("INJ-1") << 24
-        << QStringLiteral("HV55       1.484\"                  J1242     ");
-    QTest::newRow("INJ-1 last row with a tab")
-        << QStringLiteral("INJ-1") << 41
-        << QStringLiteral("S80        1.460\"\t                J1853     ");
+    QTest::newRow("INJ-1 table header") << QStringLiteral(
+        "INJ-1") << 23 << QStringLiteral("injector  Timing dimension\t    Timing gage ");
+    QTest::newRow("INJ-1 row of blanks only") << QStringLiteral(
+        "INJ-1") << 24 << QStringLiteral("HV55       1.484\"                  J1242     ");
+    QTest::newRow("INJ-1 last row with a tab") << QStringLiteral(
+        "INJ-1") << 41 << QStringLiteral("S80        1.460\"\t                J1853     ");
     QTest::newRow("VSM-7 row with sixteen trailing blanks")
         << QStringLiteral("VSM-7") << 8 << QStringLiteral("1826 - 2100 rpm\t0                ");
     QTest::newRow("HYD-4 table header, eighteen trailing blanks")
@@ -178,12 +176,12 @@ void TestProcedureTable::exactLines_data()
                           "tertinggi/maksimum speed");
     QTest::newRow("LSM-S-3 last middle dot, seven trailing blanks")
         << QStringLiteral("LSM-S-3") << 14
-        << QStringLiteral("\u00B7Injector racks berada pada posisi pemakaian bahan baker penuh.       ");
+        << QStringLiteral(
+               "\u00B7Injector racks berada pada posisi pemakaian bahan baker penuh.       ");
     QTest::newRow("LSM-D-5 single blank line 41")
         << QStringLiteral("LSM-D-5") << 41 << QStringLiteral(" ");
-    QTest::newRow("LSM-D-5 last line")
-        << QStringLiteral("LSM-D-5") << 56
-        << QStringLiteral(".\t  pasang kembali tutup governor dan lever assembly");
+    QTest::newRow("LSM-D-5 last line") << QStringLiteral(
+        "LSM-D-5") << 56 << QStringLiteral(".\t  pasang kembali tutup governor dan lever assembly");
 }
 
 void TestProcedureTable::exactLines()
@@ -201,12 +199,13 @@ void TestProcedureTable::emptyLines_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QList<int>>("empty");
 
-    QTest::newRow("INJ-1") << QStringLiteral("INJ-1") << QList<int> {3, 20, 22};
-    QTest::newRow("HYD-5, its blank line is no empty line") << QStringLiteral("HYD-5") << QList<int> {2};
+    QTest::newRow("INJ-1") << QStringLiteral("INJ-1") << QList<int> { 3, 20, 22 };
+    QTest::newRow("HYD-5, its blank line is no empty line")
+        << QStringLiteral("HYD-5") << QList<int> { 2 };
     QTest::newRow("LSM-D-2, two runs of two")
-        << QStringLiteral("LSM-D-2") << QList<int> {2, 8, 9, 11, 20, 46, 53, 54, 56, 65, 83};
+        << QStringLiteral("LSM-D-2") << QList<int> { 2, 8, 9, 11, 20, 46, 53, 54, 56, 65, 83 };
     QTest::newRow("LSM-D-5, its blank line is no empty line")
-        << QStringLiteral("LSM-D-5") << QList<int> {2, 5, 15, 16, 18, 42, 44};
+        << QStringLiteral("LSM-D-5") << QList<int> { 2, 5, 15, 16, 18, 42, 44 };
 }
 
 void TestProcedureTable::emptyLines()
@@ -227,16 +226,18 @@ void TestProcedureTable::charactersOutsideAscii()
     // Every character beyond ASCII in the whole table, counted per procedure.
     QMap<QString, int> found;
     for (const Procedure &p : ProcedureTable::builtIn().procedures()) {
-        const QStringList all = QStringList {p.caption, p.heading} + p.body;
+        const QStringList all = QStringList { p.caption, p.heading } + p.body;
         for (const QString &line : all)
             for (QChar c : line)
                 if (c.unicode() > 126 || (c.unicode() < 32 && c != u'\t'))
                     ++found[p.id + u' ' + c];
     }
     const QMap<QString, int> expected {
-        {QStringLiteral("V-1 \u00BD"), 1},     {QStringLiteral("HYD-4 \u00BD"), 2},
-        {QStringLiteral("LSM-S-3 \u00B7"), 4}, {QStringLiteral("LSM-D-2 \u00BE"), 1},
-        {QStringLiteral("LSM-D-2 \u00BC"), 2},
+        { QStringLiteral("V-1 \u00BD"), 1 },
+        { QStringLiteral("HYD-4 \u00BD"), 2 },
+        { QStringLiteral("LSM-S-3 \u00B7"), 4 },
+        { QStringLiteral("LSM-D-2 \u00BE"), 1 },
+        { QStringLiteral("LSM-D-2 \u00BC"), 2 },
     };
     QCOMPARE(found, expected);
 }
@@ -258,39 +259,42 @@ void TestProcedureTable::brokenData_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("message");
 
-    const QByteArray good = R"("group":1,"item":0,"caption":"c","heading":"h","body":[],"picture":null)";
+    const QByteArray good
+        = R"("group":1,"item":0,"caption":"c","heading":"h","body":[],"picture":null)";
     QTest::newRow("not JSON") << QByteArray("{\"procedures\": [") << QStringLiteral("at offset");
     QTest::newRow("empty bytes") << QByteArray() << QStringLiteral("at offset");
-    QTest::newRow("no list") << QByteArray("{\"entries\": []}") << QStringLiteral("no \"procedures\" list");
-    QTest::newRow("list of numbers") << QByteArray("{\"procedures\": [1]}")
-                                     << QStringLiteral("entry 1 is not an object");
-    QTest::newRow("group out of range")
-        << QByteArray(R"({"procedures":[{"id":"X","group":8,"item":0,"caption":"c","heading":"h","body":[],"picture":null}]})")
-        << QStringLiteral("entry 1 (X): group 8 is not 1 to 7");
-    QTest::newRow("group as text")
-        << QByteArray(R"({"procedures":[{"group":"1","item":0,"caption":"c","heading":"h","body":[],"picture":null}]})")
-        << QStringLiteral("entry 1: \"group\" must be a whole number");
-    QTest::newRow("fractional item")
-        << QByteArray(R"({"procedures":[{"group":1,"item":0.5,"caption":"c","heading":"h","body":[],"picture":null}]})")
-        << QStringLiteral("\"item\" must be a whole number");
-    QTest::newRow("item gap")
-        << QByteArray(R"({"procedures":[{)" + good + R"(},{"id":"Y","group":1,"item":2,"caption":"c","heading":"h","body":[],"picture":null}]})")
-        << QStringLiteral("entry 2 (Y): group 1 item 2 where item 1 comes next");
+    QTest::newRow("no list") << QByteArray("{\"entries\": []}")
+                             << QStringLiteral("no \"procedures\" list");
+    QTest::newRow("list of numbers")
+        << QByteArray("{\"procedures\": [1]}") << QStringLiteral("entry 1 is not an object");
+    QTest::newRow("group out of range") << QByteArray(
+        R"({"procedures":[{"id":"X","group":8,"item":0,"caption":"c","heading":"h","body":[],"picture":null}]})")
+                                        << QStringLiteral("entry 1 (X): group 8 is not 1 to 7");
+    QTest::newRow("group as text") << QByteArray(
+        R"({"procedures":[{"group":"1","item":0,"caption":"c","heading":"h","body":[],"picture":null}]})")
+                                   << QStringLiteral("entry 1: \"group\" must be a whole number");
+    QTest::newRow("fractional item") << QByteArray(
+        R"({"procedures":[{"group":1,"item":0.5,"caption":"c","heading":"h","body":[],"picture":null}]})")
+                                     << QStringLiteral("\"item\" must be a whole number");
+    QTest::newRow("item gap") << QByteArray(R"({"procedures":[{)" + good
+        + R"(},{"id":"Y","group":1,"item":2,"caption":"c","heading":"h","body":[],"picture":null}]})")
+                              << QStringLiteral(
+                                     "entry 2 (Y): group 1 item 2 where item 1 comes next");
     QTest::newRow("duplicate item")
         << QByteArray(R"({"procedures":[{)" + good + "},{" + good + "}]}")
         << QStringLiteral("entry 2: group 1 item 0 where item 1 comes next");
-    QTest::newRow("missing caption")
-        << QByteArray(R"({"procedures":[{"group":1,"item":0,"heading":"h","body":[],"picture":null}]})")
-        << QStringLiteral("entry 1: \"caption\" must be a text");
-    QTest::newRow("body line not a text")
-        << QByteArray(R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":["a",3],"picture":null}]})")
-        << QStringLiteral("entry 1: body line 2 is not a text");
-    QTest::newRow("picture missing")
-        << QByteArray(R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":[]}]})")
-        << QStringLiteral("\"picture\" must be a file name or null");
-    QTest::newRow("picture leaves its folder")
-        << QByteArray(R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":[],"picture":"..\\x.jpg"}]})")
-        << QStringLiteral("must be a plain file name");
+    QTest::newRow("missing caption") << QByteArray(
+        R"({"procedures":[{"group":1,"item":0,"heading":"h","body":[],"picture":null}]})")
+                                     << QStringLiteral("entry 1: \"caption\" must be a text");
+    QTest::newRow("body line not a text") << QByteArray(
+        R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":["a",3],"picture":null}]})")
+                                          << QStringLiteral("entry 1: body line 2 is not a text");
+    QTest::newRow("picture missing") << QByteArray(
+        R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":[]}]})")
+                                     << QStringLiteral("\"picture\" must be a file name or null");
+    QTest::newRow("picture leaves its folder") << QByteArray(
+        R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":[],"picture":"..\\x.jpg"}]})")
+                                               << QStringLiteral("must be a plain file name");
 }
 
 void TestProcedureTable::brokenData()
@@ -302,7 +306,7 @@ void TestProcedureTable::brokenData()
         QFAIL("broken data was read");
     } catch (const TableError &e) {
         QVERIFY2(e.message().startsWith(QStringLiteral("Tune-up procedure table: ")),
-                 qPrintable(e.message()));
+            qPrintable(e.message()));
         QVERIFY2(e.message().contains(message), qPrintable(e.message()));
     }
 }
@@ -314,9 +318,9 @@ void TestProcedureTable::readsMinimalTable()
     const Procedure *p = table.find(2, 0);
     QVERIFY(p);
     QCOMPARE(p->heading, QStringLiteral(" h "));
-    QCOMPARE(p->body, (QStringList {QString(), QStringLiteral(" "), QStringLiteral("a\tb")}));
+    QCOMPARE(p->body, (QStringList { QString(), QStringLiteral(" "), QStringLiteral("a\tb") }));
     QCOMPARE(p->picturePath(), QStringLiteral("d:\\karya_hasil\\gambar\\tuneup\\p q.jpg"));
-    QCOMPARE(table.captions(2), QStringList {QStringLiteral("c")});
+    QCOMPARE(table.captions(2), QStringList { QStringLiteral("c") });
     QVERIFY(table.captions(1).isEmpty());
 }
 

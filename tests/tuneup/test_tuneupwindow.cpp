@@ -1,5 +1,6 @@
 #include "common/errorreport.h"
 #include "common/picturebox.h"
+#include "common/pictures.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "tuneup/proceduretable.h"
@@ -23,16 +24,17 @@ namespace {
 
 const QString kStartPrompt1 = QStringLiteral("Silahkan pilih dahulu jenis ");
 const QString kStartPrompt2 = QStringLiteral("komponen yang akan di tune-up");
-const QString kValvePrompt =
-    QStringLiteral("Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)");
-const QString kGovernorPrompt =
-    QStringLiteral("Silahkan pilih jenis dari governor yang akan disetel(tune-up)");
-const QString kInjectorPrompt =
-    QStringLiteral("Silahkan pilih jenis dari injektor yang akan disetel(tune-up)");
-const QString kPickedPrompt =
-    QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. jika "
-                   "tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
-const QString kResetPrompt = QStringLiteral("Silahkan pilih jenis komponen mesin yang akan ditune-up");
+const QString kValvePrompt
+    = QStringLiteral("Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)");
+const QString kGovernorPrompt
+    = QStringLiteral("Silahkan pilih jenis dari governor yang akan disetel(tune-up)");
+const QString kInjectorPrompt
+    = QStringLiteral("Silahkan pilih jenis dari injektor yang akan disetel(tune-up)");
+const QString kPickedPrompt
+    = QStringLiteral("Silahkan tekan tombol \"PROSES\" untuk mengetahui tutorial perawatan. jika "
+                     "tidak tekan tombol \"ULANG\" atau \"CLOSE\".");
+const QString kResetPrompt
+    = QStringLiteral("Silahkan pilih jenis komponen mesin yang akan ditune-up");
 
 const Procedure &procedure(const QString &id)
 {
@@ -65,6 +67,7 @@ private slots:
     void governorPickDisablesOthers_data();
     void governorPickDisablesOthers();
     void markedItemRunsNothing();
+    void keyboardPick();
     void proses_data();
     void proses();
     void prosesTwiceWritesOnce();
@@ -85,10 +88,10 @@ private slots:
     void tablesAligned();
     void closeKeepsState();
     void contentScrolls();
+    void buildPictureFolder();
 
 private:
-    template <typename T = QWidget>
-    T *control(const char *name) const
+    template <typename T = QWidget> T *control(const char *name) const
     {
         T *found = m_window->findChild<T *>(QLatin1String(name));
         if (!found)
@@ -126,10 +129,12 @@ private:
     QTemporaryDir m_pictures;
     QTemporaryDir m_noPictures;
     QStringList m_errors;
+    QByteArray m_buildPictures;
 };
 
 void TestTuneupWindow::initTestCase()
 {
+    m_buildPictures = qgetenv("DIPO_PICTURE_DIR");
     QVERIFY(m_pictures.isValid() && m_noPictures.isValid());
     QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("gambar/tuneup")));
     int hue = 0;
@@ -163,27 +168,19 @@ void TestTuneupWindow::startState()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("TUNE-UP"));
     QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("TUNE-UP COMPONEN SYSTEM"));
     QCOMPARE(control<QGroupBox>("GroupBox1")->title(),
-             QStringLiteral("TUTORIAL TUNE-UP MESIN LOKOMOTIF"));
+        QStringLiteral("TUTORIAL TUNE-UP MESIN LOKOMOTIF"));
     QCOMPARE(control<QGroupBox>("GroupBox3")->title(), QStringLiteral("JENIS-JENIS GOVERNOR"));
     QCOMPARE(control<QGroupBox>("GroupBox4")->title(),
-             QStringLiteral("LIMITING SPEED MECHANICAL [ LSM ]"));
-    const char *buttons[][2] = {{"BitBtn1", "TUNE UP PADA VALVE"},
-                                {"BitBtn2", "TUNE UP PADA GOVERNOR"},
-                                {"BitBtn3", "TUNE UP PADA INJEKTOR"},
-                                {"SpeedButton1", "ULANGI"},
-                                {"SpeedButton2", "PROSES"},
-                                {"Button3", "CLOSE"}};
+        QStringLiteral("LIMITING SPEED MECHANICAL [ LSM ]"));
+    const char *buttons[][2] = { { "BitBtn1", "TUNE UP PADA VALVE" },
+        { "BitBtn2", "TUNE UP PADA GOVERNOR" }, { "BitBtn3", "TUNE UP PADA INJEKTOR" },
+        { "SpeedButton1", "ULANGI" }, { "SpeedButton2", "PROSES" }, { "Button3", "CLOSE" } };
     for (const auto &b : buttons) {
         QCOMPARE(control<QPushButton>(b[0])->text(), QLatin1String(b[1]));
         QVERIFY(control<QPushButton>(b[0])->isEnabled());
     }
-    const char *titles[] = {"VALVE",
-                            "INJECTOR",
-                            "VARIABLE SPEED MECHANICAL [ VSM ]",
-                            "CONSTANT SPEED MECHANICAL [ CSM ]",
-                            "HYDRAULIC",
-                            "LSM SINGLE RANGE",
-                            "LSM DOUBLE RANGE"};
+    const char *titles[] = { "VALVE", "INJECTOR", "VARIABLE SPEED MECHANICAL [ VSM ]",
+        "CONSTANT SPEED MECHANICAL [ CSM ]", "HYDRAULIC", "LSM SINGLE RANGE", "LSM DOUBLE RANGE" };
     for (int g = 1; g <= 7; ++g) {
         dipo::RadioGroup *group = control<dipo::RadioGroup>(
             QStringLiteral("RadioGroup%1").arg(g).toLatin1().constData());
@@ -193,7 +190,7 @@ void TestTuneupWindow::startState()
         QVERIFY(!group->isEnabled());
         QCOMPARE(group->itemIndex(), -1);
     }
-    QCOMPARE(prompt(), (QStringList {kStartPrompt1, kStartPrompt2}));
+    QCOMPARE(prompt(), (QStringList { kStartPrompt1, kStartPrompt2 }));
     auto *intro = control<QPlainTextEdit>("Memo1");
     QVERIFY(intro->isVisible());
     QVERIFY(!intro->isReadOnly());
@@ -201,15 +198,21 @@ void TestTuneupWindow::startState()
     QCOMPARE(introLines.size(), 18);
     QCOMPARE(introLines.at(0), QStringLiteral("       "));
     QCOMPARE(introLines.at(1),
-             QStringLiteral("        Pada setiap mesin yang telah diperbaiki atau dipakai, akan "
-                            "dilakukan proses tune-up untuk "));
+        QStringLiteral("        Pada setiap mesin yang telah diperbaiki atau dipakai, akan "
+                       "dilakukan proses tune-up untuk "));
     QCOMPARE(introLines.at(7), QString());
     QCOMPARE(introLines.at(15), QStringLiteral("mempermudah"));
-    QCOMPARE(introLines.at(16), QStringLiteral("    serta mempercepat proses tune up suatu mesin "));
+    QCOMPARE(
+        introLines.at(16), QStringLiteral("    serta mempercepat proses tune up suatu mesin "));
     QCOMPARE(introLines.at(17), QString());
     QVERIFY(explanation().isEmpty());
     QVERIFY(pictureBox()->isVisible());
     QVERIFY(!pictureBox()->hasPicture());
+    auto *defaultPicture = control<dipo::PictureBox>("Image2");
+    QVERIFY(defaultPicture->isVisible());
+    QCOMPARE(defaultPicture->geometry(), pictureBox()->geometry());
+    QCOMPARE(defaultPicture->picture(),
+        dipo::pictures::decoration(QStringLiteral("tuneup_default.jpg")));
     QVERIFY(control<dipo::RichTextBox>("RichEdit2")->isReadOnly());
     QVERIFY(!control<dipo::RichTextBox>("RichEdit2")->isEnabled());
     QVERIFY(control<dipo::RichTextBox>("RichEdit1")->isReadOnly());
@@ -221,10 +224,10 @@ void TestTuneupWindow::categoryButton_data()
     QTest::addColumn<QList<int>>("enabledGroups");
     QTest::addColumn<QString>("prompt");
 
-    QTest::newRow("valve") << QStringLiteral("BitBtn1") << QList<int> {1} << kValvePrompt;
-    QTest::newRow("governor") << QStringLiteral("BitBtn2") << QList<int> {3, 4, 5, 6, 7}
+    QTest::newRow("valve") << QStringLiteral("BitBtn1") << QList<int> { 1 } << kValvePrompt;
+    QTest::newRow("governor") << QStringLiteral("BitBtn2") << QList<int> { 3, 4, 5, 6, 7 }
                               << kGovernorPrompt;
-    QTest::newRow("injector") << QStringLiteral("BitBtn3") << QList<int> {2} << kInjectorPrompt;
+    QTest::newRow("injector") << QStringLiteral("BitBtn3") << QList<int> { 2 } << kInjectorPrompt;
 }
 
 void TestTuneupWindow::categoryButton()
@@ -233,11 +236,11 @@ void TestTuneupWindow::categoryButton()
     QFETCH(QList<int>, enabledGroups);
     QFETCH(QString, prompt);
     click(button.toLatin1().constData());
-    for (const char *other : {"BitBtn1", "BitBtn2", "BitBtn3"})
+    for (const char *other : { "BitBtn1", "BitBtn2", "BitBtn3" })
         QCOMPARE(control<QPushButton>(other)->isEnabled(), button == QLatin1String(other));
     for (int g = 1; g <= 7; ++g)
         QCOMPARE(m_window->radioGroup(g)->isEnabled(), enabledGroups.contains(g));
-    QCOMPARE(this->prompt(), QStringList {prompt});
+    QCOMPARE(this->prompt(), QStringList { prompt });
     QVERIFY(control<QPlainTextEdit>("Memo1")->isVisible());
     QVERIFY(pictureBox()->isVisible() == (button != QLatin1String("BitBtn2")));
 }
@@ -254,7 +257,7 @@ void TestTuneupWindow::governorPickDisablesOthers()
     QFETCH(int, group);
     click("BitBtn2");
     pick(group, 0);
-    QCOMPARE(prompt(), QStringList {kPickedPrompt});
+    QCOMPARE(prompt(), QStringList { kPickedPrompt });
     for (int g = 3; g <= 7; ++g)
         QCOMPARE(m_window->radioGroup(g)->isEnabled(), g == group);
     // Another item of the same group can still be picked.
@@ -268,19 +271,34 @@ void TestTuneupWindow::markedItemRunsNothing()
 {
     click("BitBtn1");
     pick(1, 0);
-    QCOMPARE(prompt(), QStringList {kPickedPrompt});
+    QCOMPARE(prompt(), QStringList { kPickedPrompt });
     click("BitBtn1");
     pick(1, 0); // already marked: no handler, the valve prompt stays
-    QCOMPARE(prompt(), QStringList {kValvePrompt});
+    QCOMPARE(prompt(), QStringList { kValvePrompt });
     QCOMPARE(m_window->radioGroup(1)->itemIndex(), 0);
+}
+
+void TestTuneupWindow::keyboardPick()
+{
+    click("BitBtn2");
+    pick(7, 0);
+    click("BitBtn2"); // all governor groups again, nothing selected
+    QRadioButton *first = m_window->radioGroup(5)->item(0);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Space);
+    QCOMPARE(m_window->radioGroup(5)->itemIndex(), 0);
+    QCOMPARE(prompt(), QStringList { kPickedPrompt });
+    QVERIFY(!m_window->radioGroup(7)->isEnabled());
+    QTest::keyClick(first, Qt::Key_Down);
+    QCOMPARE(m_window->radioGroup(5)->itemIndex(), 1);
 }
 
 void TestTuneupWindow::proses_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<int>("lineCount");
-    const int counts[] = {27, 31, 41, 17, 7, 22, 11, 11, 8, 20, 14, 45, 13,
-                          38, 25, 12, 41, 9, 32, 28, 75, 35, 89, 18, 11, 56};
+    const int counts[] = { 27, 31, 41, 17, 7, 22, 11, 11, 8, 20, 14, 45, 13, 38, 25, 12, 41, 9, 32,
+        28, 75, 35, 89, 18, 11, 56 };
     int i = 0;
     for (const Procedure &p : ProcedureTable::builtIn().procedures())
         QTest::newRow(qPrintable(p.id)) << p.id << counts[i++];
@@ -299,10 +317,10 @@ void TestTuneupWindow::proses()
     QVERIFY(!control<QPlainTextEdit>("Memo1")->isVisible());
     const QStringList written = explanation();
     QCOMPARE(written.size(), lineCount);
-    const QStringList expected = QStringList {p.heading} + p.body;
+    const QStringList expected = QStringList { p.heading } + p.body;
     for (int n = 0; n < lineCount; ++n)
         QVERIFY2(written.at(n) == expected.at(n),
-                 qPrintable(QStringLiteral("line %1: \"%2\"").arg(n + 1).arg(written.at(n))));
+            qPrintable(QStringLiteral("line %1: \"%2\"").arg(n + 1).arg(written.at(n))));
     auto *box = control<dipo::RichTextBox>("RichEdit1");
     QCOMPARE(box->fontSize(), 12.0);
     QCOMPARE(box->firstLineIndentOf(0), 1.0);
@@ -312,14 +330,14 @@ void TestTuneupWindow::proses()
     if (p.hasPicture()) {
         QVERIFY(pictureBox()->isVisible());
         QCOMPARE(pictureBox()->picturePath(),
-                 QStringLiteral("d:\\karya_hasil\\gambar\\tuneup\\") + p.picture);
+            QStringLiteral("d:\\karya_hasil\\gambar\\tuneup\\") + p.picture);
         QCOMPARE(pictureBox()->picture().size(), QSize(32, 24));
     } else {
         QCOMPARE(pictureBox()->isVisible(), shownBefore);
         QVERIFY(!pictureBox()->hasPicture());
     }
     // enabled states, selection and prompt stay as they were
-    QCOMPARE(prompt(), QStringList {kPickedPrompt});
+    QCOMPARE(prompt(), QStringList { kPickedPrompt });
     QCOMPARE(m_window->radioGroup(p.group)->itemIndex(), p.item);
     QVERIFY(m_window->radioGroup(p.group)->isEnabled());
 }
@@ -340,7 +358,7 @@ void TestTuneupWindow::prosesWithNothingSelected()
     QVERIFY(!control<QPlainTextEdit>("Memo1")->isVisible());
     QVERIFY(explanation().isEmpty());
     QVERIFY(pictureBox()->isVisible());
-    QCOMPARE(prompt(), (QStringList {kStartPrompt1, kStartPrompt2}));
+    QCOMPARE(prompt(), (QStringList { kStartPrompt1, kStartPrompt2 }));
     // after a tutorial the governor button empties the box: PROSES shows it empty
     choose(procedure(QStringLiteral("HYD-3")));
     click("SpeedButton2");
@@ -367,22 +385,23 @@ void TestTuneupWindow::pictureStaysForProcedureWithout()
     click("SpeedButton2");
     QCOMPARE(explanation().size(), 8);
     QCOMPARE(explanation().at(2),
-             QStringLiteral("Menyetel Buffer Screw pada governor variable speed mechanical"));
+        QStringLiteral("Menyetel Buffer Screw pada governor variable speed mechanical"));
     QVERIFY(pictureBox()->isVisible());
-    QCOMPARE(pictureBox()->picturePath(), QStringLiteral("d:\\karya_hasil\\gambar\\tuneup\\gbt_hlm27.jpg"));
+    QCOMPARE(pictureBox()->picturePath(),
+        QStringLiteral("d:\\karya_hasil\\gambar\\tuneup\\gbt_hlm27.jpg"));
     click(then.toLatin1().constData());
     QVERIFY(!pictureBox()->isVisible());
 }
 
 void TestTuneupWindow::verifyIdle()
 {
-    for (const char *b : {"BitBtn1", "BitBtn2", "BitBtn3"})
+    for (const char *b : { "BitBtn1", "BitBtn2", "BitBtn3" })
         QVERIFY2(control<QPushButton>(b)->isEnabled(), b);
     for (int g = 1; g <= 7; ++g) {
         QVERIFY(!m_window->radioGroup(g)->isEnabled());
         QCOMPARE(m_window->radioGroup(g)->itemIndex(), -1);
     }
-    QCOMPARE(prompt(), QStringList {kResetPrompt});
+    QCOMPARE(prompt(), QStringList { kResetPrompt });
     QVERIFY(explanation().isEmpty());
     QVERIFY(control<QPlainTextEdit>("Memo1")->isVisible());
     QVERIFY(!pictureBox()->isVisible());
@@ -424,7 +443,7 @@ void TestTuneupWindow::valveButtonAgainKeepsTutorial()
     QCOMPARE(m_window->radioGroup(1)->itemIndex(), 0);
     QCOMPARE(explanation().size(), 27);
     QVERIFY(pictureBox()->isVisible());
-    QCOMPARE(prompt(), QStringList {kValvePrompt});
+    QCOMPARE(prompt(), QStringList { kValvePrompt });
 }
 
 void TestTuneupWindow::governorButtonClears()
@@ -439,7 +458,7 @@ void TestTuneupWindow::governorButtonClears()
     QVERIFY(explanation().isEmpty());
     QVERIFY(!pictureBox()->isVisible());
     QVERIFY(!control<QPlainTextEdit>("Memo1")->isVisible()); // the introduction stays hidden
-    QCOMPARE(prompt(), QStringList {kGovernorPrompt});
+    QCOMPARE(prompt(), QStringList { kGovernorPrompt });
 }
 
 void TestTuneupWindow::missingPictureFolder_data()
@@ -458,12 +477,13 @@ void TestTuneupWindow::missingPictureFolder()
     const bool shownBefore = pictureBox()->isVisible();
     click("SpeedButton2");
 
-    QCOMPARE(explanation(), QStringList {p.heading} + p.body);
+    QCOMPARE(explanation(), QStringList { p.heading } + p.body);
     QCOMPARE(pictureBox()->isVisible(), shownBefore);
     QVERIFY(!pictureBox()->hasPicture());
     if (p.hasPicture())
-        QCOMPARE(m_errors, QStringList {QStringLiteral("Cannot open file %1/gambar/tuneup/%2.")
-                                            .arg(m_noPictures.path(), p.picture)});
+        QCOMPARE(m_errors,
+            QStringList { QStringLiteral("Cannot open file %1/gambar/tuneup/%2.")
+                              .arg(m_noPictures.path(), p.picture) });
     else
         QVERIFY(m_errors.isEmpty());
     // the window stays usable
@@ -538,14 +558,16 @@ void TestTuneupWindow::tablesAligned_data()
     QTest::addColumn<int>("lastLine");
     QTest::addColumn<QString>("column"); // where the column starts in each line
 
-    QTest::newRow("INJ-1 timing gauges") << QStringLiteral("INJ-1") << 23 << 41
-                                         << QStringLiteral("Timing gage|J1\\d{3}");
-    QTest::newRow("INJ-1 timing dimensions") << QStringLiteral("INJ-1") << 24 << 41
-                                             << QStringLiteral("\\d\\.\\d{3}");
-    QTest::newRow("VSM-7 stops") << QStringLiteral("VSM-7") << 5 << 8 << QStringLiteral("(?<=\\t)\\S");
-    QTest::newRow("VSM-7 shims") << QStringLiteral("VSM-7") << 5 << 7 << QStringLiteral("Shim|Naik");
-    QTest::newRow("HYD-4 no-load column") << QStringLiteral("HYD-4") << 34 << 37
-                                          << QStringLiteral("(?<=\\t)\\S");
+    QTest::newRow("INJ-1 timing gauges")
+        << QStringLiteral("INJ-1") << 23 << 41 << QStringLiteral("Timing gage|J1\\d{3}");
+    QTest::newRow("INJ-1 timing dimensions")
+        << QStringLiteral("INJ-1") << 24 << 41 << QStringLiteral("\\d\\.\\d{3}");
+    QTest::newRow("VSM-7 stops") << QStringLiteral("VSM-7") << 5 << 8
+                                 << QStringLiteral("(?<=\\t)\\S");
+    QTest::newRow("VSM-7 shims") << QStringLiteral("VSM-7") << 5 << 7
+                                 << QStringLiteral("Shim|Naik");
+    QTest::newRow("HYD-4 no-load column")
+        << QStringLiteral("HYD-4") << 34 << 37 << QStringLiteral("(?<=\\t)\\S");
 }
 
 void TestTuneupWindow::tablesAligned()
@@ -569,14 +591,12 @@ void TestTuneupWindow::tablesAligned()
         xs << layout->lineAt(0).cursorToX(at);
     }
     for (qreal x : std::as_const(xs))
-        QVERIFY2(qAbs(x - xs.first()) < 0.5,
-                 qPrintable(QStringLiteral("columns at %1").arg(
-                     [&] {
-                         QStringList s;
-                         for (qreal v : xs)
-                             s << QString::number(v);
-                         return s.join(u' ');
-                     }())));
+        QVERIFY2(qAbs(x - xs.first()) < 0.5, qPrintable(QStringLiteral("columns at %1").arg([&] {
+            QStringList s;
+            for (qreal v : xs)
+                s << QString::number(v);
+            return s.join(u' ');
+        }())));
 }
 
 void TestTuneupWindow::closeKeepsState()
@@ -592,7 +612,7 @@ void TestTuneupWindow::closeKeepsState()
     QVERIFY(m_window->radioGroup(4)->isEnabled());
     QVERIFY(!m_window->radioGroup(3)->isEnabled());
     QVERIFY(pictureBox()->isVisible());
-    QCOMPARE(prompt(), QStringList {kPickedPrompt});
+    QCOMPARE(prompt(), QStringList { kPickedPrompt });
 }
 
 void TestTuneupWindow::contentScrolls()
@@ -601,6 +621,24 @@ void TestTuneupWindow::contentScrolls()
     QVERIFY(scroll->widget()->height() > scroll->viewport()->height());
     QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
     QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+}
+
+void TestTuneupWindow::buildPictureFolder()
+{
+    // The program's own pictures, as the build puts them beside it: every file the
+    // table names must be there and read.
+    if (m_buildPictures.isEmpty())
+        QSKIP("no picture folder given");
+    qputenv("DIPO_PICTURE_DIR", m_buildPictures);
+    for (const Procedure &p : ProcedureTable::builtIn().procedures()) {
+        click("SpeedButton1");
+        choose(p);
+        click("SpeedButton2");
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(u'\n')));
+        QCOMPARE(pictureBox()->isVisible(), p.hasPicture());
+        if (p.hasPicture())
+            QVERIFY(pictureBox()->hasPicture());
+    }
 }
 
 QTEST_MAIN(TestTuneupWindow)
