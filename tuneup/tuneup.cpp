@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -51,6 +52,15 @@ template <typename T> T *named(T *control, const char *name)
 QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 {
     return named(new QPushButton(caption, parent), name);
+}
+
+// A light veil over the background picture keeps the frames' captions readable.
+void veil(QWidget *frame)
+{
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, QColor(242, 242, 246, 215));
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
 }
 
 dipo::RadioGroup *procedureGroup(int group, const char *name, QWidget *parent)
@@ -115,6 +125,7 @@ void TTUNEUP::buildControls()
 
     GroupBox1 = named(new QGroupBox(text::tutorialFrame, content), "GroupBox1");
     GroupBox1->setGeometry(12, 80, 976, 566);
+    veil(GroupBox1);
     BitBtn1 = button(text::valveButton, "BitBtn1", GroupBox1);
     BitBtn1->setGeometry(16, 28, 304, 40);
     BitBtn2 = button(text::governorButton, "BitBtn2", GroupBox1);
@@ -164,6 +175,7 @@ void TTUNEUP::buildControls()
 
     GroupBox2 = named(new QGroupBox(content), "GroupBox2");
     GroupBox2->setGeometry(12, 654, 976, 510);
+    veil(GroupBox2);
     RichEdit1 = named(new dipo::RichTextBox(GroupBox2), "RichEdit1");
     RichEdit1->setGeometry(10, 10, 730, 490);
     RichEdit1->setReadOnly(true);
