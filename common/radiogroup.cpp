@@ -51,11 +51,19 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, int colum
     const int perColumn = columns > 1 ? int((items.size() + columns - 1) / columns) : int(items.size());
     for (int i = 0; i < items.size(); ++i) {
         auto *button = new QRadioButton(items[i], this);
-        button->setObjectName(QStringLiteral("%1_item%2").arg(objectName()).arg(i));
         layout->addWidget(button, perColumn > 0 ? i % perColumn : i, perColumn > 0 ? i / perColumn : 0);
         m_set.addButton(button);
     }
     connect(&m_set, &RadioSet::chosen, this, &RadioGroup::itemClicked);
+    // The items are named after the group ("RadioGroup1_item0"), once it has its name.
+    connect(this, &QObject::objectNameChanged, this, &RadioGroup::nameItems);
+    nameItems();
+}
+
+void RadioGroup::nameItems()
+{
+    for (int i = 0; i < count(); ++i)
+        item(i)->setObjectName(QStringLiteral("%1_item%2").arg(objectName()).arg(i));
 }
 
 QStringList RadioGroup::items() const

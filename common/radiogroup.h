@@ -57,6 +57,8 @@ signals:
     void itemClicked(int index);
 
 private:
+    void nameItems();
+
     RadioSet m_set;
 };
 

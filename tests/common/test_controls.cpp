@@ -101,6 +101,8 @@ void TestControls::radioGroupRunsOnlyOnUserMarking()
     group.show();
     QSignalSpy spy(&group, &RadioGroup::itemClicked);
     QCOMPARE(group.itemIndex(), -1);
+    group.setObjectName(QStringLiteral("RadioGroup1"));
+    QCOMPARE(group.findChild<QRadioButton *>(QStringLiteral("RadioGroup1_item2")), group.item(2));
 
     QTest::mouseClick(group.item(1), Qt::LeftButton);
     QCOMPARE(group.itemIndex(), 1);
