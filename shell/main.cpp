@@ -1,10 +1,19 @@
 #include "shell/awal_menu.h"
+#include "shell/commandline.h"
 #include "shell/formregistry.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Read before the application object, so that --help, --version and a wrong option
+    // need no display and make no window.
+    const dipo::shell::CommandLine commandLine
+        = dipo::shell::parseCommandLine(dipo::shell::argumentsOf(argc, argv));
+    if (commandLine.finished)
+        return dipo::shell::report(commandLine);
+    dipo::shell::apply(commandLine);
+
     QApplication app(argc, argv);
     dipo::shell::createForms();
     awal_menu->show();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line: --help, --version, --picture-dir DIR and --kb DIR, plus the
+// toolkit's own options (-platform, -style, -display, ...), which pass through untouched.
+// It is read before the application object exists, so --help, --version and a wrong option
+// need no display and never make a window.
+namespace dipo::shell {
+
+struct CommandLine
+{
+    // True when the program ends at once with exitCode, after printing the two texts.
+    bool finished = false;
+    int exitCode = 0;
+    QString standardOutput;
+    QString standardError;
+
+    // Absolute folders given on the command line; empty when not given.
+    QString pictureDir;
+    QString knowledgeBaseDir;
+};
+
+// The exit status of a command line that cannot be used.
+constexpr int kUsageExitCode = 2;
+
+// "dipo 1.0"
+QString versionText();
+// The usage and the options, as --help prints them.
+QString helpText();
+
+// Reads the arguments; the first is the program itself.
+CommandLine parseCommandLine(const QStringList &arguments);
+QStringList argumentsOf(int argc, char **argv);
+
+// Prints the texts of a finished command line and returns its exit code.
+int report(const CommandLine &commandLine);
+
+// Hands the chosen folders to the parts that read them, through their environment variables
+// (DIPO_PICTURE_DIR, DIPO_KB_DIR): the command line wins over the environment.
+void apply(const CommandLine &commandLine);
+
+} // namespace dipo::shell
