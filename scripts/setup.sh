@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dejavu-core)
+# The package and its checks: cpack's dependency scan, and the validators the tests run.
+packages+=(dpkg-dev desktop-file-utils appstream man-db)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi
