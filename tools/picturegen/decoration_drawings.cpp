@@ -481,6 +481,7 @@ void tuneupDefault(QImage &i, const PictureEntry &e)
     p.drawImage(R(i.rect()), sheetImage);
 }
 
+// packaging/dipo.svg is this drawing as a scalable picture: change both together.
 void appIcon(QImage &i, const PictureEntry &)
 {
     i = QImage(i.size(), QImage::Format_ARGB32_Premultiplied);
