@@ -32,6 +32,11 @@ done
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
 
 dpkg-deb -x "$deb" "$work/root"
+# The desktop entry, the AppStream file and the icons fit together where they are installed.
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate-tree --no-net "$work/root" >"$work/appstream.log" 2>&1 \
+    || { cat "$work/appstream.log" >&2; fail "appstreamcli validate-tree"; }
+fi
 dipo="$work/root/usr/bin/dipo"
 run() { env -u DIPO_PICTURE_DIR -u DIPO_KB_DIR -u QT_QPA_PLATFORM "$@"; }
 
