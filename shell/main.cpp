@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
     dipo::shell::apply(commandLine);
 
     QApplication app(argc, argv);
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dipo.Dipo"));
     dipo::shell::createForms();
     awal_menu->show();
     const int exitCode = QApplication::exec();
