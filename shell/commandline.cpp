@@ -2,9 +2,11 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifndef DIPO_VERSION
@@ -19,8 +21,8 @@ const QLatin1String kProgram("dipo");
 // The toolkit reads these itself when the application object is made; they are accepted
 // here so that they reach it, and left out of the help.
 const char *const kToolkitValueOptions[] = { "platform", "platformpluginpath", "platformtheme",
-    "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
-    "stylesheet", "display", "geometry", "qmljsdebugger" };
+    "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+    "display", "geometry", "qmljsdebugger" };
 const char *const kToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dograb", "sync" };
 
 struct Options

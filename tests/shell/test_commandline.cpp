@@ -87,8 +87,7 @@ void TestCommandLine::refusesWrongCommandLines()
     QVERIFY(line.finished);
     QCOMPARE(line.exitCode, 2);
     QVERIFY(line.standardOutput.isEmpty());
-    QCOMPARE(line.standardError,
-        "dipo: " + message + "\n\n" + dipo::shell::helpText());
+    QCOMPARE(line.standardError, "dipo: " + message + "\n\n" + dipo::shell::helpText());
 }
 
 void TestCommandLine::acceptsCommandLines_data()
