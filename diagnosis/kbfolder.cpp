@@ -16,10 +16,17 @@ std::optional<QString> &explicitDir()
     return dir;
 }
 
+std::optional<KbChoice> &cachedChoice()
+{
+    static std::optional<KbChoice> choice;
+    return choice;
+}
+
 } // namespace
 
 void setKnowledgeBaseDir(const QString &dir)
 {
+    cachedChoice().reset(); // read again, even from the same folder
     if (dir.isEmpty())
         explicitDir().reset();
     else
@@ -55,7 +62,7 @@ QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringLi
 
 const KbChoice &chosenKnowledgeBase()
 {
-    static std::optional<KbChoice> choice;
+    std::optional<KbChoice> &choice = cachedChoice();
     const QString dir = knowledgeBaseDir();
     if (choice && choice->dir == dir)
         return *choice;

@@ -11,7 +11,7 @@ namespace dipo::diagnosis {
 
 // The folder the program reads its knowledge base from: the one set here, else the
 // environment variable DIPO_KB_DIR, else none (the built-in base). An empty text
-// clears what was set.
+// clears what was set. Call it before the diagnosis window is made.
 void setKnowledgeBaseDir(const QString &dir);
 QString knowledgeBaseDir();
 
@@ -31,7 +31,7 @@ struct KbChoice
     bool fellBack() const { return !problems.isEmpty(); }
 };
 
-// Read on first use and again when the folder changes.
+// Read on first use, again when the folder changes and after every setKnowledgeBaseDir().
 const KbChoice &chosenKnowledgeBase();
 
 // The user's message when a folder's base is not used: the folder, as many problems as
