@@ -29,10 +29,12 @@ struct Run
     QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-Run dipoKb(const QStringList &arguments)
+Run dipoKb(const QStringList &arguments, const QByteArray &input = QByteArray())
 {
     QProcess process;
     process.start(QStringLiteral(DIPO_KB_EXE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         qFatal("dipo-kb did not finish");
     return Run { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -173,6 +175,7 @@ private slots:
     void walkExamples_data();
     void walkExamples();
     void walkReachesEveryBrakeConclusion();
+    void walkAsksInTheTerminal();
     void walkRefusesBadAnswers_data();
     void walkRefusesBadAnswers();
     void exportNamesEveryRow();
@@ -468,6 +471,22 @@ void KbToolTest::walkReachesEveryBrakeConclusion()
         QCOMPARE(lines.mid(lines.size() - 2), expected);
         QCOMPARE(lines.size(), k + 1 + 5);
     }
+}
+
+void KbToolTest::walkAsksInTheTerminal()
+{
+    // TIDAK, back to the start, an unknown key, then YA twice: the first example walk.
+    const Run run = dipoKb({ "walk", "engine_drive" }, "t\nb\nx\ny\nY\n");
+    QCOMPARE(run.code, 0);
+    const QStringList lines = run.lines();
+    QCOMPARE(lines.first(), QStringLiteral("sistem pengerak mesin"));
+    QCOMPARE(run.out.count(QStringLiteral("[1] APAKAH MESIN TIDAK MAU HIDUP\n")), 3);
+    QVERIFY(run.out.contains(QStringLiteral("(ketik y, t, b atau q)")));
+    QCOMPARE(lines.last(), QStringLiteral(" baterai lemah"));
+
+    const Run quit = dipoKb({ "walk", "brakes" }, "t\nq\n");
+    QCOMPARE(quit.code, 0);
+    QVERIFY(!quit.out.contains(QStringLiteral("HASIL DIAGNOSA")));
 }
 
 void KbToolTest::walkRefusesBadAnswers_data()
