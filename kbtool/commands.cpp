@@ -155,7 +155,7 @@ int dot(const Base &base, int system, QTextStream &out)
 {
     const KbSheet &sheet = base.sheets.at(system);
     out << "digraph " << dotText(baseName(sheet.fileName)) << " {\n"
-        << "  label=" << dotText(systemCaption(system)) << "; labelloc=t;\n"
+        << "  label=" << dotText(systemCaption(system)) << "; labelloc=t; fontname=\"DejaVu Sans\";\n"
         << "  node [fontname=\"DejaVu Sans\", fontsize=10];\n"
         << "  edge [fontname=\"DejaVu Sans\", fontsize=9];\n";
     QHash<QString, QString> conclusionNode;
