@@ -231,7 +231,8 @@ KbFinding placeLoaderMessage(const QString &message, const QList<KbFile> &files,
 {
     static const QRegularExpression rowPattern(QStringLiteral("^row (\\d+): "));
     static const QRegularExpression entryPattern(QStringLiteral("^entry (\\d+) of "));
-    static const QRegularExpression offsetPattern(QStringLiteral("^not valid JSON at offset (\\d+)"));
+    static const QRegularExpression offsetPattern(
+        QStringLiteral("^not valid JSON at offset (\\d+)"));
     static const QRegularExpression headerPattern(QStringLiteral("^header (\\S+) "));
 
     KbFinding finding;
@@ -394,19 +395,18 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files)
         }
     }
 
-    std::stable_sort(findings.begin(), findings.end(),
-        [&](const KbFinding &a, const KbFinding &b) {
-            auto order = [&](const QString &file) {
-                for (int i = 0; i < files.size(); ++i) {
-                    if (files.at(i).name == file)
-                        return i;
-                }
-                return int(files.size());
-            };
-            if (order(a.file) != order(b.file))
-                return order(a.file) < order(b.file);
-            return a.line < b.line;
-        });
+    std::stable_sort(findings.begin(), findings.end(), [&](const KbFinding &a, const KbFinding &b) {
+        auto order = [&](const QString &file) {
+            for (int i = 0; i < files.size(); ++i) {
+                if (files.at(i).name == file)
+                    return i;
+            }
+            return int(files.size());
+        };
+        if (order(a.file) != order(b.file))
+            return order(a.file) < order(b.file);
+        return a.line < b.line;
+    });
     return findings;
 }
 
@@ -476,9 +476,8 @@ KbStats sheetStats(const KbSheet &sheet)
             Figures next;
             if (action->concludes()) {
                 next = Figures { 0, 1 };
-            } else if (const SheetRow *target = action->kind == SheetAction::Kind::Ask
-                           ? sheet.row(action->askRow)
-                           : nullptr) {
+            } else if (const SheetRow *target
+                = action->kind == SheetAction::Kind::Ask ? sheet.row(action->askRow) : nullptr) {
                 next = walk(*target);
                 if (next.walks == 0)
                     continue;

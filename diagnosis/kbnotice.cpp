@@ -26,9 +26,7 @@ public:
         if (event->type() == QEvent::Show) {
             watched->removeEventFilter(this);
             // After the window is on screen, so that the box stands over it.
-            QTimer::singleShot(0, parent(), [message = m_message] {
-                errorreport::show(message);
-            });
+            QTimer::singleShot(0, parent(), [message = m_message] { errorreport::show(message); });
             deleteLater();
         }
         return false;

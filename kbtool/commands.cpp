@@ -130,8 +130,8 @@ int stats(const Base &base, bool json, QTextStream &out, QTextStream &err)
                 s.shortestWalk ? QJsonValue(*s.shortestWalk) : QJsonValue());
             system.insert(QStringLiteral("longestWalk"),
                 s.longestWalk ? QJsonValue(*s.longestWalk) : QJsonValue());
-            system.insert(QStringLiteral("walks"),
-                s.walks ? QJsonValue(double(*s.walks)) : QJsonValue());
+            system.insert(
+                QStringLiteral("walks"), s.walks ? QJsonValue(double(*s.walks)) : QJsonValue());
             systems.append(system);
             continue;
         }
@@ -155,13 +155,15 @@ int dot(const Base &base, int system, QTextStream &out)
 {
     const KbSheet &sheet = base.sheets.at(system);
     out << "digraph " << dotText(baseName(sheet.fileName)) << " {\n"
-        << "  label=" << dotText(systemCaption(system)) << "; labelloc=t; fontname=\"DejaVu Sans\";\n"
+        << "  label=" << dotText(systemCaption(system))
+        << "; labelloc=t; fontname=\"DejaVu Sans\";\n"
         << "  node [fontname=\"DejaVu Sans\", fontsize=10];\n"
         << "  edge [fontname=\"DejaVu Sans\", fontsize=9];\n";
     QHash<QString, QString> conclusionNode;
     for (const SheetRow &row : sheet.rows) {
-        out << "  q" << row.no << " [shape=box, label="
-            << dotText(QStringLiteral("%1: %2").arg(row.no).arg(row.text)) << "];\n";
+        out << "  q" << row.no
+            << " [shape=box, label=" << dotText(QStringLiteral("%1: %2").arg(row.no).arg(row.text))
+            << "];\n";
     }
     for (const SheetRow &row : sheet.rows) {
         for (const SheetAction *action : { &row.ya, &row.tidak }) {
@@ -170,10 +172,10 @@ int dot(const Base &base, int system, QTextStream &out)
             const QString node = QStringLiteral("c%1").arg(conclusionNode.size() + 1);
             conclusionNode.insert(conclusionKey(*action), node);
             if (action->kind == SheetAction::Kind::Fault) {
-                out << "  " << node << " [shape=ellipse, style=filled, fillcolor=\"#fde9c9\", label="
+                out << "  " << node
+                    << " [shape=ellipse, style=filled, fillcolor=\"#fde9c9\", label="
                     << dotText(QStringLiteral("%1: %2").arg(action->header, action->cause))
-                    << ", tooltip=" << dotText(sheet.headers.value(action->header), 1000)
-                    << "];\n";
+                    << ", tooltip=" << dotText(sheet.headers.value(action->header), 1000) << "];\n";
             } else {
                 out << "  " << node << " [shape=note, style=filled, fillcolor=\"#e4ecf7\", label="
                     << dotText(action->notice.join(QLatin1Char(' '))) << "];\n";
@@ -244,7 +246,8 @@ int exportMarkdown(const Base &base, QTextStream &out)
                     order.append(key);
                     action.insert(key, a);
                 }
-                reachedBy[key].append(QStringLiteral("%1 (%2)").arg(row.no).arg(answerName(a, row)));
+                reachedBy[key].append(
+                    QStringLiteral("%1 (%2)").arg(row.no).arg(answerName(a, row)));
             }
         }
         out << "### Kesimpulan\n\n";
@@ -273,8 +276,8 @@ int exportMarkdown(const Base &base, QTextStream &out)
     return 0;
 }
 
-int walk(const Base &base, int system, const QString *answers, QTextStream &in,
-    QTextStream &out, QTextStream &err)
+int walk(const Base &base, int system, const QString *answers, QTextStream &in, QTextStream &out,
+    QTextStream &err)
 {
     using diagnosis::Action;
     using diagnosis::Answer;
@@ -286,9 +289,8 @@ int walk(const Base &base, int system, const QString *answers, QTextStream &in,
         }
         return 0;
     };
-    auto showQuestion = [&](const QString &text) {
-        return QStringLiteral("[%1] %2").arg(rowOf(text)).arg(text);
-    };
+    auto showQuestion
+        = [&](const QString &text) { return QStringLiteral("[%1] %2").arg(rowOf(text)).arg(text); };
     auto showConclusion = [&](const diagnosis::Conclusion &conclusion) {
         out << diagnosis::texts::resultTitle << "\n\n";
         for (const QString &line : conclusion.lines)
@@ -319,8 +321,8 @@ int walk(const Base &base, int system, const QString *answers, QTextStream &in,
                 err << QStringLiteral("dipo-kb: jawaban habis sebelum kesimpulan\n");
                 return 1;
             }
-            answer = answers->at(given++).toUpper() == QLatin1Char('Y') ? Answer::Ya
-                                                                         : Answer::Tidak;
+            answer
+                = answers->at(given++).toUpper() == QLatin1Char('Y') ? Answer::Ya : Answer::Tidak;
         } else {
             out << showQuestion(question) << "\n"
                 << QStringLiteral("y = YA, t = TIDAK, b = kembali, q = keluar: ");

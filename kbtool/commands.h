@@ -29,7 +29,7 @@ int dot(const Base &base, int system, QTextStream &out);
 int exportMarkdown(const Base &base, QTextStream &out);
 
 // A diagnosis on the engine: with answers given ("YTTY"), else asking on in.
-int walk(const Base &base, int system, const QString *answers, QTextStream &in,
-    QTextStream &out, QTextStream &err);
+int walk(const Base &base, int system, const QString *answers, QTextStream &in, QTextStream &out,
+    QTextStream &err);
 
 } // namespace dipo::kbtool

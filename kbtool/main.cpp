@@ -21,7 +21,8 @@ constexpr int Good = 0;
 constexpr int Findings = 1;
 constexpr int BadUsage = 2;
 
-const char *const Description = R"(Memeriksa, mengukur, menggambar dan menelusuri basis pengetahuan diagnosa.
+const char *const Description
+    = R"(Memeriksa, mengukur, menggambar dan menelusuri basis pengetahuan diagnosa.
 
 Perintah:
   check           periksa basis pengetahuan; satu baris per temuan, file:baris: error|warning: isi
@@ -87,10 +88,12 @@ int main(int argc, char **argv)
     if (command.isEmpty())
         return fail(err, QStringLiteral("perintah tidak ada; lihat dipo-kb --help"));
     if (!commands.contains(command))
-        return fail(err, QStringLiteral("perintah \"%1\" tidak dikenal; lihat dipo-kb --help").arg(command));
+        return fail(err,
+            QStringLiteral("perintah \"%1\" tidak dikenal; lihat dipo-kb --help").arg(command));
     if (arguments.size() != (needsSystem ? 2 : 1)) {
-        return fail(err, needsSystem ? QStringLiteral("%1 perlu satu SISTEM").arg(command)
-                                     : QStringLiteral("%1 tidak menerima argumen").arg(command));
+        return fail(err,
+            needsSystem ? QStringLiteral("%1 perlu satu SISTEM").arg(command)
+                        : QStringLiteral("%1 tidak menerima argumen").arg(command));
     }
     if (parser.isSet(jsonOption) && command != QLatin1String("stats"))
         return fail(err, QStringLiteral("--json hanya untuk stats"));
@@ -152,8 +155,9 @@ int main(int argc, char **argv)
         QStringList names;
         for (int i = 0; i < base.sheets.size(); ++i)
             names.append(QFileInfo(base.sheets.at(i).fileName).completeBaseName());
-        return fail(err, QStringLiteral("sistem \"%1\" tidak dikenal; pilih salah satu: %2")
-                             .arg(arguments.at(1), names.join(QStringLiteral(", "))));
+        return fail(err,
+            QStringLiteral("sistem \"%1\" tidak dikenal; pilih salah satu: %2")
+                .arg(arguments.at(1), names.join(QStringLiteral(", "))));
     }
     if (command == QLatin1String("dot"))
         return kbtool::dot(base, system, out);

@@ -59,9 +59,8 @@ struct Base
         for (const KbFile &file : builtInFiles()) {
             QFile out(dir.filePath(file.name));
             out.open(QIODevice::WriteOnly);
-            out.write(file.name == QLatin1String("brakes.json") && !brakes.isEmpty()
-                    ? brakes
-                    : file.bytes);
+            out.write(file.name == QLatin1String("brakes.json") && !brakes.isEmpty() ? brakes
+                                                                                     : file.bytes);
         }
     }
     QString path() const { return dir.path(); }
@@ -79,7 +78,8 @@ QByteArray smallSystem(const QStringList &rows = {}, const QString &headers = {}
         R"({ "no": 2, "text": "APAKAH KECIL DUA", "ya": { "header": "A", "cause": "sebab a" }, "tidak": { "ask": 3 } })",
         R"({ "no": 3, "text": "APAKAH KECIL TIGA", "ya": { "header": "B", "cause": "sebab b" }, "tidak": { "notice": ["Maaf gangguan belum terdefinisi"] } })",
     };
-    return QStringLiteral("{\n  \"start\": 1,\n  \"headers\": {\n%1\n  },\n  \"questions\": [\n%2\n  ]\n}\n")
+    return QStringLiteral(
+        "{\n  \"start\": 1,\n  \"headers\": {\n%1\n  },\n  \"questions\": [\n%2\n  ]\n}\n")
         .arg(headers.isEmpty() ? QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\"")
                                : headers,
             (rows.isEmpty() ? defaultRows : rows).join(QStringLiteral(",\n")))
@@ -145,9 +145,9 @@ bool validates(const QJsonObject &root, const QJsonValue &schemaValue, const QJs
             if (properties.contains(it.key())) {
                 if (!validates(root, properties.value(it.key()), it.value()))
                     return false;
-            } else if (additional.isBool() ? !additional.toBool()
-                                           : additional.isObject()
-                               && !validates(root, additional, it.value())) {
+            } else if (additional.isBool()
+                    ? !additional.toBool()
+                    : additional.isObject() && !validates(root, additional, it.value())) {
                 return false;
             }
         }
@@ -237,11 +237,11 @@ void KbToolTest::findings_data()
     const QString ask2 = QStringLiteral(R"({ "ask": 2 })");
     const QString ask3 = QStringLiteral(R"({ "ask": 3 })");
 
-    QTest::newRow("cycle") << smallSystem({ row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, ask3),
-                                  row(3, "APAKAH C", notice, ask2) })
+    QTest::newRow("cycle") << smallSystem({ row(1, "APAKAH A", a, ask2),
+        row(2, "APAKAH B", b, ask3), row(3, "APAKAH C", notice, ask2) })
                            << "9: error: row 2: can lead back to itself (2 -> 3 -> 2)";
-    QTest::newRow("self loop") << smallSystem({ row(1, "APAKAH A", a, ask2),
-                                      row(2, "APAKAH B", b, ask2) })
+    QTest::newRow("self loop") << smallSystem(
+        { row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, ask2) })
                                << "9: error: row 2: can lead back to itself (2 -> 2)";
     QTest::newRow("YA and TIDAK ask the same row")
         << smallSystem({ row(1, "APAKAH A", ask2, ask2), row(2, "APAKAH B", b, notice) })
@@ -256,27 +256,31 @@ void KbToolTest::findings_data()
         << smallSystem({ row(1, "APAKAH KECIL", a, ask2), row(2, "Apakah  kecil ", b, notice) })
         << "9: warning: row 2: the question text differs from row 1 of ";
     QTest::newRow("text differs only in case from another file")
-        << smallSystem({ row(1, "apakah mesin tidak mau hidup", a, ask2), row(2, "APAKAH B", b, notice) })
+        << smallSystem(
+               { row(1, "apakah mesin tidak mau hidup", a, ask2), row(2, "APAKAH B", b, notice) })
         << "8: warning: row 1: the question text differs from row 1 of ";
     QTest::newRow("same text in another file")
-        << smallSystem({ row(1, "APAKAH A", a, ask2), row(2, "APAKAH MESIN TIDAK MAU HIDUP", b, notice) })
+        << smallSystem(
+               { row(1, "APAKAH A", a, ask2), row(2, "APAKAH MESIN TIDAK MAU HIDUP", b, notice) })
         << "9: error: row 2: the question text is also row 1 of ";
     QTest::newRow("ask to a missing row")
-        << smallSystem({ row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, QStringLiteral(R"({ "ask": 9 })")) })
-        << "9: error: row 2: TIDAK asks row 9, which does not exist";
-    QTest::newRow("missing header")
         << smallSystem({ row(1, "APAKAH A", a, ask2),
-               row(2, "APAKAH B", QStringLiteral(R"({ "header": "Z", "cause": "c" })"), notice) },
-               QStringLiteral("    \"A\": \"kepala a\""))
-        << "8: error: row 2: YA names header Z, which does not exist";
+               row(2, "APAKAH B", b, QStringLiteral(R"({ "ask": 9 })")) })
+        << "9: error: row 2: TIDAK asks row 9, which does not exist";
+    QTest::newRow("missing header") << smallSystem(
+        { row(1, "APAKAH A", a, ask2),
+            row(2, "APAKAH B", QStringLiteral(R"({ "header": "Z", "cause": "c" })"), notice) },
+        QStringLiteral("    \"A\": \"kepala a\""))
+                                    << "8: error: row 2: YA names header Z, which does not exist";
     QTest::newRow("unreachable row")
         << smallSystem({ row(1, "APAKAH A", a, notice), row(2, "APAKAH B", b, notice) })
         << "9: error: row 2: not reachable from the start row 1";
-    QTest::newRow("no TIDAK action")
-        << smallSystem({ row(1, "APAKAH A", a, ask2), QStringLiteral(R"({ "no": 2, "text": "APAKAH B", "ya": { "notice": ["x"] } })") })
-        << "9: error: row 2: no TIDAK action";
+    QTest::newRow("no TIDAK action") << smallSystem({ row(1, "APAKAH A", a, ask2),
+        QStringLiteral(R"({ "no": 2, "text": "APAKAH B", "ya": { "notice": ["x"] } })") })
+                                     << "9: error: row 2: no TIDAK action";
     QTest::newRow("entry without a row number")
-        << smallSystem({ row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "text": "APAKAH B" })") })
+        << smallSystem(
+               { row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "text": "APAKAH B" })") })
         << "9: error: entry 2 of \"questions\": no valid row number \"no\"";
     QTest::newRow("bad JSON on line 9")
         << smallSystem({ row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "no": 2, "text": })") })
@@ -339,19 +343,24 @@ void KbToolTest::statsOfSmallBases_data()
     QTest::newRow("three rows") << smallSystem() << 0
                                 << QJsonObject { { "questions", 3 }, { "conclusions", 3 },
                                        { "distinctCauses", 2 }, { "headersUsed", 2 },
-                                       { "shortestWalk", 2 }, { "longestWalk", 3 }, { "walks", 5 } };
+                                       { "shortestWalk", 2 }, { "longestWalk", 3 },
+                                       { "walks", 5 } };
     QTest::newRow("diamond") << smallSystem({
         R"({ "no": 1, "text": "APAKAH D1", "ya": { "ask": 2 }, "tidak": { "ask": 3 } })",
         R"({ "no": 2, "text": "APAKAH D2", "ya": { "ask": 4 }, "tidak": { "ask": 4 } })",
         R"({ "no": 3, "text": "APAKAH D3", "ya": { "ask": 4 }, "tidak": { "header": "A", "cause": "sebab a" } })",
         R"({ "no": 4, "text": "APAKAH D4", "ya": { "header": "B", "cause": "sebab a" }, "tidak": { "notice": ["Maaf"] } })",
-    }) << 0 << QJsonObject { { "questions", 4 }, { "conclusions", 3 }, { "distinctCauses", 1 },
-                   { "shortestWalk", 2 }, { "longestWalk", 3 }, { "walks", 7 } };
+    }) << 0
+                             << QJsonObject { { "questions", 4 }, { "conclusions", 3 },
+                                    { "distinctCauses", 1 }, { "shortestWalk", 2 },
+                                    { "longestWalk", 3 }, { "walks", 7 } };
     QTest::newRow("loop") << smallSystem({
         R"({ "no": 1, "text": "APAKAH L1", "ya": { "header": "A", "cause": "a" }, "tidak": { "ask": 2 } })",
         R"({ "no": 2, "text": "APAKAH L2", "ya": { "header": "B", "cause": "b" }, "tidak": { "ask": 1 } })",
-    }) << 1 << QJsonObject { { "questions", 2 }, { "shortestWalk", 1 }, { "longestWalk", QJsonValue() },
-                   { "walks", QJsonValue() }, { "cyclic", true } };
+    }) << 1
+                          << QJsonObject { { "questions", 2 }, { "shortestWalk", 1 },
+                                 { "longestWalk", QJsonValue() }, { "walks", QJsonValue() },
+                                 { "cyclic", true } };
 }
 
 void KbToolTest::statsOfSmallBases()
@@ -371,12 +380,18 @@ void KbToolTest::dotMatchesTheRows_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("file");
-    QTest::newRow("engine_drive") << "engine_drive" << "engine_drive.json";
-    QTest::newRow("cooling by caption") << "sistem pendingin" << "cooling.json";
-    QTest::newRow("lubrication") << "lubrication" << "lubrication.json";
-    QTest::newRow("fuel") << "fuel" << "fuel.json";
-    QTest::newRow("exhaust") << "exhaust" << "exhaust.json";
-    QTest::newRow("brakes by caption") << "sistem rem" << "brakes.json";
+    QTest::newRow("engine_drive") << "engine_drive"
+                                  << "engine_drive.json";
+    QTest::newRow("cooling by caption") << "sistem pendingin"
+                                        << "cooling.json";
+    QTest::newRow("lubrication") << "lubrication"
+                                 << "lubrication.json";
+    QTest::newRow("fuel") << "fuel"
+                          << "fuel.json";
+    QTest::newRow("exhaust") << "exhaust"
+                             << "exhaust.json";
+    QTest::newRow("brakes by caption") << "sistem rem"
+                                       << "brakes.json";
 }
 
 void KbToolTest::dotMatchesTheRows()
@@ -428,7 +443,8 @@ void KbToolTest::walkExamples_data()
     QTest::addColumn<QString>("answers");
     QTest::addColumn<QStringList>("ending");
     QTest::newRow("engine: YA twice")
-        << "sistem pengerak mesin" << "YY"
+        << "sistem pengerak mesin"
+        << "YY"
         << QStringList { "[1] APAKAH MESIN TIDAK MAU HIDUP -> YA",
                "[2] APAKAH AIR ACCU BERKURANG -> YA", "", "HASIL DIAGNOSA: ", "",
                "Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak mau hidup pada "
@@ -512,8 +528,8 @@ void KbToolTest::exportNamesEveryRow()
 {
     const Run run = dipoKb({ "export" });
     QCOMPARE(run.code, 0);
-    QCOMPARE(run.out.count(QRegularExpression(QStringLiteral("^## sistem "),
-                 QRegularExpression::MultilineOption)),
+    QCOMPARE(run.out.count(QRegularExpression(
+                 QStringLiteral("^## sistem "), QRegularExpression::MultilineOption)),
         6);
     // Every question once as an entry, YA and TIDAK under it.
     QCOMPARE(run.out.count(QRegularExpression(QStringLiteral("^\\*\\*\\d+\\.\\*\\* \"APAKAH"),
@@ -525,7 +541,8 @@ void KbToolTest::exportNamesEveryRow()
     // Markdown marks in a text are escaped (the exhaust row with "<>").
     QVERIFY(run.out.contains(QStringLiteral("\\<\\>")));
     // The brakes' notice names the row and answer that reach it.
-    QVERIFY(run.out.contains(QStringLiteral("**Gangguan belum terdefinisi**, dari baris 16 (TIDAK)")));
+    QVERIFY(
+        run.out.contains(QStringLiteral("**Gangguan belum terdefinisi**, dari baris 16 (TIDAK)")));
 }
 
 void KbToolTest::schemaAgreesWithLoader_data()
@@ -554,16 +571,18 @@ void KbToolTest::schemaAgreesWithLoader_data()
         });
     };
     // What both see.
-    QTest::newRow("no start") << change([](QJsonObject &s) { s.remove("start"); }) << false << false;
+    QTest::newRow("no start") << change([](QJsonObject &s) { s.remove("start"); }) << false
+                              << false;
     QTest::newRow("start not a number")
         << change([](QJsonObject &s) { s.insert("start", "1"); }) << false << false;
     QTest::newRow("headers a list")
         << change([](QJsonObject &s) { s.insert("headers", QJsonArray()); }) << false << false;
-    QTest::newRow("header not a text")
-        << change([](QJsonObject &s) { s.insert("headers", QJsonObject { { "A", 3 } }); })
-        << false << false;
-    QTest::newRow("no questions")
-        << change([](QJsonObject &s) { s.insert("questions", QJsonArray()); }) << false << false;
+    QTest::newRow("header not a text") << change([](QJsonObject &s) {
+        s.insert("headers", QJsonObject { { "A", 3 } });
+    }) << false << false;
+    QTest::newRow("no questions") << change([](QJsonObject &s) {
+        s.insert("questions", QJsonArray());
+    }) << false << false;
     QTest::newRow("row number zero") << changeRow(0, "no", 0) << false << false;
     QTest::newRow("row number a fraction") << changeRow(0, "no", 1.5) << false << false;
     QTest::newRow("empty text") << changeRow(0, "text", "") << false << false;
@@ -574,14 +593,15 @@ void KbToolTest::schemaAgreesWithLoader_data()
         << false << false;
     QTest::newRow("fault without cause")
         << changeRow(1, "ya", QJsonObject { { "header", "A" } }) << false << false;
-    QTest::newRow("font size too large")
-        << changeRow(1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 40 } })
-        << false << false;
-    QTest::newRow("font size 10")
-        << changeRow(1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 10 } })
-        << true << true;
-    QTest::newRow("empty notice")
-        << changeRow(2, "tidak", QJsonObject { { "notice", QJsonArray() } }) << false << false;
+    QTest::newRow("font size too large") << changeRow(
+        1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 40 } })
+                                         << false << false;
+    QTest::newRow("font size 10") << changeRow(
+        1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 10 } })
+                                  << true << true;
+    QTest::newRow("empty notice") << changeRow(
+        2, "tidak", QJsonObject { { "notice", QJsonArray() } })
+                                  << false << false;
     QTest::newRow("notice line not a text")
         << changeRow(2, "tidak", QJsonObject { { "notice", QJsonArray { 1 } } }) << false << false;
     // What only the loader sees: links and uniqueness.
@@ -602,8 +622,8 @@ void KbToolTest::schemaAgreesWithLoader()
     const QJsonObject schema = QJsonDocument::fromJson(schemaFile.readAll()).object();
     QVERIFY(!schema.isEmpty());
     QCOMPARE(validates(schema, schema, QJsonDocument::fromJson(bytes).object()), schemaAccepts);
-    QCOMPARE(loadKnowledgeBase({ KbFile { QStringLiteral("system.json"), bytes } }).ok(),
-        loaderAccepts);
+    QCOMPARE(
+        loadKnowledgeBase({ KbFile { QStringLiteral("system.json"), bytes } }).ok(), loaderAccepts);
 }
 
 QTEST_GUILESS_MAIN(KbToolTest)
