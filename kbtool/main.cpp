@@ -71,7 +71,7 @@ int main(int argc, char **argv)
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(err, parser.errorText());
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
         return Good;
     }
