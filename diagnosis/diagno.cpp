@@ -4,6 +4,8 @@
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "diagnosis/diagnotexts.h"
+#include "diagnosis/kbfolder.h"
+#include "diagnosis/kbnotice.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -56,9 +58,12 @@ dipo::PicturePanel *panel(
 
 } // namespace
 
+// The built-in base, or an edited copy from the folder given by --kb or DIPO_KB_DIR.
 Tdiagno::Tdiagno(QWidget *parent)
-    : Tdiagno(dipo::diagnosis::builtInKnowledgeBase(), parent)
-{ }
+    : Tdiagno(dipo::diagnosis::chosenKnowledgeBase().load, parent)
+{
+    dipo::diagnosis::tellOnFirstShow(this, dipo::diagnosis::chosenKnowledgeBase());
+}
 
 Tdiagno::Tdiagno(const dipo::diagnosis::KbLoad &knowledgeBase, QWidget *parent)
     : dipo::Window(QStringLiteral("diagno"), texts::caption, parent)

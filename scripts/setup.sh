@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dejavu-core)
+# dot, which draws dipo-kb dot's graphs; the tests check that it accepts them.
+packages+=(graphviz)
 # The package and its checks: cpack's dependency scan, and the validators the tests run.
 packages+=(dpkg-dev desktop-file-utils appstream man-db)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then

@@ -151,4 +151,4 @@ void TestPictures::pictureBoxReadsFileAnew()
 }
 
 QTEST_MAIN(TestPictures)
-#include "test_pictures.moc"
+#include "tst_pictures.moc"

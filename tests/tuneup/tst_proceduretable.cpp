@@ -325,4 +325,4 @@ void TestProcedureTable::readsMinimalTable()
 }
 
 QTEST_GUILESS_MAIN(TestProcedureTable)
-#include "test_proceduretable.moc"
+#include "tst_proceduretable.moc"

@@ -310,4 +310,4 @@ void TestNumbers::separatorFromRegionalSettings()
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)
-#include "test_numbers.moc"
+#include "tst_numbers.moc"

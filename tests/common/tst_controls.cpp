@@ -174,4 +174,4 @@ void TestControls::radioSetOfOneFrame()
 }
 
 QTEST_MAIN(TestControls)
-#include "test_controls.moc"
+#include "tst_controls.moc"

@@ -642,4 +642,4 @@ void TestTuneupWindow::buildPictureFolder()
 }
 
 QTEST_MAIN(TestTuneupWindow)
-#include "test_tuneupwindow.moc"
+#include "tst_tuneupwindow.moc"

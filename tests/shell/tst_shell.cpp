@@ -285,4 +285,4 @@ void TestShell::closingStartScreenEndsTheLoop()
 }
 
 QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+#include "tst_shell.moc"

@@ -1,0 +1,100 @@
+#include "diagnosis/kbfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace dipo::diagnosis {
+
+namespace {
+
+std::optional<QString> &explicitDir()
+{
+    static std::optional<QString> dir;
+    return dir;
+}
+
+std::optional<KbChoice> &cachedChoice()
+{
+    static std::optional<KbChoice> choice;
+    return choice;
+}
+
+} // namespace
+
+void setKnowledgeBaseDir(const QString &dir)
+{
+    cachedChoice().reset(); // read again, even from the same folder
+    if (dir.isEmpty())
+        explicitDir().reset();
+    else
+        explicitDir() = dir;
+}
+
+QString knowledgeBaseDir()
+{
+    if (explicitDir())
+        return *explicitDir();
+    return qEnvironmentVariable("DIPO_KB_DIR");
+}
+
+QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringList *problems)
+{
+    QList<KbFile> files;
+    if (!QFileInfo(dir).isDir()) {
+        problems->append(QStringLiteral("%1: folder not found").arg(dir));
+        return files;
+    }
+    const QDir folder(dir);
+    for (const KbFile &builtIn : builtInFiles()) {
+        QFile file(folder.filePath(builtIn.name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            problems->append(QStringLiteral("%1%2: cannot be read: %3")
+                                 .arg(prefix, builtIn.name, file.errorString()));
+            continue;
+        }
+        files.append(KbFile { prefix + builtIn.name, file.readAll() });
+    }
+    return files;
+}
+
+const KbChoice &chosenKnowledgeBase()
+{
+    std::optional<KbChoice> &choice = cachedChoice();
+    const QString dir = knowledgeBaseDir();
+    if (choice && choice->dir == dir)
+        return *choice;
+    KbChoice fresh;
+    fresh.dir = dir;
+    if (!dir.isEmpty()) {
+        const QList<KbFile> files = filesInFolder(dir, QString(), &fresh.problems);
+        if (fresh.problems.isEmpty()) {
+            fresh.load = loadKnowledgeBase(files);
+            fresh.problems = fresh.load.errors;
+        }
+    }
+    // Never a half-loaded base: any problem and the built-in one is used whole.
+    if (dir.isEmpty() || fresh.fellBack())
+        fresh.load = builtInKnowledgeBase();
+    choice = fresh;
+    return *choice;
+}
+
+QString fallbackMessage(const KbChoice &choice, int shown)
+{
+    QStringList lines;
+    lines.append(QStringLiteral("Basis pengetahuan dari folder %1 tidak dapat dipakai; "
+                                "program memakai basis pengetahuan bawaan.")
+                     .arg(QDir::toNativeSeparators(choice.dir)));
+    lines.append(QString());
+    lines.append(choice.problems.mid(0, shown));
+    if (choice.problems.size() > shown) {
+        lines.append(
+            QStringLiteral("…dan %1 lainnya").arg(QString::number(choice.problems.size() - shown)));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace dipo::diagnosis

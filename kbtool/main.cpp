@@ -1,0 +1,167 @@
+// dipo-kb: the diagnosis knowledge base on the command line. Checks it, gives its
+// figures, draws a system as a Graphviz graph, walks a diagnosis in the terminal and
+// writes the whole base as a Markdown handbook.
+
+#include "diagnosis/kbcheck.h"
+#include "diagnosis/kbfolder.h"
+#include "kbtool/commands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using namespace dipo;
+
+constexpr int Good = 0;
+constexpr int Findings = 1;
+constexpr int BadUsage = 2;
+
+const char *const Description
+    = R"(Memeriksa, mengukur, menggambar dan menelusuri basis pengetahuan diagnosa.
+
+Perintah:
+  check           periksa basis pengetahuan; satu baris per temuan, file:baris: error|warning: isi
+  stats           angka tiap sistem (--json untuk skrip)
+  dot SISTEM      graf Graphviz DOT satu sistem, contoh: dipo-kb dot brakes | dot -Tsvg > brakes.svg
+  walk SISTEM     diagnosa di terminal (y, t, b = kembali, q = keluar); --answers YT... tanpa bertanya
+  export          seluruh basis pengetahuan sebagai buku panduan Markdown
+
+SISTEM: nama berkasnya (brakes) atau namanya di jendela diagnosa ("sistem rem").
+Kode keluar: 0 baik, 1 ada temuan, 2 salah pemakaian atau masukan tak terbaca.)";
+
+int fail(QTextStream &err, const QString &message)
+{
+    err << "dipo-kb: " << message << "\n";
+    return BadUsage;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("dipo-kb"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DIPO_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QTextStream in(stdin);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption kbOption(QStringLiteral("kb"),
+        QStringLiteral("Basis pengetahuan dari folder <DIR> (enam berkas JSON); bawaan: yang "
+                       "terpasang di program."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"), QStringLiteral("stats: keluaran JSON untuk skrip."));
+    const QCommandLineOption answersOption(QStringLiteral("answers"),
+        QStringLiteral("walk: jawaban berurutan, Y = YA, T = TIDAK; mencetak jalur dan "
+                       "kesimpulan tanpa bertanya."),
+        QStringLiteral("YT..."));
+    parser.addOptions({ kbOption, jsonOption, answersOption });
+    parser.addPositionalArgument(
+        QStringLiteral("perintah"), QStringLiteral("check, stats, dot, walk atau export"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(err, parser.errorText());
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText();
+        return Good;
+    }
+    if (parser.isSet(versionOption)) {
+        out << "dipo-kb " << QCoreApplication::applicationVersion() << "\n";
+        return Good;
+    }
+
+    const QStringList arguments = parser.positionalArguments();
+    const QString command = arguments.value(0);
+    const bool needsSystem = command == QLatin1String("dot") || command == QLatin1String("walk");
+    const QStringList commands { QStringLiteral("check"), QStringLiteral("stats"),
+        QStringLiteral("dot"), QStringLiteral("walk"), QStringLiteral("export") };
+    if (command.isEmpty())
+        return fail(err, QStringLiteral("perintah tidak ada; lihat dipo-kb --help"));
+    if (!commands.contains(command))
+        return fail(err,
+            QStringLiteral("perintah \"%1\" tidak dikenal; lihat dipo-kb --help").arg(command));
+    if (arguments.size() != (needsSystem ? 2 : 1)) {
+        return fail(err,
+            needsSystem ? QStringLiteral("%1 perlu satu SISTEM").arg(command)
+                        : QStringLiteral("%1 tidak menerima argumen").arg(command));
+    }
+    if (parser.isSet(jsonOption) && command != QLatin1String("stats"))
+        return fail(err, QStringLiteral("--json hanya untuk stats"));
+    if (parser.isSet(answersOption) && command != QLatin1String("walk"))
+        return fail(err, QStringLiteral("--answers hanya untuk walk"));
+
+    kbtool::Base base;
+    if (parser.isSet(kbOption)) {
+        const QString dir = parser.value(kbOption);
+        QStringList problems;
+        base.files = diagnosis::filesInFolder(
+            dir, dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'), &problems);
+        if (!problems.isEmpty()) {
+            for (const QString &problem : problems)
+                err << "dipo-kb: " << problem << "\n";
+            return BadUsage;
+        }
+    } else {
+        base.files = diagnosis::builtInFiles();
+    }
+
+    if (command == QLatin1String("check")) {
+        const QList<diagnosis::KbFinding> findings = diagnosis::checkKnowledgeBase(base.files);
+        int errors = 0;
+        for (const diagnosis::KbFinding &finding : findings) {
+            out << diagnosis::formatFinding(finding) << "\n";
+            errors += finding.severity == diagnosis::KbFinding::Severity::Error;
+        }
+        out.flush();
+        if (!findings.isEmpty()) {
+            err << QStringLiteral("%1 error, %2 warning\n")
+                       .arg(errors)
+                       .arg(findings.size() - errors);
+        }
+        return findings.isEmpty() ? Good : Findings;
+    }
+
+    // The other commands work on a base the program would run on.
+    const diagnosis::KbLoad load = diagnosis::loadKnowledgeBase(base.files);
+    if (!load.ok()) {
+        for (const diagnosis::KbFinding &finding : diagnosis::checkKnowledgeBase(base.files)) {
+            if (finding.severity == diagnosis::KbFinding::Severity::Error)
+                err << diagnosis::formatFinding(finding) << "\n";
+        }
+        err << QStringLiteral("dipo-kb: basis pengetahuan tidak lolos pemeriksaan\n");
+        return Findings;
+    }
+    base.knowledgeBase = load.knowledgeBase;
+    for (const diagnosis::KbFile &file : base.files)
+        base.sheets.append(diagnosis::readSheet(file));
+
+    if (command == QLatin1String("stats"))
+        return kbtool::stats(base, parser.isSet(jsonOption), out, err);
+    if (command == QLatin1String("export"))
+        return kbtool::exportMarkdown(base, out);
+
+    const int system = kbtool::systemByName(base, arguments.at(1));
+    if (system < 0) {
+        QStringList names;
+        for (int i = 0; i < base.sheets.size(); ++i)
+            names.append(QFileInfo(base.sheets.at(i).fileName).completeBaseName());
+        return fail(err,
+            QStringLiteral("sistem \"%1\" tidak dikenal; pilih salah satu: %2")
+                .arg(arguments.at(1), names.join(QStringLiteral(", "))));
+    }
+    if (command == QLatin1String("dot"))
+        return kbtool::dot(base, system, out);
+    const QString answers = parser.value(answersOption);
+    return kbtool::walk(
+        base, system, parser.isSet(answersOption) ? &answers : nullptr, in, out, err);
+}
