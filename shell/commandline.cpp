@@ -157,15 +157,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return finishedWith(versionText() + QLatin1Char('\n'));
 
     CommandLine result;
-    for (const auto &[option, folder] : { std::pair { &options.pictureDir, &result.pictureDir },
-             std::pair { &options.knowledgeBase, &result.knowledgeBaseDir } }) {
-        if (!parser.isSet(*option))
-            continue;
-        const QString value = parser.value(*option);
+    if (parser.isSet(options.pictureDir)) {
+        const QString value = parser.value(options.pictureDir);
         if (!QFileInfo(value).isDir())
             return usageError(QStringLiteral("folder tidak ada: ") + value);
-        *folder = QDir::cleanPath(QDir(value).absolutePath());
+        result.pictureDir = QDir::cleanPath(QDir(value).absolutePath());
     }
+    // A knowledge-base folder is checked when the diagnosis window first needs it: a
+    // missing or broken copy is reported there and the built-in base is used.
+    if (parser.isSet(options.knowledgeBase))
+        result.knowledgeBaseDir = QDir::cleanPath(QDir(parser.value(options.knowledgeBase)).absolutePath());
     return result;
 }
 

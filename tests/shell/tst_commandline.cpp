@@ -72,8 +72,8 @@ void TestCommandLine::refusesWrongCommandLines_data()
                                  << "argumen tidak dikenal: berkas.txt";
     QTest::newRow("picture folder that does not exist")
         << QStringList { "--picture-dir", "/tidak/ada" } << "folder tidak ada: /tidak/ada";
-    QTest::newRow("knowledge base folder that is a file")
-        << QStringList { "--kb=/etc/hostname" } << "folder tidak ada: /etc/hostname";
+    QTest::newRow("picture folder that is a file")
+        << QStringList { "--picture-dir=/etc/hostname" } << "folder tidak ada: /etc/hostname";
     QTest::newRow("empty folder name")
         << QStringList { "--picture-dir", "" } << "folder tidak ada: ";
 }
@@ -113,6 +113,8 @@ void TestCommandLine::acceptsCommandLines_data()
         << QStringList { "--picture-dir=@/" } << false << "" << "@" << "";
     QTest::newRow("knowledge base, one dash")
         << QStringList { "-kb", "@/." } << false << "" << "" << "@";
+    QTest::newRow("knowledge base folder still missing, reported by the window")
+        << QStringList { "--kb", "@/tidak-ada" } << false << "" << "" << "@/tidak-ada";
     QTest::newRow("both folders")
         << QStringList { "--kb", "@", "--picture-dir", "@" } << false << "" << "@" << "@";
     QTest::newRow("the toolkit's options pass")
@@ -207,4 +209,4 @@ void TestCommandLine::program()
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
-#include "test_commandline.moc"
+#include "tst_commandline.moc"
