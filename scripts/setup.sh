@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dejavu-core)
+packages+=(poppler-utils) # pdftotext and pdfinfo: the tests read the diagnosis report's PDF
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi
