@@ -41,8 +41,7 @@ QString answersTable(const Session &session)
     int number = 0;
     for (const SessionStep &step : session.steps()) {
         rows += QStringLiteral("<tr><td align=\"right\">%1.</td><td>%2</td><td>%3</td></tr>")
-                    .arg(QString::number(++number), kept(step.question),
-                        answerText(step.answer));
+                    .arg(QString::number(++number), kept(step.question), answerText(step.answer));
     }
     return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                           "width=\"100%\" style=\"border-collapse: collapse\">"
@@ -103,8 +102,8 @@ QString trailHtml(const Session &session, const QuestionsLeft &left)
 
 QString html(const Session &session, const Stamp &stamp)
 {
-    QString html = QStringLiteral("<h2 align=\"center\">%1</h2>")
-                       .arg(texts::reportTitle.toHtmlEscaped());
+    QString html
+        = QStringLiteral("<h2 align=\"center\">%1</h2>").arg(texts::reportTitle.toHtmlEscaped());
     html += labelled(texts::dateLabel, dateText(stamp.when));
     html += labelled(texts::systemLabel, session.systemName());
     html += QStringLiteral("<p><b>%1:</b></p>").arg(texts::answeredLabel.toHtmlEscaped());
@@ -118,8 +117,7 @@ QString html(const Session &session, const Stamp &stamp)
         html += labelled(texts::outcomeLabel, texts::unfinished);
     }
     html += QStringLiteral("<p style=\"color: #555555\"><small>%1</small></p>")
-                .arg(texts::madeWith.arg(stamp.programName, stamp.programVersion)
-                         .toHtmlEscaped());
+                .arg(texts::madeWith.arg(stamp.programName, stamp.programVersion).toHtmlEscaped());
     return html;
 }
 

@@ -5,10 +5,10 @@
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
 
-#include <QGuiApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
@@ -80,7 +80,8 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    // The trail belongs to the diagnosis window: it goes when that window is closed.
+    // The trail belongs to the diagnosis window: it goes when that window is closed
+    // (not when it is only minimised).
     if (parent)
         parent->installEventFilter(this);
     refresh();
@@ -88,7 +89,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
 
 bool Triwayat::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Hide)
+    if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous())
         close();
     return dipo::Window::eventFilter(watched, event);
 }
@@ -150,13 +151,12 @@ void Triwayat::BtnSimpanPdfClick()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    QFileDialog dialog(this, texts::saveDialogTitle,
-        QDir(folder).filePath(report::suggestedFileName(m_session, stamp.when)),
-        texts::pdfFilter);
+    QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QDir(folder).filePath(report::suggestedFileName(m_session, stamp.when)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveReport(dialog.selectedFiles().constFirst(), stamp);

@@ -6,8 +6,7 @@
 namespace dipo::diagnosis::texts {
 
 inline const QString kembali = QStringLiteral("Kembali");
-inline const QString kembaliTip
-    = QStringLiteral("Batalkan jawaban terakhir (Backspace, Alt+K)");
+inline const QString kembaliTip = QStringLiteral("Batalkan jawaban terakhir (Backspace, Alt+K)");
 inline const QString riwayat = QStringLiteral("Riwayat");
 inline const QString riwayatTip = QStringLiteral("Lihat pertanyaan dan jawaban diagnosa ini");
 

@@ -88,15 +88,17 @@ int main(int argc, char *argv[])
         Action action;
         if (i < 30) {
             action.kind = Action::Kind::Ask;
-            action.question = QStringLiteral("APAKAH PERTANYAAN %1 ").arg(i + 1).leftJustified(
-                119, QLatin1Char('X'));
+            action.question = QStringLiteral("APAKAH PERTANYAAN %1 ")
+                                  .arg(i + 1)
+                                  .leftJustified(119, QLatin1Char('X'));
         } else {
             action.kind = Action::Kind::Conclude;
             action.conclusion.lines = QStringList {
                 QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak "
                                "mau hidup pada sistem penggerak mesin diesel lokomotif "
                                "disebabkan oleh :"),
-                QStringLiteral(" baterai lemah") };
+                QStringLiteral(" baterai lemah")
+            };
         }
         session.record(i % 2 ? Answer::Tidak : Answer::Ya, action);
     }
@@ -116,8 +118,8 @@ int main(int argc, char *argv[])
         bytes = buffer.size();
 
         timer.restart();
-        const QString error
-            = report::savePdf(report::html(session, stamp), folder.filePath(QStringLiteral("r.pdf")));
+        const QString error = report::savePdf(
+            report::html(session, stamp), folder.filePath(QStringLiteral("r.pdf")));
         file.add(millisecondsSince(timer));
         if (!error.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
