@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -406,6 +408,37 @@ void SessionTest::pdfHoldsTheWalk()
         QStringLiteral("baterai lemah"), QStringLiteral("Dipo versi 1.0") };
     for (const QString &part : expected)
         QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in: ") + text));
+}
+
+// Through the dialog, as a user saves: the offered name in the documents folder.
+void SessionTest::saveDialogOffersNameInDocuments()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    walk(5, { Tidak, Ya });
+    click("BitBtnRiwayat");
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = trail()->findChild<QFileDialog *>(QStringLiteral("SaveDialog"));
+        if (!dialog)
+            return;
+        offered = dialog->selectedFiles().value(0);
+        static_cast<QDialog *>(dialog)->accept(); // as the dialog's Save button
+    });
+    click("BtnSimpanPdf");
+    qputenv("HOME", oldHome);
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("/Documents/diagnosa-sistem-rem-\\d{8}-\\d{4}\\.pdf$"))
+            .match(offered)
+            .hasMatch(),
+        qPrintable(offered));
+    QVERIFY(offered.startsWith(home.path()));
+    QFile saved(offered);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(4), QByteArray("%PDF"));
+    QVERIFY(m_errors.isEmpty());
 }
 
 void SessionTest::typicalWalkFitsOnePage()

@@ -30,6 +30,7 @@ private slots:
 
     void trailFollowsTheWalk();
     void pdfHoldsTheWalk();
+    void saveDialogOffersNameInDocuments();
     void typicalWalkFitsOnePage();
     void failedSaveLeavesNoFile_data();
     void failedSaveLeavesNoFile();
