@@ -2,9 +2,11 @@
 
 #include "diagnosis/riwayattexts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -39,22 +41,39 @@ QString reason(const QSaveFile &file, const QString &path)
 
 void render(const QString &html, QPagedPaintDevice *device)
 {
+    // Laid out once, on the device itself and within its page margins; cheaper than
+    // QTextDocument::print(), which copies the document and lays it out again.
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(device);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(10);
     document.setDefaultFont(font);
+    const QSizeF page = device->pageLayout().paintRectPixels(device->logicalDpiY()).size();
+    document.setPageSize(page);
     document.setHtml(html);
-    document.print(device);
+
+    QPainter painter(device);
+    if (!painter.isActive())
+        return;
+    for (int index = 0; index < document.pageCount(); ++index) {
+        if (index > 0)
+            device->newPage();
+        const QRectF shown(0, index * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -shown.top());
+        document.drawContents(&painter, shown);
+        painter.restore();
+    }
 }
 
 void writePdf(const QString &html, QIODevice *device)
 {
     QPdfWriter writer(device);
+    // Text is drawn as text: the resolution is only the layout's grid.
+    writer.setResolution(96);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    // The document keeps its own margins of 2 cm round the text.
-    writer.setResolution(300);
-    writer.setCreator(texts::reportTitle);
+        QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setCreator(texts::programName);
     writer.setTitle(texts::reportTitle);
     render(html, &writer);
 }

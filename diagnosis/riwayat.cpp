@@ -166,6 +166,7 @@ void Triwayat::BtnCetakClick()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(texts::reportTitle);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(texts::printDialogTitle);
     if (dialog.exec() != QDialog::Accepted)
