@@ -5,6 +5,7 @@
 #include "common/richtextbox.h"
 #include "diagnosis/diagno.h"
 #include "diagnosis/report.h"
+#include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayat.h"
 #include "diagnosis/session.h"
 #include "kbwalks.h"
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -391,7 +393,8 @@ void SessionTest::pdfHoldsTheWalk()
     walk(0, { Ya, Ya });
     const QString path = folder.filePath(QStringLiteral("laporan.pdf"));
     auto *trail = qobject_cast<Triwayat *>(this->trail());
-    QVERIFY(trail->saveReport(path, trail->stampNow()));
+    const report::Stamp stamp = trail->stampNow();
+    QVERIFY(trail->saveReport(path, stamp));
     QVERIFY(m_errors.isEmpty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -408,6 +411,13 @@ void SessionTest::pdfHoldsTheWalk()
         QStringLiteral("baterai lemah"), QStringLiteral("Dipo versi 1.0") };
     for (const QString &part : expected)
         QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in: ") + text));
+
+    // "Cetak" paints the same document at a printer's resolution.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("cetak.pdf")));
+    report::render(report::html(m_window->session(), stamp), &printer);
+    QCOMPARE(pdfText(printer.outputFileName()), text);
 }
 
 // Through the dialog, as a user saves: the offered name in the documents folder.
