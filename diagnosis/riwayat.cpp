@@ -19,9 +19,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#ifndef DIPO_VERSION
-#define DIPO_VERSION "1.0"
-#endif
+// DIPO_VERSION: the project's version, from the build.
 
 namespace texts = dipo::diagnosis::texts;
 namespace report = dipo::diagnosis::report;
