@@ -6,10 +6,13 @@
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/kbfolder.h"
 #include "diagnosis/kbnotice.h"
+#include "diagnosis/riwayat.h"
+#include "diagnosis/riwayattexts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 Tdiagno *diagno = nullptr;
 
@@ -99,6 +102,7 @@ void Tdiagno::createControls()
     BitBtn8 = button(texts::mulai, "BitBtn8", QRect(322, 220, 142, 44), left);
     BitBtn8->hide();
     BitBtn7 = button(texts::ulangi, "BitBtn7", QRect(322, 380, 142, 44), left);
+    createSessionControls(left);
 
     QWidget *right = panel("diagno_panel.jpg", "Panel3", QRect(520, 84, 484, 440), this);
     const QRect explanationArea(16, 16, 452, 408);
@@ -161,7 +165,7 @@ void Tdiagno::FormCreate()
     }
 }
 
-void Tdiagno::RadioGroup1Click(int)
+void Tdiagno::RadioGroup1Click(int index)
 {
     BitBtn8->show();
     RichEdit2->setLine(QString());
@@ -171,6 +175,8 @@ void Tdiagno::RadioGroup1Click(int)
     BITBTN1->setEnabled(false);
     BITBTN2->setEnabled(false);
     RichEdit2->setLine(texts::promptChosen);
+    m_session.reset(index, texts::systemNames.value(index));
+    sessionChanged();
 }
 
 void Tdiagno::BitBtn8Click()
@@ -184,6 +190,8 @@ void Tdiagno::BitBtn8Click()
     RichEdit2->setLine(m_knowledgeBase.knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
     RadioGroup1->setEnabled(false);
     BitBtn7->show();
+    m_session.begin(m_knowledgeBase.knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
+    sessionChanged();
 }
 
 void Tdiagno::BITBTN1Click()
@@ -204,11 +212,14 @@ void Tdiagno::answer(Answer answer)
         RichEdit2->setLine(action.question);
         break;
     case Action::Kind::Conclude:
+        m_resultFontSizeBeforeConclusion = RichEdit1->fontSize();
         showConclusion(action.conclusion);
         break;
     case Action::Kind::Nothing:
-        break;
+        return;
     }
+    m_session.record(answer, action);
+    sessionChanged();
 }
 
 void Tdiagno::showConclusion(const dipo::diagnosis::Conclusion &conclusion)
@@ -238,9 +249,61 @@ void Tdiagno::BitBtn7Click()
     BitBtn8->hide();
     BitBtn7->show();
     RichEdit2->setLine(texts::promptReset);
+    m_session.reset();
+    sessionChanged();
 }
 
 void Tdiagno::BitBtn4Click()
 {
     close();
+}
+
+// The back step and the trail window, beside the window's own controls.
+void Tdiagno::createSessionControls(QWidget *panel)
+{
+    m_questionsLeft = dipo::diagnosis::questionsLeft(m_knowledgeBase.knowledgeBase);
+    BitBtnKembali = button(texts::kembali, "BitBtnKembali", QRect(322, 273, 142, 44), panel);
+    BitBtnKembali->setToolTip(texts::kembaliTip);
+    BitBtnRiwayat = button(texts::riwayat, "BitBtnRiwayat", QRect(322, 327, 142, 44), panel);
+    BitBtnRiwayat->setToolTip(texts::riwayatTip);
+    riwayat = new Triwayat(m_session, m_questionsLeft, this);
+
+    connect(BitBtnKembali, &QPushButton::clicked, this, &Tdiagno::BitBtnKembaliClick);
+    connect(BitBtnRiwayat, &QPushButton::clicked, this, &Tdiagno::BitBtnRiwayatClick);
+    // Shortcuts, so that the caption gains no mnemonic; a disabled button ignores them.
+    for (const QKeySequence &keys :
+        { QKeySequence(Qt::Key_Backspace), QKeySequence(Qt::ALT | Qt::Key_K) }) {
+        auto *shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, BitBtnKembali, &QPushButton::click);
+    }
+    sessionChanged();
+}
+
+void Tdiagno::sessionChanged()
+{
+    BitBtnKembali->setEnabled(m_session.canStepBack());
+    riwayat->sessionChanged();
+}
+
+// Takes back the last answer: its question is asked again, and a conclusion it
+// reached is withdrawn.
+void Tdiagno::BitBtnKembaliClick()
+{
+    if (!m_session.canStepBack())
+        return;
+    const dipo::diagnosis::Session::Undone undone = m_session.stepBack();
+    if (undone.hadConcluded) {
+        RichEdit1->hide();
+        RichEdit1->clearLines();
+        RichEdit1->setFontSize(m_resultFontSizeBeforeConclusion);
+    }
+    RichEdit2->setLine(undone.step.question);
+    BITBTN1->setEnabled(true);
+    BITBTN2->setEnabled(true);
+    sessionChanged();
+}
+
+void Tdiagno::BitBtnRiwayatClick()
+{
+    riwayat->showWindow();
 }

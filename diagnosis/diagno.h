@@ -2,10 +2,12 @@
 
 #include "common/window.h"
 #include "diagnosis/kbloader.h"
+#include "diagnosis/session.h"
 
 class QPlainTextEdit;
 class QPushButton;
 class QLabel;
+class Triwayat;
 
 namespace dipo {
 class RadioGroup;
@@ -23,6 +25,9 @@ public:
     // With another knowledge base than the compiled-in one (a broken one, in the tests).
     explicit Tdiagno(const dipo::diagnosis::KbLoad &knowledgeBase, QWidget *parent = nullptr);
 
+    // The walk as the user answered it.
+    const dipo::diagnosis::Session &session() const { return m_session; }
+
 public slots:
     void FormCreate();
     void RadioGroup1Click(int index);
@@ -31,12 +36,16 @@ public slots:
     void BITBTN2Click();
     void BitBtn7Click();
     void BitBtn4Click();
+    void BitBtnKembaliClick();
+    void BitBtnRiwayatClick();
 
 private:
     void createControls();
     void connectHandlers();
     void answer(dipo::diagnosis::Answer answer);
     void showConclusion(const dipo::diagnosis::Conclusion &conclusion);
+    void createSessionControls(QWidget *panel);
+    void sessionChanged();
 
     dipo::diagnosis::KbLoad m_knowledgeBase;
 
@@ -52,6 +61,14 @@ private:
     dipo::RichTextBox *RichEdit1;
     QPlainTextEdit *Memo2;
     QLabel *Label1;
+
+    // The walk as answered, for the back step and the trail window.
+    dipo::diagnosis::Session m_session;
+    dipo::diagnosis::QuestionsLeft m_questionsLeft;
+    qreal m_resultFontSizeBeforeConclusion = 12;
+    QPushButton *BitBtnKembali;
+    QPushButton *BitBtnRiwayat;
+    Triwayat *riwayat;
 };
 
 extern Tdiagno *diagno;

@@ -328,6 +328,7 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
         case RawAction::Kind::Notice:
             action.kind = Action::Kind::Conclude;
             action.conclusion.lines = rawAction.notice;
+            action.conclusion.notice = true;
             break;
         }
         return action;

@@ -15,6 +15,7 @@ struct Conclusion
 {
     QStringList lines;
     int fontSize = 12;
+    bool notice = false; // the fault is not defined
 };
 
 struct Action

@@ -8,6 +8,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dej
 packages+=(graphviz)
 # The package and its checks: cpack's dependency scan, and the validators the tests run.
 packages+=(dpkg-dev desktop-file-utils appstream man-db)
+# pdftotext and pdfinfo: the tests read the diagnosis report's PDF.
+packages+=(poppler-utils)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi

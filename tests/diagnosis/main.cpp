@@ -1,5 +1,6 @@
 #include "tst_diagno.h"
 #include "tst_knowledgebase.h"
+#include "tst_session.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,6 +15,10 @@ int main(int argc, char **argv)
     }
     {
         DiagnoWindowTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        SessionTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;

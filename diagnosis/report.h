@@ -1,0 +1,33 @@
+#pragma once
+
+#include "diagnosis/session.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace dipo::diagnosis::report {
+
+// What a report says besides the session: when it was made and by which program.
+struct Stamp
+{
+    QDateTime when;
+    QString programName;
+    QString programVersion;
+};
+
+// The result box's lines for a conclusion, as the window writes them.
+QStringList resultBoxLines(const Conclusion &conclusion);
+
+// The trail window's view of a session, as rich text.
+QString trailHtml(const Session &session, const QuestionsLeft &left);
+
+// The report to keep: title, date, system, every answer, the end reached, the
+// program. As rich text for the PDF and the printer, as plain text for the clipboard.
+QString html(const Session &session, const Stamp &stamp);
+QString plainText(const Session &session, const Stamp &stamp);
+
+// The name the save dialog offers: diagnosa-<system>-<yyyyMMdd-HHmm>.pdf.
+QString suggestedFileName(const Session &session, const QDateTime &when);
+
+} // namespace dipo::diagnosis::report

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace dipo::diagnosis::report {
+
+// Lays the report's rich text out on the device's pages (A4 for a PDF) and paints it.
+void render(const QString &html, QPagedPaintDevice *device);
+
+// The report as a PDF into an open device.
+void writePdf(const QString &html, QIODevice *device);
+
+// Saves the report as a PDF file. It is written beside the target and renamed over it
+// only when complete, so a save that fails leaves neither a partial file nor a
+// damaged old one. Returns the error message (path and reason), empty on success.
+QString savePdf(const QString &html, const QString &path);
+
+} // namespace dipo::diagnosis::report

@@ -1,0 +1,188 @@
+#include "diagnosis/riwayat.h"
+
+#include "common/errorreport.h"
+#include "diagnosis/diagnotexts.h"
+#include "diagnosis/reportdocument.h"
+#include "diagnosis/riwayattexts.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// DIPO_VERSION: the project's version, from the build.
+
+namespace texts = dipo::diagnosis::texts;
+namespace report = dipo::diagnosis::report;
+
+namespace {
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+} // namespace
+
+Triwayat::Triwayat(const dipo::diagnosis::Session &session,
+    const dipo::diagnosis::QuestionsLeft &questionsLeft, QWidget *parent)
+    : dipo::Window(QStringLiteral("riwayat"), texts::trailCaption, parent)
+    , m_session(session)
+    , m_questionsLeft(questionsLeft)
+{
+    resize(640, 620);
+
+    TrailView = new QTextBrowser(this);
+    TrailView->setObjectName(QStringLiteral("TrailView"));
+    TrailView->setOpenLinks(false);
+    QFont viewFont = TrailView->font();
+    viewFont.setPointSize(11);
+    TrailView->setFont(viewFont);
+
+    LabelStatus = new QLabel(this);
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
+    LabelStatus->setWordWrap(true);
+    LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    BtnSimpanPdf = button(texts::simpanPdf, "BtnSimpanPdf", this);
+    BtnCetak = button(texts::cetak, "BtnCetak", this);
+    BtnSalin = button(texts::salin, "BtnSalin", this);
+    BtnTutup = button(texts::tutup, "BtnTutup", this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BtnSimpanPdf);
+    buttons->addWidget(BtnCetak);
+    buttons->addWidget(BtnSalin);
+    buttons->addStretch(1);
+    buttons->addWidget(BtnTutup);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(TrailView, 1);
+    layout->addWidget(LabelStatus);
+    layout->addLayout(buttons);
+
+    connect(BtnSimpanPdf, &QPushButton::clicked, this, &Triwayat::BtnSimpanPdfClick);
+    connect(BtnCetak, &QPushButton::clicked, this, &Triwayat::BtnCetakClick);
+    connect(BtnSalin, &QPushButton::clicked, this, &Triwayat::BtnSalinClick);
+    connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    // The trail belongs to the diagnosis window: it goes when that window is closed
+    // (not when it is only minimised).
+    if (parent)
+        parent->installEventFilter(this);
+    refresh();
+}
+
+bool Triwayat::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous())
+        close();
+    return dipo::Window::eventFilter(watched, event);
+}
+
+void Triwayat::sessionChanged()
+{
+    setStatus(QString());
+    m_stale = true;
+    if (isVisible())
+        refresh();
+}
+
+void Triwayat::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        refresh();
+    dipo::Window::showEvent(event);
+}
+
+void Triwayat::refresh()
+{
+    TrailView->setHtml(report::trailHtml(m_session, m_questionsLeft));
+    TrailView->moveCursor(QTextCursor::End);
+    TrailView->ensureCursorVisible();
+    // A report is a walk: nothing to keep before "Mulai".
+    const bool walk = m_session.hasBegun();
+    BtnSimpanPdf->setEnabled(walk);
+    BtnCetak->setEnabled(walk);
+    BtnSalin->setEnabled(walk);
+    m_stale = false;
+}
+
+void Triwayat::setStatus(const QString &text)
+{
+    LabelStatus->setText(text);
+}
+
+report::Stamp Triwayat::stampNow() const
+{
+    return report::Stamp { QDateTime::currentDateTime(), texts::programName,
+        QStringLiteral(DIPO_VERSION) };
+}
+
+bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
+{
+    setStatus(QString());
+    const QString error = report::savePdf(report::html(m_session, stamp), path);
+    if (!error.isEmpty()) {
+        dipo::errorreport::show(error);
+        return false;
+    }
+    setStatus(texts::saved.arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void Triwayat::BtnSimpanPdfClick()
+{
+    const report::Stamp stamp = stampNow();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(QDir(folder).filePath(report::suggestedFileName(m_session, stamp.when)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    saveReport(dialog.selectedFiles().constFirst(), stamp);
+}
+
+void Triwayat::BtnCetakClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(texts::reportTitle);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(texts::printDialogTitle);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.isValid()) {
+        dipo::errorreport::show(texts::printFailed);
+        return;
+    }
+    report::render(report::html(m_session, stampNow()), &printer);
+    if (printer.printerState() == QPrinter::Error) {
+        dipo::errorreport::show(texts::printFailed);
+        return;
+    }
+    setStatus(texts::printed);
+}
+
+void Triwayat::BtnSalinClick()
+{
+    QGuiApplication::clipboard()->setText(report::plainText(m_session, stampNow()));
+    setStatus(texts::copied);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/window.h"
+#include "diagnosis/report.h"
+#include "diagnosis/session.h"
+
+class QLabel;
+class QPushButton;
+class QTextBrowser;
+
+// The trail of a diagnosis, beside the diagnosis window: what was answered, what is
+// asked now, how far the walk can still go, and the report to keep. Non-modal; it
+// follows the session as the user answers or steps back.
+class Triwayat : public dipo::Window
+{
+    Q_OBJECT
+
+public:
+    Triwayat(const dipo::diagnosis::Session &session,
+        const dipo::diagnosis::QuestionsLeft &questionsLeft, QWidget *parent = nullptr);
+
+    // The session changed: the view follows (at once when shown, else when next shown).
+    void sessionChanged();
+
+    // The report as it would be saved now.
+    dipo::diagnosis::report::Stamp stampNow() const;
+    // Saves the report to this path; a failure goes to the error report. The save
+    // dialog only supplies the path.
+    bool saveReport(const QString &path, const dipo::diagnosis::report::Stamp &stamp);
+
+public slots:
+    void BtnSimpanPdfClick();
+    void BtnCetakClick();
+    void BtnSalinClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refresh();
+    void setStatus(const QString &text);
+
+    const dipo::diagnosis::Session &m_session;
+    const dipo::diagnosis::QuestionsLeft &m_questionsLeft;
+    bool m_stale = true;
+
+    QTextBrowser *TrailView;
+    QLabel *LabelStatus;
+    QPushButton *BtnSimpanPdf;
+    QPushButton *BtnCetak;
+    QPushButton *BtnSalin;
+    QPushButton *BtnTutup;
+};

@@ -1,0 +1,591 @@
+#include "tst_session.h"
+
+#include "common/errorreport.h"
+#include "common/radiogroup.h"
+#include "common/richtextbox.h"
+#include "diagnosis/diagno.h"
+#include "diagnosis/report.h"
+#include "diagnosis/reportdocument.h"
+#include "diagnosis/riwayat.h"
+#include "diagnosis/session.h"
+#include "kbwalks.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace dipo::diagnosis;
+
+namespace {
+
+constexpr int Ya = 1;
+constexpr int Tidak = 0;
+
+template <typename T> T *control(QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// A small knowledge base written as "A:B,= B:=,-": each question, then what YA and
+// TIDAK do: ask that question, "=" conclude, "-" nothing.
+KnowledgeBase knowledgeBase(const QString &spec)
+{
+    const auto action = [](const QString &code) {
+        Action result;
+        if (code == QLatin1String("=")) {
+            result.kind = Action::Kind::Conclude;
+            result.conclusion.lines = QStringList { QStringLiteral("hasil") };
+        } else if (code != QLatin1String("-")) {
+            result.kind = Action::Kind::Ask;
+            result.question = code;
+        }
+        return result;
+    };
+    System system;
+    int row = 0;
+    for (const QString &entry : spec.split(QLatin1Char(' '))) {
+        const QStringList parts = entry.split(QRegularExpression(QStringLiteral("[:,]")));
+        system.questions.append(
+            Question { ++row, parts.at(0), action(parts.at(1)), action(parts.at(2)) });
+    }
+    system.startQuestion = system.questions.first().text;
+    return KnowledgeBase({ system });
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), { path });
+    process.waitForFinished(20000);
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                              .match(QString::fromUtf8(process.readAll()));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+void SessionTest::init()
+{
+    m_errors.clear();
+    dipo::errorreport::setSink([this](const QString &, const QString &text) { m_errors << text; });
+    m_window = new Tdiagno();
+    m_window->showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void SessionTest::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    dipo::errorreport::setSink({});
+}
+
+void SessionTest::click(const char *name)
+{
+    QTest::mouseClick(control<QPushButton>(m_window, name), Qt::LeftButton);
+}
+
+void SessionTest::chooseSystem(int index)
+{
+    QRadioButton *item = control<dipo::RadioGroup>(m_window, "RadioGroup1")->item(index);
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
+}
+
+void SessionTest::walk(int system, const QList<int> &answers)
+{
+    chooseSystem(system);
+    click("BitBtn8");
+    for (int answer : answers)
+        click(answer == Ya ? "BITBTN1" : "BITBTN2");
+}
+
+QWidget *SessionTest::trail() const
+{
+    return control<QWidget>(m_window, "riwayat");
+}
+
+// What a user sees of every named control: its text, enabled and visible state.
+QStringList SessionTest::everyControl() const
+{
+    QStringList seen;
+    for (const QWidget *w : m_window->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QString text;
+        if (auto *box = qobject_cast<const dipo::RichTextBox *>(w))
+            text
+                = box->lines().join(QLatin1Char('|')) + QStringLiteral(" @%1").arg(box->fontSize());
+        else if (auto *view = qobject_cast<const QTextEdit *>(w))
+            text = view->toPlainText();
+        else if (auto *memo = qobject_cast<const QPlainTextEdit *>(w))
+            text = memo->toPlainText();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text() + (button->isChecked() ? QStringLiteral(" [x]") : QString());
+        else if (auto *label = qobject_cast<const QLabel *>(w))
+            text = label->text();
+        else if (auto *list = qobject_cast<const dipo::RadioGroup *>(w))
+            text = QString::number(list->itemIndex());
+        seen << QStringLiteral("%1 \"%2\" %3 %4")
+                    .arg(w->objectName(), text, w->isEnabled() ? "enabled" : "disabled",
+                        w->isVisible() ? "shown" : "hidden");
+    }
+    return seen;
+}
+
+void SessionTest::questionsLeftByHand_data()
+{
+    QTest::addColumn<QString>("knowledgeBase");
+    QTest::addColumn<QString>("expected"); // question=count, ? for no bound
+    QTest::newRow("chain") << "A:=,B B:=,C C:=,="
+                           << "A=3 B=2 C=1";
+    QTest::newRow("branch") << "A:B,C B:=,= C:=,D D:=,="
+                            << "A=3 B=1 C=2 D=1";
+    QTest::newRow("row reached two ways") << "A:B,C B:D,= C:=,B D:=,="
+                                          << "A=4 B=2 C=3 D=1";
+    QTest::newRow("open YA") << "A:-,B B:=,="
+                             << "A=2 B=1";
+    QTest::newRow("dead end does not count") << "A:B,= B:-,-"
+                                             << "A=1 B=?";
+    QTest::newRow("circle has no bound") << "S:=,A A:=,B B:=,A D:=,="
+                                         << "S=? A=? B=? D=1";
+}
+
+void SessionTest::questionsLeftByHand()
+{
+    QFETCH(QString, knowledgeBase);
+    QFETCH(QString, expected);
+    const QuestionsLeft left = questionsLeft(::knowledgeBase(knowledgeBase));
+    QStringList found;
+    for (const QString &pair : expected.split(QLatin1Char(' '))) {
+        const QString question = pair.section(QLatin1Char('='), 0, 0);
+        found << QStringLiteral("%1=%2").arg(question,
+            left.contains(question) ? QString::number(left.value(question)) : QStringLiteral("?"));
+    }
+    QCOMPARE(found.join(QLatin1Char(' ')), expected);
+}
+
+void SessionTest::questionsLeftBuiltIn_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("expected");
+    // Counted along the files: the brake and fuel rows form one chain each; in the
+    // exhaust system row 1 asks the causes 2 to 15 on YA, the symptom 16 on TIDAK,
+    // and 16 to 22 are a chain.
+    QTest::newRow("brakes, start") << 5 << 1 << 16;
+    QTest::newRow("brakes, last") << 5 << 16 << 1;
+    QTest::newRow("fuel, start") << 3 << 1 << 13;
+    QTest::newRow("exhaust, start") << 4 << 1 << 15;
+    QTest::newRow("exhaust, second symptom") << 4 << 16 << 7;
+}
+
+void SessionTest::questionsLeftBuiltIn()
+{
+    QFETCH(int, system);
+    QFETCH(int, row);
+    QFETCH(int, expected);
+    const KnowledgeBase &kb = builtInKnowledgeBase().knowledgeBase;
+    const QuestionsLeft left = questionsLeft(kb);
+    QString text;
+    for (const Question &question : kb.systems().at(system).questions) {
+        if (question.row == row)
+            text = question.text;
+    }
+    QVERIFY(left.contains(text));
+    QCOMPARE(left.value(text), expected);
+    // Every question of the built-in base has a bound.
+    int questions = 0;
+    for (const System &s : kb.systems())
+        questions += int(s.questions.size());
+    QCOMPARE(int(left.size()), questions);
+}
+
+void SessionTest::sessionFollowsEveryWalk_data()
+{
+    QTest::addColumn<int>("system");
+    for (int system = 0; system < 6; ++system)
+        QTest::newRow(qPrintable(QStringLiteral("system %1").arg(system))) << system;
+}
+
+void SessionTest::sessionFollowsEveryWalk()
+{
+    QFETCH(int, system);
+    const Session &session = m_window->session();
+    auto *result = control<dipo::RichTextBox>(m_window, "RichEdit1");
+    for (const KbWalk &kbWalk :
+        ::walksToEveryConclusion(builtInKnowledgeBase().knowledgeBase, system)) {
+        click("BitBtn7");
+        QCOMPARE(session.system(), -1);
+        walk(system, {});
+        QCOMPARE(session.system(), system);
+        QCOMPARE(session.systemName(),
+            control<dipo::RadioGroup>(m_window, "RadioGroup1")->items().at(system));
+        for (Answer answer : kbWalk.answers)
+            click(answer == Answer::Ya ? "BITBTN1" : "BITBTN2");
+        QCOMPARE(int(session.steps().size()), int(kbWalk.answers.size()));
+        for (int i = 0; i < kbWalk.answers.size(); ++i) {
+            QCOMPARE(session.steps().at(i).question, kbWalk.questions.at(i));
+            QVERIFY(session.steps().at(i).answer == kbWalk.answers.at(i));
+        }
+        QVERIFY(session.isConcluded());
+        QCOMPARE(report::resultBoxLines(session.conclusion()), result->lines());
+        QCOMPARE(session.conclusion().notice, isNotice(kbWalk.conclusion));
+        QCOMPARE(session.conclusion().notice, !isFault(kbWalk.conclusion));
+    }
+}
+
+void SessionTest::backRestoresWindow_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("undone");
+    QTest::newRow("first answer") << 0 << QList<int> {} << Ya;
+    QTest::newRow("after an ask") << 1 << QList<int> { Tidak, Tidak } << Ya;
+    QTest::newRow("after a fault") << 0 << QList<int> { Ya } << Ya;
+    QTest::newRow("after a notice") << 5 << QList<int>(15, Tidak) << Tidak;
+    QTest::newRow("after the conclusion at 10 points")
+        << 0 << QList<int> { Tidak, Tidak, Ya, Tidak, Ya } << Ya;
+}
+
+// Answer, then back: every control (the trail window's too) is as it was.
+void SessionTest::backRestoresWindow()
+{
+    QFETCH(int, system);
+    QFETCH(QList<int>, before);
+    QFETCH(int, undone);
+    click("BitBtnRiwayat");
+    QVERIFY(trail()->isVisible());
+    walk(system, before);
+    const QStringList expected = everyControl();
+    click(undone == Ya ? "BITBTN1" : "BITBTN2");
+    QVERIFY(everyControl() != expected);
+    QVERIFY(control<QWidget>(m_window, "BitBtnKembali")->isEnabled());
+    click("BitBtnKembali");
+    QCOMPARE(everyControl(), expected);
+}
+
+void SessionTest::backWalksToFirstQuestion()
+{
+    auto *question = control<dipo::RichTextBox>(m_window, "RichEdit2");
+    walk(5, {});
+    QStringList asked { question->firstLine() };
+    for (int i = 0; i < 4; ++i) {
+        click("BITBTN2");
+        asked << question->firstLine();
+    }
+    // By button, Backspace and Alt+K in turn, the read-only question box in focus.
+    question->setFocus();
+    for (int i = 3; i >= 0; --i) {
+        if (i % 3 == 0)
+            click("BitBtnKembali");
+        else if (i % 3 == 1)
+            QTest::keyClick(m_window, Qt::Key_Backspace);
+        else
+            QTest::keyClick(m_window, Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(question->firstLine(), asked.at(i));
+    }
+    QCOMPARE(question->firstLine(), QStringLiteral("APAKAH TERDENGAR BUNYI SESUATU PADA RODA"));
+    QVERIFY(!control<QWidget>(m_window, "BitBtnKembali")->isEnabled());
+    QTest::keyClick(m_window, Qt::Key_Backspace);
+    QCOMPARE(question->firstLine(), asked.at(0));
+    QVERIFY(control<QWidget>(m_window, "BITBTN1")->isEnabled());
+    QCOMPARE(control<QPushButton>(m_window, "BitBtnKembali")->text(), QStringLiteral("Kembali"));
+}
+
+void SessionTest::backDisabledWithoutAnswers()
+{
+    auto *kembali = control<QWidget>(m_window, "BitBtnKembali");
+    QVERIFY(kembali->isVisible() && !kembali->isEnabled());
+    walk(2, { Tidak });
+    QVERIFY(kembali->isEnabled());
+    click("BitBtn7");
+    QVERIFY(!kembali->isEnabled());
+    const QStringList reset = everyControl();
+    QTest::keyClick(m_window, Qt::Key_Backspace);
+    QTest::keyClick(m_window, Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(everyControl(), reset);
+    chooseSystem(2);
+    QVERIFY(!kembali->isEnabled());
+}
+
+void SessionTest::answeringAfterBackGoesOn()
+{
+    walk(0, { Ya, Ya });
+    click("BitBtnKembali");
+    click("BITBTN2");
+    const Session &session = m_window->session();
+    QCOMPARE(int(session.steps().size()), 2);
+    QVERIFY(session.steps().at(1).answer == Answer::Tidak);
+    QCOMPARE(
+        session.currentQuestion(), control<dipo::RichTextBox>(m_window, "RichEdit2")->firstLine());
+    QVERIFY(!control<QWidget>(m_window, "RichEdit1")->isVisible());
+}
+
+void SessionTest::trailFollowsTheWalk()
+{
+    auto *view = control<QTextBrowser>(m_window, "TrailView");
+    QVERIFY(!trail()->isVisible());
+    click("BitBtnRiwayat");
+    QVERIFY(trail()->isVisible());
+    QCOMPARE(trail()->windowTitle(), QStringLiteral("Riwayat Diagnosa"));
+    QVERIFY(!trail()->isModal());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(view->toPlainText(), QStringLiteral("Belum ada sistem yang dipilih."));
+    QVERIFY(!control<QWidget>(m_window, "BtnSimpanPdf")->isEnabled());
+
+    walk(5, {});
+    QVERIFY(view->toPlainText().contains(QLatin1String("Sistem: sistem rem")));
+    QVERIFY(view->toPlainText().contains(
+        QLatin1String("Pertanyaan sekarang: APAKAH TERDENGAR BUNYI SESUATU PADA RODA")));
+    QVERIFY(view->toPlainText().contains(QLatin1String("paling banyak 16 pertanyaan lagi")));
+    click("BITBTN2");
+    const QString second = control<dipo::RichTextBox>(m_window, "RichEdit2")->firstLine();
+    QVERIFY(
+        view->toPlainText().contains(QLatin1String("APAKAH TERDENGAR BUNYI SESUATU PADA RODA")));
+    QVERIFY(view->toPlainText().contains(QStringLiteral("Pertanyaan sekarang: ") + second));
+    QVERIFY(view->toPlainText().contains(QLatin1String("paling banyak 15 pertanyaan lagi")));
+    click("BITBTN1");
+    const QStringList result = control<dipo::RichTextBox>(m_window, "RichEdit1")->lines();
+    for (const QString &line : result.mid(2))
+        QVERIFY2(view->toPlainText().contains(line), qPrintable(line));
+    QVERIFY(!view->toPlainText().contains(QLatin1String("paling banyak")));
+    QVERIFY(!view->toPlainText().contains(QLatin1String("Pertanyaan sekarang")));
+    click("BitBtnKembali");
+    QVERIFY(view->toPlainText().contains(QLatin1String("paling banyak 15 pertanyaan lagi")));
+
+    // The trail goes with the diagnosis window.
+    click("BitBtn4");
+    QVERIFY(!trail()->isVisible());
+}
+
+void SessionTest::pdfHoldsTheWalk()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    walk(0, { Ya, Ya });
+    const QString path = folder.filePath(QStringLiteral("laporan.pdf"));
+    auto *trail = qobject_cast<Triwayat *>(this->trail());
+    const report::Stamp stamp = trail->stampNow();
+    QVERIFY(trail->saveReport(path, stamp));
+    QVERIFY(m_errors.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(4), QByteArray("%PDF"));
+    QVERIFY(control<QLabel>(m_window, "LabelStatus")->text().contains(path));
+
+    const QString text = pdfText(path);
+    QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) gave no text");
+    const QStringList expected { QStringLiteral("LAPORAN DIAGNOSA"),
+        QStringLiteral("sistem pengerak mesin"), QStringLiteral("APAKAH MESIN TIDAK MAU HIDUP"),
+        QStringLiteral("APAKAH AIR ACCU BERKURANG"), QStringLiteral("HASIL DIAGNOSA:"),
+        QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin tidak mau "
+                       "hidup pada sistem penggerak mesin diesel lokomotif disebabkan oleh :"),
+        QStringLiteral("baterai lemah"), QStringLiteral("Dipo versi 1.0") };
+    for (const QString &part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" not in: ") + text));
+
+    // "Cetak" paints the same document at a printer's resolution.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("cetak.pdf")));
+    report::render(report::html(m_window->session(), stamp), &printer);
+    QCOMPARE(pdfText(printer.outputFileName()), text);
+}
+
+// Through the dialog, as a user saves: the offered name in the documents folder.
+void SessionTest::saveDialogOffersNameInDocuments()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    walk(5, { Tidak, Ya });
+    click("BitBtnRiwayat");
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = trail()->findChild<QFileDialog *>(QStringLiteral("SaveDialog"));
+        if (!dialog)
+            return;
+        offered = dialog->selectedFiles().value(0);
+        static_cast<QDialog *>(dialog)->accept(); // as the dialog's Save button
+    });
+    click("BtnSimpanPdf");
+    qputenv("HOME", oldHome);
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("/Documents/diagnosa-sistem-rem-\\d{8}-\\d{4}\\.pdf$"))
+            .match(offered)
+            .hasMatch(),
+        qPrintable(offered));
+    QVERIFY(offered.startsWith(home.path()));
+    QFile saved(offered);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(4), QByteArray("%PDF"));
+    QVERIFY(m_errors.isEmpty());
+}
+
+void SessionTest::typicalWalkFitsOnePage()
+{
+    // The longest walk of the built-in base, following the answer that leaves most.
+    const KnowledgeBase &kb = builtInKnowledgeBase().knowledgeBase;
+    const QuestionsLeft left = questionsLeft(kb);
+    int longestSystem = 0;
+    for (int system = 1; system < kb.systemCount(); ++system) {
+        if (left.value(kb.startQuestion(system)) > left.value(kb.startQuestion(longestSystem)))
+            longestSystem = system;
+    }
+    walk(longestSystem, {});
+    auto *question = control<dipo::RichTextBox>(m_window, "RichEdit2");
+    int answers = 0;
+    while (control<QWidget>(m_window, "BITBTN1")->isEnabled()) {
+        const auto leftAfter = [&](Answer answer) {
+            const Action action = kb.answer(answer, question->firstLine());
+            return action.kind == Action::Kind::Ask     ? left.value(action.question)
+                : action.kind == Action::Kind::Conclude ? 0
+                                                        : -1;
+        };
+        click(leftAfter(Answer::Ya) > leftAfter(Answer::Tidak) ? "BITBTN1" : "BITBTN2");
+        ++answers;
+    }
+    QCOMPARE(answers, left.value(kb.startQuestion(longestSystem)));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("panjang.pdf"));
+    auto *trail = qobject_cast<Triwayat *>(this->trail());
+    QVERIFY(trail->saveReport(path, trail->stampNow()));
+    QCOMPARE(pdfPages(path), 1);
+}
+
+void SessionTest::failedSaveLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("target"); // in the temporary folder
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("fileTooBig");
+    QTest::newRow("folder missing") << "tidak-ada/laporan.pdf"
+                                    << "folder tidak ada" << false;
+    QTest::newRow("folder is a file") << "berkas/laporan.pdf"
+                                      << "folder tidak ada" << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("write fails, old file kept") << "laporan.pdf"
+                                                << "gagal menulis" << true;
+#endif
+}
+
+void SessionTest::failedSaveLeavesNoFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(bool, fileTooBig);
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath(QStringLiteral("berkas")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath(target);
+    QByteArray old;
+    if (fileTooBig) {
+        old = "laporan lama";
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(old);
+    }
+    walk(5, QList<int>(16, Tidak));
+    auto *trail = qobject_cast<Triwayat *>(this->trail());
+    bool saved = true;
+#ifdef Q_OS_UNIX
+    rlimit original {};
+    if (fileTooBig) {
+        // Files of the process may not grow past 2 KB: the PDF's write fails.
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &original);
+        rlimit small = original;
+        small.rlim_cur = 2048;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    }
+    saved = trail->saveReport(path, trail->stampNow());
+    if (fileTooBig)
+        setrlimit(RLIMIT_FSIZE, &original);
+#else
+    saved = trail->saveReport(path, trail->stampNow());
+#endif
+    QVERIFY(!saved);
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors.at(0).contains(QDir::toNativeSeparators(path)), qPrintable(m_errors.at(0)));
+    QVERIFY2(m_errors.at(0).contains(reason), qPrintable(m_errors.at(0)));
+    QVERIFY(!control<QLabel>(m_window, "LabelStatus")->text().contains(QLatin1String("disimpan")));
+    // Nothing half written: only the blocker and an old file that is unchanged.
+    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral("berkas"));
+    if (fileTooBig) {
+        QCOMPARE(left, QStringList { QStringLiteral("laporan.pdf") });
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), old);
+    } else {
+        QCOMPARE(left, QStringList());
+        QVERIFY(!QFile::exists(path));
+    }
+}
+
+void SessionTest::copiedTextHoldsTheWalk()
+{
+    walk(0, { Ya, Ya });
+    click("BitBtnRiwayat");
+    click("BtnSalin");
+    const QString text = QGuiApplication::clipboard()->text();
+    QVERIFY(text.startsWith(QLatin1String("LAPORAN DIAGNOSA\n")));
+    QVERIFY(text.contains(QLatin1String("Sistem: sistem pengerak mesin\n")));
+    QVERIFY(text.contains(QLatin1String("\n1. APAKAH MESIN TIDAK MAU HIDUP: YA\n"
+                                        "2. APAKAH AIR ACCU BERKURANG: YA\n")));
+    // The result box, line for line, blanks included.
+    const QStringList result = control<dipo::RichTextBox>(m_window, "RichEdit1")->lines();
+    QVERIFY(text.contains(QLatin1Char('\n') + result.join(QLatin1Char('\n')) + QLatin1Char('\n')));
+    QVERIFY(text.contains(QLatin1String("\n baterai lemah\n")));
+}
+
+void SessionTest::suggestedFileName_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("blanks become dashes") << "sistem rem"
+                                          << "diagnosa-sistem-rem-20261209-0745.pdf";
+    QTest::newRow("no system") << ""
+                               << "diagnosa-sistem-20261209-0745.pdf";
+    QTest::newRow("signs") << "sistem/gas: buang"
+                           << "diagnosa-sistem-gas-buang-20261209-0745.pdf";
+}
+
+void SessionTest::suggestedFileName()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, expected);
+    Session session;
+    session.reset(0, system);
+    const QDateTime when(QDate(2026, 12, 9), QTime(7, 45, 31));
+    QCOMPARE(report::suggestedFileName(session, when), expected);
+}
