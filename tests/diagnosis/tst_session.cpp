@@ -47,7 +47,7 @@ template <typename T> T *control(QObject *window, const char *name)
 
 // A small knowledge base written as "A:B,= B:=,-": each question, then what YA and
 // TIDAK do: ask that question, "=" conclude, "-" nothing.
-KnowledgeBase knowledgeBase(const QString &spec)
+KnowledgeBase knowledgeBase(const QString &rows)
 {
     const auto action = [](const QString &code) {
         Action result;
@@ -62,7 +62,7 @@ KnowledgeBase knowledgeBase(const QString &spec)
     };
     System system;
     int row = 0;
-    for (const QString &entry : spec.split(QLatin1Char(' '))) {
+    for (const QString &entry : rows.split(QLatin1Char(' '))) {
         const QStringList parts = entry.split(QRegularExpression(QStringLiteral("[:,]")));
         system.questions.append(
             Question { ++row, parts.at(0), action(parts.at(1)), action(parts.at(2)) });
