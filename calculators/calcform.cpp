@@ -31,10 +31,10 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption)
     return label;
 }
 
-// Room for a typed number of a dozen digits and the drop-down button.
+// Room for a typed number of ten digits and the drop-down button.
 int comboWidth(const QWidget *combo)
 {
-    return combo->fontMetrics().horizontalAdvance(QStringLiteral("888888888888")) + 40;
+    return combo->fontMetrics().horizontalAdvance(QStringLiteral("8888888888")) + 40;
 }
 
 } // namespace
@@ -43,9 +43,9 @@ Rows::Rows(QWidget *frame)
     : m_frame(frame)
     , m_grid(new QGridLayout(frame))
 {
-    m_grid->setHorizontalSpacing(6);
+    m_grid->setHorizontalSpacing(5);
     m_grid->setVerticalSpacing(4);
-    m_grid->setContentsMargins(10, 16, 10, 8);
+    m_grid->setContentsMargins(8, 16, 8, 8);
     m_grid->setColumnStretch(1, 1);
 }
 

@@ -90,7 +90,8 @@ TDM::TDM(QWidget *parent)
     for (QPushButton *button : { Button1, Button3, Button2 })
         buttons->addWidget(button);
     auto *grid = new QGridLayout(page);
-    grid->setContentsMargins(12, 8, 12, 12);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addWidget(GroupBox1, 1, 0);
     grid->addLayout(buttons, 2, 0);

@@ -84,7 +84,8 @@ Tgayrem::Tgayrem(QWidget *parent)
     right->addStretch(1);
 
     auto *grid = new QGridLayout(page);
-    grid->setContentsMargins(12, 8, 12, 12);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addWidget(GroupBox1, 1, 0);
     grid->addLayout(right, 1, 1);

@@ -117,7 +117,8 @@ Tumurrem::Tumurrem(QWidget *parent)
     left->addWidget(Memo3, 1);
 
     auto *grid = new QGridLayout(page);
-    grid->setContentsMargins(12, 8, 12, 12);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addLayout(left, 1, 0);
     grid->addWidget(GroupBox3, 1, 1);

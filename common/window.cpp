@@ -88,7 +88,7 @@ private:
             m_field->setMinimumWidth(full);
             m_field->setMaximumWidth(full * 3 / 2);
         } else {
-            const int digits = m_field->fontMetrics().horizontalAdvance(QStringLiteral("888888888888"));
+            const int digits = m_field->fontMetrics().horizontalAdvance(QStringLiteral("8888888888"));
             m_field->setMinimumWidth(qMin(full, digits + full - m_field->fontMetrics().horizontalAdvance(longestValue())));
             m_field->setMaximumWidth(full);
         }

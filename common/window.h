@@ -121,7 +121,7 @@ private:
 };
 
 // A field that shows a value. A written value field is wide enough for the longest
-// general-format value ("-1,23456789012345E-308"); an input field has room for a dozen
+// general-format value ("-1,23456789012345E-308"); an input field has room for ten
 // digits and grows up to that width. A longer text shows its start, and the whole text
 // is in the tooltip.
 enum class ValueFieldWidth { Value, Input };
