@@ -176,6 +176,7 @@ void Window::setFullScreenGeometry()
     m_sheet = new QWidget;
     m_sheet->setObjectName(QStringLiteral("Sheet"));
     m_scrollBox->setWidget(m_sheet);
+    m_sheet->setAutoFillBackground(false); // setWidget() turned it on
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scrollBox);

@@ -96,7 +96,7 @@ void Tdiagno::createControls()
     lightText(RadioGroup1);
     auto *picture = panel("diagno_mulai.jpg", "Image1", left);
     picture->setFit(dipo::PictureFit::Letterbox);
-    picture->setFixedSize(142, 190);
+    picture->setFixedSize(160, 120);
     BitBtn8 = button(texts::mulai, "BitBtn8", left);
     BitBtn8->hide();
     BitBtn7 = button(texts::ulangi, "BitBtn7", left);

@@ -54,10 +54,10 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     setBackground(QStringLiteral("start_background.jpg"));
 
     // The dark panel; its picture carries the "CLOSE" mark at its top right, so it keeps
-    // the picture's size and the close area stays on the mark.
+    // the picture's 4:3 at a fixed size and the close area stays on the mark.
     m_panel = new dipo::PicturePanel(QStringLiteral("start_panel.jpg"), sheet());
     m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setFixedSize(500, 500);
+    m_panel->setFixedSize(640, 480);
     m_panel->setStyleSheet(QStringLiteral("#Panel1 { background: #1d2733; }"));
 
     Label1 = new QLabel(QStringLiteral("Password"), m_panel);
@@ -108,7 +108,7 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     // A transparent click area over the panel picture's "CLOSE" mark.
     Image2 = new dipo::ClickLabel(QString(), m_panel);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(82, 37);
+    Image2->setFixedSize(104, 38);
     Image2->setToolTip(QStringLiteral("CLOSE"));
 
     // The help and its HIDE keep their room while hidden, so nothing moves.
@@ -118,9 +118,9 @@ Tawal_menu::Tawal_menu(QWidget *parent)
         help->setSizePolicy(policy);
     }
 
-    // The close mark of the picture lies 14 pixels in from the right and 19 from the top.
+    // The close mark of the picture lies 19 pixels in from the right and 17 from the top.
     auto *grid = new QGridLayout(m_panel);
-    grid->setContentsMargins(40, 19, 14, 30);
+    grid->setContentsMargins(40, 17, 19, 30);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(12);
     grid->addWidget(Panel3, 0, 1, Qt::AlignRight | Qt::AlignVCenter);
