@@ -56,7 +56,12 @@ QSize PictureBox::sizeHint() const
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    if (m_picture.isNull())
+        return; // a box without a picture lets the one under it show
     QPainter painter(this);
+    // The bars beside a letterboxed picture are the box's own, so a picture shown over
+    // another hides it whole.
+    painter.fillRect(rect(), palette().color(QPalette::Window));
     paintPicture(painter, rect(), m_picture, PictureFit::Letterbox);
 }
 
