@@ -176,6 +176,9 @@ private slots:
     void brakeLifeValuesWhole();
     void longValueShowsItsStart();
     void textBoxKeepsItsWheel();
+    void dialogCentredOnOpener_data();
+    void dialogCentredOnOpener();
+    void pictureOpensLarge();
 
 private:
     QStringList m_errors;
@@ -388,6 +391,53 @@ void TestLayout::textBoxKeepsItsWheel()
     }
     QCOMPARE(inside->value(), inside->maximum());
     QCOMPARE(page->value(), pageAt);
+}
+
+void TestLayout::dialogCentredOnOpener_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("about box from the start screen") << "awal_menu" << "info";
+    QTest::newRow("thickness dialog from the brake life window") << "umurrem" << "DIALOG1";
+}
+
+void TestLayout::dialogCentredOnOpener()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, dialog);
+    auto *from = static_cast<dipo::Window *>(window(opener));
+    showAndSettle(from);
+    if (dialog == QLatin1String("info")) {
+        click(from, "Label2");
+    } else {
+        auto *thickness = control<QLineEdit>(from, "Edit5");
+        thickness->setText(QStringLiteral("60")); // thicker than the block: the dialog shows
+    }
+    QWidget *shown = window(dialog);
+    QVERIFY(shown->isVisible());
+    QVERIFY(!shown->isModal());
+    QVERIFY(from->screen()->availableGeometry().contains(shown->frameGeometry()));
+    const QPoint offset = shown->frameGeometry().center() - from->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2 off").arg(offset.x()).arg(offset.y())));
+    // Sized to its content: nothing of it cut, nothing to resize.
+    QCOMPARE(shown->minimumSize(), shown->maximumSize());
+}
+
+void TestLayout::pictureOpensLarge()
+{
+    auto *w = static_cast<dipo::Window *>(window(QStringLiteral("TUNEUP")));
+    showAndSettle(w);
+    prepare(w, QStringLiteral("V-1"));
+    auto *picture = control<dipo::PictureBox>(w, "Image3");
+    QVERIFY(picture->isVisible() && picture->hasPicture());
+    QTest::mouseClick(picture, Qt::LeftButton);
+    auto *viewer = w->findChild<dipo::PictureViewer *>();
+    QVERIFY(viewer && viewer->isVisible() && viewer->isWindow() && !viewer->isModal());
+    QCOMPARE(viewer->box()->picture(), picture->picture());
+    QVERIFY(viewer->width() > picture->width());
+    QVERIFY(w->screen()->availableGeometry().contains(viewer->geometry()));
+    // The tune-up window goes on working under it.
+    QVERIFY(w->isEnabled() && QApplication::activeModalWidget() == nullptr);
 }
 
 QTEST_MAIN(TestLayout)
