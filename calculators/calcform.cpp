@@ -56,7 +56,8 @@ void Rows::addRow(const texts::FieldText &row, QWidget *field)
     m_grid->addWidget(addLabel(m_frame, name + QStringLiteral("Label"), text(row.label)), m_row, 0);
     m_grid->addWidget(field, m_row, 1);
     if (*row.unit)
-        m_grid->addWidget(addLabel(m_frame, name + QStringLiteral("Unit"), text(row.unit)), m_row, 2);
+        m_grid->addWidget(
+            addLabel(m_frame, name + QStringLiteral("Unit"), text(row.unit)), m_row, 2);
     ++m_row;
 }
 

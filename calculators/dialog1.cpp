@@ -40,7 +40,8 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     QTextDocument *warning = RichEdit1->document();
     warning->adjustSize();
     const QSizeF lines = warning->size();
-    RichEdit1->setMinimumSize(qMax(271, qCeil(lines.width()) + 8), qMax(88, qCeil(lines.height()) + 8));
+    RichEdit1->setMinimumSize(
+        qMax(271, qCeil(lines.width()) + 8), qMax(88, qCeil(lines.height()) + 8));
 
     OKBtn = form::addButton(this, QStringLiteral("OKBtn"), form::text(texts::kOk));
     OKBtn->setDefault(true);

@@ -88,8 +88,10 @@ private:
             m_field->setMinimumWidth(full);
             m_field->setMaximumWidth(full * 3 / 2);
         } else {
-            const int digits = m_field->fontMetrics().horizontalAdvance(QStringLiteral("8888888888"));
-            m_field->setMinimumWidth(qMin(full, digits + full - m_field->fontMetrics().horizontalAdvance(longestValue())));
+            const int digits
+                = m_field->fontMetrics().horizontalAdvance(QStringLiteral("8888888888"));
+            m_field->setMinimumWidth(qMin(
+                full, digits + full - m_field->fontMetrics().horizontalAdvance(longestValue())));
             m_field->setMaximumWidth(full);
         }
     }
@@ -132,8 +134,8 @@ PicturePlacement placePicture(const QSize &picture, const QRectF &place, Picture
             shown.setWidth(picture.height() * placeAspect);
         else
             shown.setHeight(picture.width() / placeAspect);
-        result.source = QRectF(QPointF((picture.width() - shown.width()) / 2,
-                                   (picture.height() - shown.height()) / 2),
+        result.source = QRectF(
+            QPointF((picture.width() - shown.width()) / 2, (picture.height() - shown.height()) / 2),
             shown);
     } else {
         QSizeF shown = place.size();
@@ -141,8 +143,8 @@ PicturePlacement placePicture(const QSize &picture, const QRectF &place, Picture
             shown.setHeight(place.width() / pictureAspect);
         else
             shown.setWidth(place.height() * pictureAspect);
-        result.target = QRectF(place.center() - QPointF(shown.width() / 2, shown.height() / 2),
-            shown);
+        result.target
+            = QRectF(place.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
     }
     return result;
 }
@@ -240,8 +242,10 @@ void Window::centreOn(const QWidget *opener)
     QRect placed(QPoint(0, 0), frameSize().expandedTo(size()));
     placed.moveCenter(over.center());
     // Kept on the screen, its title bar first.
-    placed.moveLeft(qBound(available.left(), placed.left(), qMax(available.left(), available.right() - placed.width() + 1)));
-    placed.moveTop(qBound(available.top(), placed.top(), qMax(available.top(), available.bottom() - placed.height() + 1)));
+    placed.moveLeft(qBound(available.left(), placed.left(),
+        qMax(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(qBound(available.top(), placed.top(),
+        qMax(available.top(), available.bottom() - placed.height() + 1)));
     move(placed.topLeft());
 }
 
@@ -333,9 +337,12 @@ int valueFieldWidth(const QLineEdit *field)
     const QMargins text = field->textMargins();
     QStyleOptionFrame option;
     option.initFrom(field);
-    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    option.lineWidth = field->hasFrame()
+        ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field)
+        : 0;
     // QLineEdit keeps 2 pixels free on either side of its text.
-    const QSize contents(field->fontMetrics().horizontalAdvance(longest) + 4 + text.left() + text.right() + 2,
+    const QSize contents(
+        field->fontMetrics().horizontalAdvance(longest) + 4 + text.left() + text.right() + 2,
         field->fontMetrics().height());
     return field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, field).width()
         + 2 * option.lineWidth;

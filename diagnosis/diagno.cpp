@@ -87,8 +87,8 @@ void Tdiagno::createControls()
     titleLayout->addWidget(Label1);
 
     QWidget *left = panel("diagno_panel.jpg", "Panel2", page);
-    RadioGroup1 = named(new dipo::RadioGroup(texts::systemListTitle, texts::systemNames, 1, left),
-        "RadioGroup1");
+    RadioGroup1 = named(
+        new dipo::RadioGroup(texts::systemListTitle, texts::systemNames, 1, left), "RadioGroup1");
     QFont listFont = RadioGroup1->font();
     listFont.setPointSize(12);
     listFont.setBold(true);

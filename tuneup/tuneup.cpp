@@ -200,8 +200,8 @@ void TTUNEUP::buildControls()
     // Room for a tutorial's first 25 lines and more.
     QFont tutorialFont = RichEdit1->font();
     tutorialFont.setPointSizeF(kTutorialFontSize);
-    RichEdit1->setMinimumHeight(qCeil(QFontMetricsF(tutorialFont, RichEdit1).lineSpacing()
-                                      * (kTutorialLinesShown + 1))
+    RichEdit1->setMinimumHeight(
+        qCeil(QFontMetricsF(tutorialFont, RichEdit1).lineSpacing() * (kTutorialLinesShown + 1))
         + 2 * RichEdit1->frameWidth() + 2 * qCeil(RichEdit1->document()->documentMargin()));
     Memo1 = named(new QPlainTextEdit(GroupBox2), "Memo1");
     Memo1->setFrameShape(QFrame::NoFrame);

@@ -21,8 +21,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
 
 namespace {
 
@@ -75,7 +75,8 @@ QSize devicePixels(const QScreen *screen)
 bool isLaptopScreen()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return devicePixels(screen) == QSize(1366, 728) && qFuzzyCompare(screen->devicePixelRatio(), 1.0);
+    return devicePixels(screen) == QSize(1366, 728)
+        && qFuzzyCompare(screen->devicePixelRatio(), 1.0);
 }
 
 // What the checks look at: the window's own controls, not the parts inside a text box or
@@ -209,16 +210,28 @@ void TestLayout::windowFits_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("state");
     const char *const rows[][2] = {
-        { "awal_menu", "start" }, { "awal_menu", "help" }, { "info", "start" },
-        { "menu1", "start" }, { "diagno", "start" }, { "diagno", "question" },
-        { "diagno", "conclusion" }, { "DM", "start" }, { "DM", "results" },
-        { "umurrem", "start" }, { "umurrem", "results" }, { "DIALOG1", "start" },
-        { "gayrem", "start" }, { "gayrem", "results" }, { "PM", "start" },
-        { "PM", "component" }, { "TUNEUP", "start" }, { "TUNEUP", "V-1" },
+        { "awal_menu", "start" },
+        { "awal_menu", "help" },
+        { "info", "start" },
+        { "menu1", "start" },
+        { "diagno", "start" },
+        { "diagno", "question" },
+        { "diagno", "conclusion" },
+        { "DM", "start" },
+        { "DM", "results" },
+        { "umurrem", "start" },
+        { "umurrem", "results" },
+        { "DIALOG1", "start" },
+        { "gayrem", "start" },
+        { "gayrem", "results" },
+        { "PM", "start" },
+        { "PM", "component" },
+        { "TUNEUP", "start" },
+        { "TUNEUP", "V-1" },
     };
     for (const auto &row : rows)
-        QTest::addRow("%s %s", row[0], row[1]) << QString::fromLatin1(row[0])
-                                              << QString::fromLatin1(row[1]);
+        QTest::addRow("%s %s", row[0], row[1])
+            << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
 }
 
 void TestLayout::windowFits()
@@ -238,11 +251,15 @@ void TestLayout::windowFits()
         QVERIFY(w->width() >= available.width() - 8);
         const QSize least = frame->minimumSizeHint();
         QVERIFY2(frame->width() >= least.width() && frame->height() >= least.height(),
-            qPrintable(QStringLiteral("page %1x%2, needs %3x%4").arg(frame->width())
-                           .arg(frame->height()).arg(least.width()).arg(least.height())));
+            qPrintable(QStringLiteral("page %1x%2, needs %3x%4")
+                           .arg(frame->width())
+                           .arg(frame->height())
+                           .arg(least.width())
+                           .arg(least.height())));
         QCOMPARE(w->scrollBox()->verticalScrollBar()->maximum(),
             qMax(0, frame->height() - w->scrollBox()->viewport()->height()));
-        QVERIFY(aspectKept(dipo::placePicture(w->background().size(), w->rect(), dipo::PictureFit::Cover)));
+        QVERIFY(aspectKept(
+            dipo::placePicture(w->background().size(), w->rect(), dipo::PictureFit::Cover)));
     } else {
         QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
     }
@@ -252,15 +269,23 @@ void TestLayout::windowFits()
     QList<QWidget *> leaves;
     for (QWidget *c : controls) {
         const QString where = name + QLatin1Char('/') + c->objectName();
-        QVERIFY2(frame->rect().contains(rectIn(c, frame)), qPrintable(where + QStringLiteral(" out of reach: %1,%2 %3x%4 in %5x%6").arg(rectIn(c, frame).x()).arg(rectIn(c, frame).y()).arg(c->width()).arg(c->height()).arg(frame->width()).arg(frame->height())));
+        QVERIFY2(frame->rect().contains(rectIn(c, frame)),
+            qPrintable(where
+                + QStringLiteral(" out of reach: %1,%2 %3x%4 in %5x%6")
+                      .arg(rectIn(c, frame).x())
+                      .arg(rectIn(c, frame).y())
+                      .arg(c->width())
+                      .arg(c->height())
+                      .arg(frame->width())
+                      .arg(frame->height())));
         bool container = false;
         for (QWidget *other : controls)
             container = container || contains(c, other);
         if (!container)
             leaves << c;
 
-        if (auto *label = qobject_cast<QLabel *>(c); label && !label->wordWrap()
-            && !label->text().isEmpty()) {
+        if (auto *label = qobject_cast<QLabel *>(c);
+            label && !label->wordWrap() && !label->text().isEmpty()) {
             QVERIFY2(label->sizeHint().width() <= label->width()
                     && label->sizeHint().height() <= label->height(),
                 qPrintable(where + QStringLiteral(" caption cut")));
@@ -270,16 +295,22 @@ void TestLayout::windowFits()
                 qPrintable(where + QStringLiteral(" caption cut")));
         }
         if (auto *button = qobject_cast<QAbstractButton *>(c))
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(where + QStringLiteral(" caption cut")));
+            QVERIFY2(button->sizeHint().width() <= button->width(),
+                qPrintable(where + QStringLiteral(" caption cut")));
         if (auto *label = qobject_cast<QLabel *>(c); label && label->hasScaledContents()) {
             const QPixmap shown = label->pixmap();
-            QVERIFY2(shown.isNull() || aspectKept({ QRectF(shown.rect()), QRectF(label->contentsRect()) }),
+            QVERIFY2(shown.isNull()
+                    || aspectKept({ QRectF(shown.rect()), QRectF(label->contentsRect()) }),
                 qPrintable(where + QStringLiteral(" picture distorted")));
         }
         if (auto *box = qobject_cast<dipo::PictureBox *>(c))
-            QVERIFY2(aspectKept(dipo::placePicture(box->picture().size(), box->rect(), dipo::PictureFit::Letterbox)), qPrintable(where));
+            QVERIFY2(aspectKept(dipo::placePicture(
+                         box->picture().size(), box->rect(), dipo::PictureFit::Letterbox)),
+                qPrintable(where));
         if (auto *panel = qobject_cast<dipo::PicturePanel *>(c))
-            QVERIFY2(aspectKept(dipo::placePicture(panel->picture().size(), panel->rect(), panel->fit())), qPrintable(where));
+            QVERIFY2(aspectKept(
+                         dipo::placePicture(panel->picture().size(), panel->rect(), panel->fit())),
+                qPrintable(where));
     }
 
     for (int i = 0; i < leaves.size(); ++i) {
@@ -289,7 +320,8 @@ void TestLayout::windowFits()
             if (!rectIn(a, w).intersects(rectIn(b, w)))
                 continue;
             const QString pair = QStringList { name, a->objectName(), b->objectName() }.join(u'/');
-            const QString reverse = QStringList { name, b->objectName(), a->objectName() }.join(u'/');
+            const QString reverse
+                = QStringList { name, b->objectName(), a->objectName() }.join(u'/');
             QVERIFY2(kOverlays.contains(pair) || kOverlays.contains(reverse),
                 qPrintable(pair + QStringLiteral(" overlap")));
         }
@@ -349,12 +381,13 @@ void TestLayout::brakeLifeValuesWhole()
     auto *w = static_cast<dipo::Window *>(window(QStringLiteral("umurrem")));
     showAndSettle(w);
     prepare(w, QStringLiteral("results"));
-    for (const char *name :
-        { "Edit31", "Edit32", "Edit33", "Edit34", "Edit35", "Edit36", "Edit37", "Edit38", "Edit39", "Edit40" }) {
+    for (const char *name : { "Edit31", "Edit32", "Edit33", "Edit34", "Edit35", "Edit36", "Edit37",
+             "Edit38", "Edit39", "Edit40" }) {
         auto *field = control<QLineEdit>(w, name);
         QVERIFY(!field->text().isEmpty());
         const int needed = field->fontMetrics().horizontalAdvance(field->text());
-        QVERIFY2(needed + 8 <= field->width(), qPrintable(QStringLiteral("%1: %2").arg(name, field->text())));
+        QVERIFY2(needed + 8 <= field->width(),
+            qPrintable(QStringLiteral("%1: %2").arg(name, field->text())));
     }
 }
 
@@ -397,8 +430,10 @@ void TestLayout::dialogCentredOnOpener_data()
 {
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("about box from the start screen") << "awal_menu" << "info";
-    QTest::newRow("thickness dialog from the brake life window") << "umurrem" << "DIALOG1";
+    QTest::newRow("about box from the start screen") << "awal_menu"
+                                                     << "info";
+    QTest::newRow("thickness dialog from the brake life window") << "umurrem"
+                                                                 << "DIALOG1";
 }
 
 void TestLayout::dialogCentredOnOpener()
@@ -418,7 +453,8 @@ void TestLayout::dialogCentredOnOpener()
     QVERIFY(!shown->isModal());
     QVERIFY(from->screen()->availableGeometry().contains(shown->frameGeometry()));
     const QPoint offset = shown->frameGeometry().center() - from->frameGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2 off").arg(offset.x()).arg(offset.y())));
+    QVERIFY2(offset.manhattanLength() <= 4,
+        qPrintable(QStringLiteral("%1,%2 off").arg(offset.x()).arg(offset.y())));
     // Sized to its content: nothing of it cut, nothing to resize.
     QCOMPARE(shown->minimumSize(), shown->maximumSize());
 }
