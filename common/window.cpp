@@ -17,9 +17,6 @@
 #include <QVBoxLayout>
 
 namespace dipo {
-
-QString longestValue();
-
 namespace {
 
 // The design size of a full-screen window: its size when it is not maximised.
@@ -88,10 +85,10 @@ private:
             m_field->setMinimumWidth(full);
             m_field->setMaximumWidth(full * 3 / 2);
         } else {
-            const int digits
-                = m_field->fontMetrics().horizontalAdvance(QStringLiteral("8888888888"));
-            m_field->setMinimumWidth(qMin(
-                full, digits + full - m_field->fontMetrics().horizontalAdvance(longestValue())));
+            // The field's frame and margins around ten digits.
+            const QFontMetrics metrics = m_field->fontMetrics();
+            const int frame = full - metrics.horizontalAdvance(longestValue());
+            m_field->setMinimumWidth(frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
             m_field->setMaximumWidth(full);
         }
     }
