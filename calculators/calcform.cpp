@@ -2,13 +2,18 @@
 
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
+#include "common/window.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace dipo::calc::form {
+
+using dipo::makeValueField;
+using dipo::ValueFieldWidth;
 
 QString defaultText(const char *latin1)
 {
@@ -17,71 +22,77 @@ QString defaultText(const char *latin1)
     return t;
 }
 
-QRect RowLayout::label(int row) const
-{
-    return QRect(left, top + row * pitch, labelWidth, height);
-}
-
-QRect RowLayout::field(int row) const
-{
-    return QRect(left + labelWidth + gap, top + row * pitch, fieldWidth, height);
-}
-
-QRect RowLayout::unit(int row) const
-{
-    return QRect(left + labelWidth + gap + fieldWidth + gap, top + row * pitch, unitWidth, height);
-}
-
 namespace {
 
-QLabel *addLabel(
-    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     return label;
+}
+
+// Room for a typed number of ten digits and the drop-down button.
+int comboWidth(const QWidget *combo)
+{
+    return combo->fontMetrics().horizontalAdvance(QStringLiteral("8888888888")) + 40;
 }
 
 } // namespace
 
-void addRowLabels(QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index)
+Rows::Rows(QWidget *frame)
+    : m_frame(frame)
+    , m_grid(new QGridLayout(frame))
 {
-    const QString name = text(row.name);
-    addLabel(frame, name + QStringLiteral("Label"), text(row.label), layout.label(index));
-    if (*row.unit)
-        addLabel(frame, name + QStringLiteral("Unit"), text(row.unit), layout.unit(index));
+    m_grid->setHorizontalSpacing(5);
+    m_grid->setVerticalSpacing(4);
+    m_grid->setContentsMargins(8, 16, 8, 8);
+    m_grid->setColumnStretch(1, 1);
 }
 
-QLineEdit *addEditRow(
-    QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index)
+void Rows::addRow(const texts::FieldText &row, QWidget *field)
 {
-    addRowLabels(frame, row, layout, index);
-    auto *edit = new QLineEdit(defaultText(row.defaultText), frame);
-    edit->setObjectName(text(row.name));
-    edit->setGeometry(layout.field(index));
+    const QString name = text(row.name);
+    field->setObjectName(name);
+    m_grid->addWidget(addLabel(m_frame, name + QStringLiteral("Label"), text(row.label)), m_row, 0);
+    m_grid->addWidget(field, m_row, 1);
+    if (*row.unit)
+        m_grid->addWidget(
+            addLabel(m_frame, name + QStringLiteral("Unit"), text(row.unit)), m_row, 2);
+    ++m_row;
+}
+
+QLineEdit *Rows::addEdit(const texts::FieldText &row)
+{
+    auto *edit = new QLineEdit(defaultText(row.defaultText), m_frame);
+    addRow(row, edit);
+    makeValueField(edit, ValueFieldWidth::Input);
     return edit;
 }
 
-QComboBox *addComboRow(QWidget *frame, const texts::FieldText &row, const QStringList &items,
-    const RowLayout &layout, int index)
+QLineEdit *Rows::addValue(const texts::FieldText &row)
 {
-    addRowLabels(frame, row, layout, index);
-    auto *combo = new QComboBox(frame);
-    combo->setObjectName(text(row.name));
+    auto *edit = new QLineEdit(defaultText(row.defaultText), m_frame);
+    addRow(row, edit);
+    makeValueField(edit);
+    return edit;
+}
+
+QComboBox *Rows::addCombo(const texts::FieldText &row, const QStringList &items)
+{
+    auto *combo = new QComboBox(m_frame);
+    addRow(row, combo);
     combo->setEditable(true);
     // The list is fixed: what the user types is used, never added to it.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setEditText(defaultText(row.defaultText));
-    combo->setGeometry(layout.field(index));
+    combo->setMinimumWidth(comboWidth(combo));
     return combo;
 }
 
-QLabel *addTitle(
-    QWidget *window, const QString &name, const QString &caption, const QRect &geometry)
+QLabel *addTitle(QWidget *window, const QString &name, const QString &caption)
 {
-    QLabel *title = addLabel(window, name, caption, geometry);
+    QLabel *title = addLabel(window, name, caption);
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet(QStringLiteral(
         "QLabel { background-color: rgba(0, 0, 0, 200); color: white; font-size: 16pt;"
@@ -89,20 +100,18 @@ QLabel *addTitle(
     return title;
 }
 
-QPushButton *addButton(
-    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
+    button->setMinimumHeight(32);
     return button;
 }
 
-RichTextBox *addTextBox(QWidget *parent, const QString &name, const QRect &geometry, bool bold)
+RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
 {
     auto *box = new RichTextBox(parent);
     box->setObjectName(name);
-    box->setGeometry(geometry);
     box->setReadOnly(true);
     box->setFontSize(9);
     box->setBold(bold);

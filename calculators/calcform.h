@@ -2,11 +2,11 @@
 
 #include "calculators/calctexts.h"
 
-#include <QRect>
 #include <QString>
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,37 +29,33 @@ inline QString text(const char *latin1)
 // so that they read back as numbers on any system.
 QString defaultText(const char *latin1);
 
-// Where the rows of a frame go: label, field and unit side by side, one row a pitch.
-struct RowLayout
+// A frame's rows: label, field and unit in three columns, so fields and units line up.
+// The fields grow with the frame up to a sensible width.
+class Rows
 {
-    int left = 12;
-    int top = 30;
-    int pitch = 32;
-    int height = 24;
-    int labelWidth = 270;
-    int fieldWidth = 110;
-    int unitWidth = 80;
-    int gap = 6;
+public:
+    explicit Rows(QWidget *frame);
 
-    QRect label(int row) const;
-    QRect field(int row) const;
-    QRect unit(int row) const;
+    QLineEdit *addEdit(const texts::FieldText &row);
+    // A field the program writes: wide enough for any value (see dipo::makeValueField).
+    QLineEdit *addValue(const texts::FieldText &row);
+    QComboBox *addCombo(const texts::FieldText &row, const QStringList &items);
+    QGridLayout *grid() const { return m_grid; }
+    int rowCount() const { return m_row; }
+
+private:
+    void addRow(const texts::FieldText &row, QWidget *field);
+
+    QWidget *m_frame;
+    QGridLayout *m_grid;
+    int m_row = 0;
 };
 
-// A row's label and unit, named after the field ("Edit9Label", "Edit9Unit").
-void addRowLabels(QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index);
-QLineEdit *addEditRow(
-    QWidget *frame, const texts::FieldText &row, const RowLayout &layout, int index);
-QComboBox *addComboRow(QWidget *frame, const texts::FieldText &row, const QStringList &items,
-    const RowLayout &layout, int index);
-
-QLabel *addTitle(
-    QWidget *window, const QString &name, const QString &caption, const QRect &geometry);
-QPushButton *addButton(
-    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QLabel *addTitle(QWidget *window, const QString &name, const QString &caption);
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &caption);
 
 // A text box that shows lines and takes no input.
-RichTextBox *addTextBox(QWidget *parent, const QString &name, const QRect &geometry, bool bold);
+RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold);
 void setLines(RichTextBox *box, const QStringList &lines);
 
 template <std::size_t N> QStringList lines(const char *const (&texts)[N])

@@ -6,6 +6,9 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QtMath>
 
 TDIALOG1 *DIALOG1 = nullptr;
 
@@ -15,7 +18,6 @@ namespace form = dipo::calc::form;
 TDIALOG1::TDIALOG1(QWidget *parent)
     : dipo::Window(QStringLiteral("DIALOG1"), form::text(texts::kDialogCaption), parent)
 {
-    setDialogGeometry(299, 156);
     setBackground(QStringLiteral("dialog_background.jpg"));
     // Blue behind the picture, and where there is none.
     setAutoFillBackground(true);
@@ -26,9 +28,7 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Raised);
-    Bevel1->setGeometry(8, 8, 283, 100);
-
-    RichEdit1 = form::addTextBox(this, QStringLiteral("RichEdit1"), QRect(14, 14, 271, 88), true);
+    RichEdit1 = form::addTextBox(Bevel1, QStringLiteral("RichEdit1"), true);
     RichEdit1->setFocusPolicy(Qt::NoFocus);
     RichEdit1->setFrameStyle(QFrame::NoFrame);
     RichEdit1->setStyleSheet(
@@ -36,11 +36,28 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form::setLines(RichEdit1, form::lines(texts::kThicknessWarning));
+    // The box is as large as its lines: the warning shows whole at any font size.
+    QTextDocument *warning = RichEdit1->document();
+    warning->adjustSize();
+    const QSizeF lines = warning->size();
+    RichEdit1->setMinimumSize(
+        qMax(271, qCeil(lines.width()) + 8), qMax(88, qCeil(lines.height()) + 8));
 
-    OKBtn = form::addButton(
-        this, QStringLiteral("OKBtn"), form::text(texts::kOk), QRect(112, 118, 75, 28));
+    OKBtn = form::addButton(this, QStringLiteral("OKBtn"), form::text(texts::kOk));
     OKBtn->setDefault(true);
     OKBtn->setAutoDefault(true);
+    OKBtn->setMinimumWidth(75);
+
+    auto *bevel = new QVBoxLayout(Bevel1);
+    bevel->setContentsMargins(6, 6, 6, 6);
+    bevel->addWidget(RichEdit1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(10);
+    layout->addWidget(Bevel1);
+    layout->addWidget(OKBtn, 0, Qt::AlignHCenter);
+    setDialogGeometry();
+
     connect(OKBtn, &QPushButton::clicked, this, &TDIALOG1::OKBtnClick);
 }
 

@@ -8,7 +8,10 @@
 #include "common/richtextbox.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -39,39 +42,30 @@ TDM::TDM(QWidget *parent)
     setFullScreenGeometry();
     setBackground(QStringLiteral("dm_background.jpg"));
     form::applyCalculatorStyle(this);
+    QWidget *page = sheet();
 
-    form::addTitle(
-        this, QStringLiteral("Panel1"), form::text(texts::kDieselTitle), QRect(16, 8, 992, 40));
+    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kDieselTitle));
 
-    GroupBox1 = new QGroupBox(form::text(texts::kDieselInputFrame), this);
+    GroupBox1 = new QGroupBox(form::text(texts::kDieselInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(16, 56, 496, 368);
-    form::RowLayout in;
-    in.labelWidth = 262;
-    in.fieldWidth = 110;
-    in.unitWidth = 88;
+    form::Rows in(GroupBox1);
     const auto &rows = texts::kDieselInputs;
-    Edit9 = form::addEditRow(GroupBox1, rows[0], in, 0);
-    edit11 = form::addEditRow(GroupBox1, rows[1], in, 1);
-    edit12 = form::addEditRow(GroupBox1, rows[2], in, 2);
-    edit13 = form::addEditRow(GroupBox1, rows[3], in, 3);
-    edit14 = form::addEditRow(GroupBox1, rows[4], in, 4);
-    Edit27 = form::addEditRow(GroupBox1, rows[5], in, 5);
-    ComboBox1 = form::addComboRow(GroupBox1, rows[6], form::lines(texts::kStrokeItems), in, 6);
-    ComboBox2 = form::addComboRow(GroupBox1, rows[7], form::lines(texts::kCylinderItems), in, 7);
-    edit18 = form::addEditRow(GroupBox1, rows[8], in, 8);
-    edit19 = form::addEditRow(GroupBox1, rows[9], in, 9);
+    Edit9 = in.addEdit(rows[0]);
+    edit11 = in.addEdit(rows[1]);
+    edit12 = in.addEdit(rows[2]);
+    edit13 = in.addEdit(rows[3]);
+    edit14 = in.addEdit(rows[4]);
+    Edit27 = in.addEdit(rows[5]);
+    ComboBox1 = in.addCombo(rows[6], form::lines(texts::kStrokeItems));
+    ComboBox2 = in.addCombo(rows[7], form::lines(texts::kCylinderItems));
+    edit18 = in.addEdit(rows[8]);
+    edit19 = in.addEdit(rows[9]);
 
-    GroupBox2 = new QGroupBox(form::text(texts::kDieselResultFrame), this);
+    GroupBox2 = new QGroupBox(form::text(texts::kDieselResultFrame), page);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(520, 56, 488, 432);
-    form::RowLayout out = in;
-    out.labelWidth = 258;
-    out.fieldWidth = 110;
-    out.unitWidth = 92;
-    int row = 0;
+    form::Rows out(GroupBox2);
     for (const texts::FieldText &field : texts::kDieselResults) {
-        QLineEdit *edit = form::addEditRow(GroupBox2, field, out, row++);
+        QLineEdit *edit = out.addValue(field);
         for (int step = 0; step < DieselStepCount; ++step) {
             if (edit->objectName() == QLatin1String(kResultFields[step]))
                 m_results[step] = edit;
@@ -80,21 +74,33 @@ TDM::TDM(QWidget *parent)
     // The results show values but take no input or focus.
     GroupBox2->setEnabled(false);
 
-    Button1 = form::addButton(
-        this, QStringLiteral("Button1"), form::text(texts::kDieselProses), QRect(16, 436, 150, 36));
-    Button3 = form::addButton(this, QStringLiteral("Button3"), form::text(texts::kDieselReplace),
-        QRect(189, 436, 150, 36));
-    Button2 = form::addButton(
-        this, QStringLiteral("Button2"), form::text(texts::kDieselClose), QRect(362, 436, 150, 36));
+    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kDieselProses));
+    Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kDieselReplace));
+    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kDieselClose));
 
     // The introduction and the conclusion share the text panel across the bottom.
-    const QRect textPanel(16, 500, 992, 256);
-    Memo1 = form::addTextBox(this, QStringLiteral("Memo1"), textPanel, true);
+    Memo1 = form::addTextBox(page, QStringLiteral("Memo1"), true);
     form::setLines(Memo1, dieselConclusionLines({}));
     Memo1->hide();
-    Memo2 = form::addTextBox(this, QStringLiteral("Memo2"), textPanel, false);
+    Memo2 = form::addTextBox(page, QStringLiteral("Memo2"), false);
     form::setLines(Memo2, form::lines(texts::kDieselIntroduction));
     Memo2->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : { Button1, Button3, Button2 })
+        buttons->addWidget(button);
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
+    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(GroupBox1, 1, 0);
+    grid->addLayout(buttons, 2, 0);
+    grid->addWidget(GroupBox2, 1, 1, 2, 1);
+    grid->addWidget(Memo1, 3, 0, 1, 2);
+    grid->addWidget(Memo2, 3, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
 
     connect(Button1, &QPushButton::clicked, this, &TDM::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TDM::Button3Click);

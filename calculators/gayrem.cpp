@@ -5,9 +5,13 @@
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 Tgayrem *gayrem = nullptr;
 
@@ -32,38 +36,25 @@ Tgayrem::Tgayrem(QWidget *parent)
     setFullScreenGeometry();
     setBackground(QStringLiteral("gayrem_background.jpg"));
     form::applyCalculatorStyle(this);
+    QWidget *page = sheet();
 
-    form::addTitle(
-        this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle), QRect(16, 8, 1000, 40));
+    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle));
 
-    GroupBox1 = new QGroupBox(form::text(texts::kBrakeForceInputFrame), this);
+    GroupBox1 = new QGroupBox(form::text(texts::kBrakeForceInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(16, 54, 464, 458);
-    form::RowLayout in;
-    in.top = 28;
-    in.pitch = 28;
-    in.gap = 4;
-    in.labelWidth = 296;
-    in.fieldWidth = 84;
-    in.unitWidth = 64;
+    form::Rows in(GroupBox1);
     QLineEdit **inputs[] = { &Edit14, &Edit15, &Edit16, &Edit17, &Edit18, &Edit19, &Edit20, &Edit21,
         &Edit23, &Edit24, &Edit25, &Edit26, &Edit27, &Edit3, &Edit1 };
     int row = 0;
-    for (QLineEdit **input : inputs) {
-        *input = form::addEditRow(GroupBox1, texts::kBrakeForceInputs[row], in, row);
-        ++row;
-    }
+    for (QLineEdit **input : inputs)
+        *input = in.addEdit(texts::kBrakeForceInputs[row++]);
 
-    GroupBox2 = new QGroupBox(form::text(texts::kBrakeForceResultFrame), this);
+    GroupBox2 = new QGroupBox(form::text(texts::kBrakeForceResultFrame), page);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(488, 54, 528, 350);
-    form::RowLayout out = in;
-    out.labelWidth = 334;
-    out.fieldWidth = 130;
-    out.unitWidth = 44;
+    form::Rows out(GroupBox2);
     row = 0;
     for (const texts::FieldText &field : texts::kBrakeForceResults) {
-        QLineEdit *edit = form::addEditRow(GroupBox2, field, out, row);
+        QLineEdit *edit = out.addValue(field);
         edit->setReadOnly(true);
         if (row < BrakeForceStepCount)
             m_results[row] = edit;
@@ -72,21 +63,37 @@ Tgayrem::Tgayrem(QWidget *parent)
         ++row;
     }
 
-    BitBtn1 = form::addButton(
-        this, QStringLiteral("BitBtn1"), form::text(texts::kProses), QRect(488, 420, 160, 36));
-    Button1 = form::addButton(
-        this, QStringLiteral("Button1"), form::text(texts::kReplace), QRect(672, 420, 160, 36));
-    Button2 = form::addButton(
-        this, QStringLiteral("Button2"), form::text(texts::kClose), QRect(856, 420, 160, 36));
+    BitBtn1 = form::addButton(page, QStringLiteral("BitBtn1"), form::text(texts::kProses));
+    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kReplace));
+    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
 
     // The introduction lies in front of the conclusion in the text panel.
-    const QRect textPanel(16, 520, 1000, 238);
-    RichEdit1 = form::addTextBox(this, QStringLiteral("RichEdit1"), textPanel, true);
+    RichEdit1 = form::addTextBox(page, QStringLiteral("RichEdit1"), true);
     form::setLines(RichEdit1, brakeForceConclusionLines(m_conclusion));
     RichEdit1->hide();
-    Memo2 = form::addTextBox(this, QStringLiteral("Memo2"), textPanel, false);
+    Memo2 = form::addTextBox(page, QStringLiteral("Memo2"), false);
     form::setLines(Memo2, form::lines(texts::kBrakeForceIntroduction));
     Memo2->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : { BitBtn1, Button1, Button2 })
+        buttons->addWidget(button);
+    auto *right = new QVBoxLayout;
+    right->addWidget(GroupBox2);
+    right->addLayout(buttons);
+    right->addStretch(1);
+
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
+    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(GroupBox1, 1, 0);
+    grid->addLayout(right, 1, 1);
+    grid->addWidget(RichEdit1, 2, 0, 1, 2);
+    grid->addWidget(Memo2, 2, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tgayrem::BitBtn1Click);
     connect(Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);

@@ -12,10 +12,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 Tumurrem *umurrem = nullptr;
 
@@ -32,75 +35,61 @@ Tumurrem::Tumurrem(QWidget *parent)
     setFullScreenGeometry();
     setBackground(QStringLiteral("umurrem_background.jpg"));
     form::applyCalculatorStyle(this);
+    QWidget *page = sheet();
 
-    form::addTitle(
-        this, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle), QRect(16, 8, 996, 40));
+    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle));
 
-    GroupBox1 = new QGroupBox(form::text(texts::kBrakeLifeInputFrame), this);
+    GroupBox1 = new QGroupBox(form::text(texts::kBrakeLifeInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(16, 56, 444, 484);
-    form::RowLayout in;
-    in.gap = 4;
-    in.labelWidth = 276;
-    in.fieldWidth = 76;
-    in.unitWidth = 64;
+    form::Rows in(GroupBox1);
     const auto &rows = texts::kBrakeLifeInputs;
-    Edit1 = form::addEditRow(GroupBox1, rows[0], in, 0);
-    Edit2 = form::addEditRow(GroupBox1, rows[1], in, 1);
-    Edit3 = form::addEditRow(GroupBox1, rows[2], in, 2);
-    Edit4 = form::addEditRow(GroupBox1, rows[3], in, 3);
-    Edit5 = form::addEditRow(GroupBox1, rows[4], in, 4);
-    Edit6 = form::addEditRow(GroupBox1, rows[5], in, 5);
-    ComboBox1 = form::addComboRow(GroupBox1, rows[6], form::lines(texts::kSpeedItems), in, 6);
-    Edit7 = form::addEditRow(GroupBox1, rows[7], in, 7);
-    Edit8 = form::addEditRow(GroupBox1, rows[8], in, 8);
-    Edit9 = form::addEditRow(GroupBox1, rows[9], in, 9);
-    Edit10 = form::addEditRow(GroupBox1, rows[10], in, 10);
-    Edit11 = form::addEditRow(GroupBox1, rows[11], in, 11);
-    Edit12 = form::addEditRow(GroupBox1, rows[12], in, 12);
-    Edit13 = form::addEditRow(GroupBox1, rows[13], in, 13);
+    Edit1 = in.addEdit(rows[0]);
+    Edit2 = in.addEdit(rows[1]);
+    Edit3 = in.addEdit(rows[2]);
+    Edit4 = in.addEdit(rows[3]);
+    Edit5 = in.addEdit(rows[4]);
+    Edit6 = in.addEdit(rows[5]);
+    ComboBox1 = in.addCombo(rows[6], form::lines(texts::kSpeedItems));
+    Edit7 = in.addEdit(rows[7]);
+    Edit8 = in.addEdit(rows[8]);
+    Edit9 = in.addEdit(rows[9]);
+    Edit10 = in.addEdit(rows[10]);
+    Edit11 = in.addEdit(rows[11]);
+    Edit12 = in.addEdit(rows[12]);
+    Edit13 = in.addEdit(rows[13]);
 
-    Button1 = form::addButton(
-        this, QStringLiteral("Button1"), form::text(texts::kProses), QRect(16, 552, 140, 36));
-    Button3 = form::addButton(
-        this, QStringLiteral("Button3"), form::text(texts::kReplace), QRect(168, 552, 140, 36));
-    Button2 = form::addButton(
-        this, QStringLiteral("Button2"), form::text(texts::kClose), QRect(320, 552, 140, 36));
+    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kProses));
+    Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kReplace));
+    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
 
-    CheckBox2 = new QCheckBox(this);
+    CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    CheckBox2->setGeometry(20, 604, 20, 24);
-    auto *clickHere = new QLabel(form::text(texts::kBrakeForceLink), this);
+    auto *clickHere = new QLabel(form::text(texts::kBrakeForceLink), page);
     clickHere->setObjectName(QStringLiteral("Label_CheckBox2"));
-    clickHere->setGeometry(44, 604, 120, 24);
     clickHere->setStyleSheet(QStringLiteral(
-        "QLabel { background-color: black; color: white; font-weight: bold; padding: 0 4px; }"));
-    Memo3 = form::addTextBox(this, QStringLiteral("Memo3"), QRect(16, 636, 444, 80), false);
+        "QLabel { background-color: black; color: white; font-weight: bold; padding: 2px 4px; }"));
+
+    Memo3 = form::addTextBox(page, QStringLiteral("Memo3"), false);
     form::setLines(Memo3, form::lines(texts::kBrakeForceExplanation));
     Memo3->setEnabled(false);
+    Memo3->setMinimumHeight(80);
 
-    GroupBox3 = new QGroupBox(form::text(texts::kBrakeLifeResultFrame), this);
+    GroupBox3 = new QGroupBox(form::text(texts::kBrakeLifeResultFrame), page);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(468, 56, 544, 500);
-    form::RowLayout out = in;
-    out.labelWidth = 332;
-    out.fieldWidth = 150;
-    out.unitWidth = 40;
+    form::Rows out(GroupBox3);
     QLineEdit **results[] = { &Edit40, &Edit39, &Edit38, &Edit37, &Edit36, &Edit35, &Edit34,
         &Edit33, &Edit32, &Edit31 };
     int row = 0;
-    for (QLineEdit **result : results) {
-        *result = form::addEditRow(GroupBox3, texts::kBrakeLifeResults[row], out, row);
-        ++row;
-    }
+    for (QLineEdit **result : results)
+        *result = out.addValue(texts::kBrakeLifeResults[row++]);
 
-    const QRect conclusion(12, 372, 520, 112);
-    Memo1 = form::addTextBox(GroupBox3, QStringLiteral("Memo1"), conclusion, true);
+    // The picture lies over the conclusion until the first result.
+    Memo1 = form::addTextBox(GroupBox3, QStringLiteral("Memo1"), true);
     Memo1->setStyleSheet(QStringLiteral("QTextEdit { color: #0000b0; }"));
     form::setLines(Memo1, brakeLifeConclusionLines(form::text(texts::kDaysPlaceholder), QString()));
+    Memo1->setMinimumHeight(112);
     Panel18 = new QLabel(GroupBox3);
     Panel18->setObjectName(QStringLiteral("Panel18"));
-    Panel18->setGeometry(conclusion);
     Panel18->setAutoFillBackground(true);
     Panel18->setStyleSheet(QStringLiteral("QLabel { background-color: white; }"));
     Panel18->setAlignment(Qt::AlignCenter);
@@ -108,6 +97,34 @@ Tumurrem::Tumurrem(QWidget *parent)
     if (!picture.isNull())
         Panel18->setPixmap(QPixmap::fromImage(
             picture.scaled(160, 120, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    Panel18->setMinimumSize(1, 1);
+    const int conclusionRow = out.rowCount();
+    out.grid()->addWidget(Memo1, conclusionRow, 0, 1, 3);
+    out.grid()->addWidget(Panel18, conclusionRow, 0, 1, 3);
+    out.grid()->setRowStretch(conclusionRow, 1);
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : { Button1, Button3, Button2 })
+        buttons->addWidget(button);
+    auto *link = new QHBoxLayout;
+    link->addWidget(CheckBox2);
+    link->addWidget(clickHere);
+    link->addStretch(1);
+    auto *left = new QVBoxLayout;
+    left->addWidget(GroupBox1);
+    left->addLayout(buttons);
+    left->addLayout(link);
+    left->addWidget(Memo3, 1);
+
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 6, 6, 8);
+    grid->setSpacing(6);
+    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addLayout(left, 1, 0);
+    grid->addWidget(GroupBox3, 1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
 
     connect(Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
@@ -188,5 +205,5 @@ void Tumurrem::CheckBox2Click()
 void Tumurrem::Edit5Change()
 {
     if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1)
-        DIALOG1->showWindow();
+        DIALOG1->showWindow(this);
 }

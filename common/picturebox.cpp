@@ -1,8 +1,12 @@
 #include "common/picturebox.h"
 
 #include "common/pictures.h"
+#include "common/window.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace dipo {
 
@@ -26,13 +30,91 @@ void PictureBox::loadPicture(const QString &programPath)
     update();
 }
 
+void PictureBox::setFrameAspect(qreal widthPerHeight)
+{
+    m_frameAspect = widthPerHeight;
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(widthPerHeight > 0);
+    setSizePolicy(policy);
+    updateGeometry();
+}
+
+bool PictureBox::hasHeightForWidth() const
+{
+    return m_frameAspect > 0;
+}
+
+int PictureBox::heightForWidth(int width) const
+{
+    return m_frameAspect > 0 ? qRound(width / m_frameAspect) : -1;
+}
+
+QSize PictureBox::sizeHint() const
+{
+    return m_frameAspect > 0 ? QSize(320, heightForWidth(320)) : QWidget::sizeHint();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
-        return;
+        return; // a box without a picture lets the one under it show
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture);
+    // The bars beside a letterboxed picture are the box's own, so a picture shown over
+    // another hides it whole.
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    paintPicture(painter, rect(), m_picture, PictureFit::Letterbox);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
+    : QWidget(owner, Qt::Window)
+    , m_box(new PictureBox(this))
+{
+    setObjectName(QStringLiteral("PictureViewer"));
+    setWindowTitle(caption);
+    m_box->setObjectName(QStringLiteral("ViewerPicture"));
+    m_box->setMinimumSize(160, 120);
+    setAutoFillBackground(true);
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(24, 24, 28));
+    setPalette(dark);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_box);
+}
+
+void PictureViewer::showPicture(const QImage &picture)
+{
+    m_box->setPicture(picture);
+    if (!isVisible()) {
+        const QWidget *owner = parentWidget();
+        const QScreen *shownOn = owner ? owner->screen() : screen();
+        const QRect available = shownOn->availableGeometry();
+        // Twice the picture where there is room, never more than most of the screen.
+        const QSize wanted = (picture.size() * 2).boundedTo(available.size() * 9 / 10);
+        resize(picture.size().scaled(wanted, Qt::KeepAspectRatio));
+        QRect placed(QPoint(0, 0), size());
+        placed.moveCenter(available.center());
+        move(placed.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace dipo

@@ -6,7 +6,7 @@
 
 namespace dipo {
 
-// Shows one picture stretched to the box.
+// Shows one picture whole in the box, its aspect ratio kept (letterboxed).
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -24,12 +24,41 @@ public:
     // The program path of the picture shown last, empty for none or a decoration.
     const QString &picturePath() const { return m_path; }
 
+    // A box whose height follows its width (4:3 for 4/3.0); 0 for none.
+    void setFrameAspect(qreal widthPerHeight);
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+
+signals:
+    // A left-button click on the box.
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QImage m_picture;
     QString m_path;
+    qreal m_frameAspect = 0;
+    bool m_pressed = false;
+};
+
+// A window of its own that shows one picture large, letterboxed; not modal. It starts
+// at the picture's size, within the screen, and can be resized.
+class PictureViewer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureViewer(const QString &caption, QWidget *owner);
+    void showPicture(const QImage &picture);
+    const PictureBox *box() const { return m_box; }
+
+private:
+    PictureBox *m_box;
 };
 
 } // namespace dipo

@@ -1,13 +1,161 @@
 #include "common/window.h"
 
+#include "common/localenumber.h"
 #include "common/pictures.h"
 
-#include <QGuiApplication>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QVBoxLayout>
 
 namespace dipo {
+namespace {
+
+// The design size of a full-screen window: its size when it is not maximised.
+constexpr QSize kPreferredSize(1024, 768);
+
+// A text box on a scrolling page keeps the wheel turns it can scroll by itself, also at
+// its ends, so the page never moves under the reader.
+class WheelKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel) {
+            auto *area = static_cast<QAbstractScrollArea *>(watched);
+            if (area->verticalScrollBar()->maximum() > 0) {
+                event->accept();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+// Keeps a value field's width, tooltip and shown part in step with its font and text.
+class ValueFieldWatcher : public QObject
+{
+public:
+    ValueFieldWatcher(QLineEdit *field, ValueFieldWidth width)
+        : QObject(field)
+        , m_field(field)
+        , m_width(width)
+    {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, &ValueFieldWatcher::showText);
+        fitWidth();
+        showText();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Polish:
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+            fitWidth();
+            break;
+        case QEvent::Resize:
+        case QEvent::FocusOut:
+            showStart();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void fitWidth()
+    {
+        const int full = valueFieldWidth(m_field);
+        if (m_width == ValueFieldWidth::Value) {
+            m_field->setMinimumWidth(full);
+            m_field->setMaximumWidth(full * 3 / 2);
+        } else {
+            // The field's frame and margins around ten digits.
+            const QFontMetrics metrics = m_field->fontMetrics();
+            const int frame = full - metrics.horizontalAdvance(longestValue());
+            m_field->setMinimumWidth(frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
+            m_field->setMaximumWidth(full);
+        }
+    }
+    void showText()
+    {
+        m_field->setToolTip(m_field->text());
+        // A value the program wrote shows its start; what the user types stays as typed.
+        if (!m_field->isModified())
+            showStart();
+    }
+    void showStart()
+    {
+        // What the user is typing stays where the cursor is.
+        if (!m_field->hasFocus())
+            m_field->setCursorPosition(0);
+    }
+
+    QLineEdit *m_field;
+    ValueFieldWidth m_width;
+};
+
+} // namespace
+
+QString longestValue()
+{
+    // Sign, 15 digits with the separator, and the exponent.
+    return QStringLiteral("-8%18888888888888E-308").arg(number::decimalSeparator());
+}
+
+PicturePlacement placePicture(const QSize &picture, const QRectF &place, PictureFit fit)
+{
+    PicturePlacement result { QRectF(QPointF(0, 0), QSizeF(picture)), place };
+    if (picture.isEmpty() || place.isEmpty())
+        return result;
+    const qreal pictureAspect = qreal(picture.width()) / picture.height();
+    const qreal placeAspect = place.width() / place.height();
+    if (fit == PictureFit::Cover) {
+        QSizeF shown = QSizeF(picture);
+        if (pictureAspect > placeAspect)
+            shown.setWidth(picture.height() * placeAspect);
+        else
+            shown.setHeight(picture.width() / placeAspect);
+        result.source = QRectF(
+            QPointF((picture.width() - shown.width()) / 2, (picture.height() - shown.height()) / 2),
+            shown);
+    } else {
+        QSizeF shown = place.size();
+        if (pictureAspect > placeAspect)
+            shown.setHeight(place.width() / pictureAspect);
+        else
+            shown.setWidth(place.height() * pictureAspect);
+        result.target
+            = QRectF(place.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
+    }
+    return result;
+}
+
+void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture, PictureFit fit)
+{
+    if (picture.isNull() || place.isEmpty())
+        return;
+    const PicturePlacement at = placePicture(picture.size(), place, fit);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(at.target, picture, at.source);
+    painter.restore();
+}
 
 Window::Window(const QString &componentName, const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -18,20 +166,46 @@ Window::Window(const QString &componentName, const QString &caption, QWidget *pa
 
 void Window::setFullScreenGeometry()
 {
-    // The frame of 1032 x 776 sits at (-4, -4), so the client area fills a 1024 x 768
-    // screen.
-    resize(1024, 768);
-    move(-4, -4);
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    m_scrollBox->setFrameShape(QFrame::NoFrame);
+    m_scrollBox->setWidgetResizable(true);
+    // The window's background shows through the page and stays put while it scrolls.
+    m_scrollBox->viewport()->setAutoFillBackground(false);
+    m_sheet = new QWidget;
+    m_sheet->setObjectName(QStringLiteral("Sheet"));
+    m_scrollBox->setWidget(m_sheet);
+    m_sheet->setAutoFillBackground(false); // setWidget() turned it on
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollBox);
+
+    // Not maximised (the user's choice), the window has its design size where there is room.
+    QSize normal = kPreferredSize;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        normal = normal.boundedTo(screen->availableGeometry().size());
+    resize(normal);
+    setWindowState(Qt::WindowMaximized);
 }
 
-void Window::setDialogGeometry(int clientWidth, int clientHeight)
+void Window::setDialogGeometry()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(clientWidth, clientHeight);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        move(available.center() - QPoint(clientWidth / 2, clientHeight / 2));
-    }
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fitToContent();
+}
+
+void Window::fitToContent()
+{
+    // Styled fonts first; then the inner layouts before the outer ones, so that a panel
+    // with a layout of its own tells its frame how large it is.
+    ensurePolished();
+    const QList<QWidget *> inner = findChildren<QWidget *>();
+    for (auto it = inner.crbegin(); it != inner.crend(); ++it)
+        if ((*it)->layout())
+            (*it)->layout()->activate();
+    adjustSize();
 }
 
 void Window::setBackground(const QString &decorationName)
@@ -40,11 +214,36 @@ void Window::setBackground(const QString &decorationName)
     update();
 }
 
-void Window::showWindow()
+void Window::showWindow(const QWidget *opener)
 {
+    if (!isVisible() && !isFullScreenWindow()) {
+        fitToContent();
+        centreOn(opener);
+    }
     show();
     raise();
     activateWindow();
+}
+
+void Window::centreOn(const QWidget *opener)
+{
+    if (!opener)
+        opener = QApplication::activeWindow();
+    if (opener == this)
+        opener = nullptr;
+    const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect over = opener ? opener->frameGeometry() : available;
+    QRect placed(QPoint(0, 0), frameSize().expandedTo(size()));
+    placed.moveCenter(over.center());
+    // Kept on the screen, its title bar first.
+    placed.moveLeft(qBound(available.left(), placed.left(),
+        qMax(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(qBound(available.top(), placed.top(),
+        qMax(available.top(), available.bottom() - placed.height() + 1)));
+    move(placed.topLeft());
 }
 
 void Window::paintEvent(QPaintEvent *)
@@ -52,13 +251,24 @@ void Window::paintEvent(QPaintEvent *)
     if (m_background.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(rect(), m_background);
+    paintPicture(painter, rect(), m_background, PictureFit::Cover);
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_sheet)
+        return;
+    if (!m_wheelKeeper)
+        m_wheelKeeper = new WheelKeeper(this);
+    for (QAbstractScrollArea *area : m_sheet->findChildren<QAbstractScrollArea *>())
+        area->installEventFilter(m_wheelKeeper);
 }
 
 PicturePanel::PicturePanel(const QString &decorationName, QWidget *parent)
-    : QFrame(parent), m_picture(pictures::decoration(decorationName))
-{
-}
+    : QFrame(parent)
+    , m_picture(pictures::decoration(decorationName))
+{ }
 
 void PicturePanel::setPicture(const QImage &picture)
 {
@@ -66,11 +276,17 @@ void PicturePanel::setPicture(const QImage &picture)
     update();
 }
 
+void PicturePanel::setFit(PictureFit fit)
+{
+    m_fit = fit;
+    update();
+}
+
 void PicturePanel::paintEvent(QPaintEvent *event)
 {
     if (!m_picture.isNull()) {
         QPainter painter(this);
-        painter.drawImage(rect(), m_picture);
+        paintPicture(painter, rect(), m_picture, m_fit);
     }
     QFrame::paintEvent(event);
 }
@@ -79,6 +295,12 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+}
+
+void ClickLabel::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
@@ -95,6 +317,41 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (wasPressed && event->button() == Qt::LeftButton && inside)
         emit clicked();
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        paintPicture(painter, contentsRect(), m_picture, PictureFit::Letterbox);
+    }
+    QLabel::paintEvent(event);
+}
+
+int valueFieldWidth(const QLineEdit *field)
+{
+    const QString longest = longestValue();
+    const QMargins text = field->textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame()
+        ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field)
+        : 0;
+    // QLineEdit keeps 2 pixels free on either side of its text.
+    const QSize contents(
+        field->fontMetrics().horizontalAdvance(longest) + 4 + text.left() + text.right() + 2,
+        field->fontMetrics().height());
+    return field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, field).width()
+        + 2 * option.lineWidth;
+}
+
+void makeValueField(QLineEdit *field, ValueFieldWidth width)
+{
+    static const char *const kWatched = "dipoValueField";
+    if (field->property(kWatched).toBool())
+        return;
+    field->setProperty(kWatched, true);
+    new ValueFieldWatcher(field, width);
 }
 
 } // namespace dipo

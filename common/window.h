@@ -3,10 +3,33 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 
+class QLineEdit;
+class QPainter;
+class QScrollArea;
+
 namespace dipo {
+
+// How a picture fills its place.
+enum class PictureFit {
+    Cover, // scaled to cover the place and cropped: backgrounds and decoration panels
+    Letterbox, // scaled to fit whole, centred, with the aspect ratio kept: pictures
+};
+
+// Which part of the picture goes to which part of the place.
+struct PicturePlacement
+{
+    QRectF source;
+    QRectF target;
+};
+
+PicturePlacement placePicture(const QSize &picture, const QRectF &place, PictureFit fit);
+
+// Every decoration and picture of the windows is painted through here.
+void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture, PictureFit fit);
 
 // A top-level window of the program: created once, shown and hidden, never destroyed
 // before exit. Closing it hides it; its controls keep their state.
@@ -17,26 +40,40 @@ class Window : public QWidget
 public:
     Window(const QString &componentName, const QString &caption, QWidget *parent = nullptr);
 
-    // A client area of 1024 x 768, the 1032 x 776 frame at (-4, -4): on a 1024 x 768
-    // screen the frame lies just outside.
+    // A full-screen window: shown maximised on its screen's available area, clear of the
+    // taskbar. Its controls are laid out on sheet(), which scrolls when it does not fit.
     void setFullScreenGeometry();
-    // A fixed-size dialog client area, centred on the screen.
-    void setDialogGeometry(int clientWidth, int clientHeight);
-    // A decoration picture stretched over the whole client area.
+    // A dialog: its size follows its content; it is centred on the window that opens it.
+    void setDialogGeometry();
+    bool isFullScreenWindow() const { return m_sheet != nullptr; }
+
+    // The full-screen window's page of controls, inside scrollBox().
+    QWidget *sheet() const { return m_sheet; }
+    QScrollArea *scrollBox() const { return m_scrollBox; }
+
+    // A decoration picture covering the whole window, cropped, not distorted.
     void setBackground(const QString &decorationName);
+    const QImage &background() const { return m_background; }
 
     // Shows the window non-modally and brings it to the front; a visible window is
-    // only brought to the front.
-    void showWindow();
+    // only brought to the front. A dialog is centred on the opener (or the active window).
+    void showWindow(const QWidget *opener = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void centreOn(const QWidget *opener);
+    void fitToContent();
+
     QImage m_background;
+    QWidget *m_sheet = nullptr;
+    QScrollArea *m_scrollBox = nullptr;
+    QObject *m_wheelKeeper = nullptr;
 };
 
-// A panel that shows a decoration picture stretched, as a frame for other controls.
+// A panel that shows a decoration picture covering it, as a frame for other controls.
 class PicturePanel : public QFrame
 {
     Q_OBJECT
@@ -44,16 +81,22 @@ class PicturePanel : public QFrame
 public:
     explicit PicturePanel(const QString &decorationName, QWidget *parent = nullptr);
     void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    // Pictures that are shown for themselves (icons, portraits) keep their aspect ratio.
+    void setFit(PictureFit fit);
+    PictureFit fit() const { return m_fit; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QImage m_picture;
+    PictureFit m_fit = PictureFit::Cover;
 };
 
 // A label that acts as a link or a button (a panel with a caption, a transparent click
-// area): it emits clicked() on a left-button release inside it.
+// area): it emits clicked() on a left-button release inside it. It may show a picture,
+// letterboxed.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -61,15 +104,30 @@ class ClickLabel : public QLabel
 public:
     explicit ClickLabel(const QString &text = QString(), QWidget *parent = nullptr);
 
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;
+    QImage m_picture;
 };
+
+// A field that shows a value. A written value field is wide enough for the longest
+// general-format value ("-1,23456789012345E-308"); an input field has room for ten
+// digits and grows up to that width. A longer text shows its start, and the whole text
+// is in the tooltip.
+enum class ValueFieldWidth { Value, Input };
+QString longestValue();
+void makeValueField(QLineEdit *field, ValueFieldWidth width = ValueFieldWidth::Value);
+// The width such a field needs in its font.
+int valueFieldWidth(const QLineEdit *field);
 
 } // namespace dipo

@@ -9,10 +9,13 @@
 #include "diagnosis/riwayat.h"
 #include "diagnosis/riwayattexts.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 Tdiagno *diagno = nullptr;
 
@@ -22,22 +25,20 @@ using dipo::diagnosis::Answer;
 
 namespace {
 
-template <typename Control>
-Control *named(Control *control, const char *name, const QRect &geometry)
+template <typename Control> Control *named(Control *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
     return control;
 }
 
-QPushButton *button(
-    const QString &caption, const char *name, const QRect &geometry, QWidget *parent)
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 {
-    QPushButton *result = named(new QPushButton(caption, parent), name, geometry);
+    QPushButton *result = named(new QPushButton(caption, parent), name);
     QFont font = result->font();
     font.setPointSize(12);
     font.setBold(true);
     result->setFont(font);
+    result->setMinimumSize(130, 44);
     return result;
 }
 
@@ -53,10 +54,9 @@ void lightText(QWidget *widget)
     widget->setPalette(colours);
 }
 
-dipo::PicturePanel *panel(
-    const char *decoration, const char *name, const QRect &geometry, QWidget *parent)
+dipo::PicturePanel *panel(const char *decoration, const char *name, QWidget *parent)
 {
-    return named(new dipo::PicturePanel(QLatin1String(decoration), parent), name, geometry);
+    return named(new dipo::PicturePanel(QLatin1String(decoration), parent), name);
 }
 
 } // namespace
@@ -81,32 +81,53 @@ Tdiagno::Tdiagno(const dipo::diagnosis::KbLoad &knowledgeBase, QWidget *parent)
 
 void Tdiagno::createControls()
 {
-    QWidget *titlePlate = panel("diagno_panel.jpg", "Panel1", QRect(20, 10, 984, 60), this);
-    Label1 = named(new QLabel(texts::title, titlePlate), "Label1", QRect(0, 0, 984, 60));
+    QWidget *page = sheet();
+    QWidget *titlePlate = panel("diagno_panel.jpg", "Panel1", page);
+    Label1 = named(new QLabel(texts::title, titlePlate), "Label1");
     Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = Label1->font();
     titleFont.setPointSize(22);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
     lightText(Label1);
+    auto *titleLayout = new QVBoxLayout(titlePlate);
+    titleLayout->setContentsMargins(8, 4, 8, 4);
+    titleLayout->addWidget(Label1);
 
-    QWidget *left = panel("diagno_panel.jpg", "Panel2", QRect(20, 84, 480, 440), this);
-    RadioGroup1 = named(new dipo::RadioGroup(texts::systemListTitle, texts::systemNames, 1, left),
-        "RadioGroup1", QRect(16, 16, 290, 408));
+    QWidget *left = panel("diagno_panel.jpg", "Panel2", page);
+    RadioGroup1 = named(
+        new dipo::RadioGroup(texts::systemListTitle, texts::systemNames, 1, left), "RadioGroup1");
     QFont listFont = RadioGroup1->font();
     listFont.setPointSize(12);
     listFont.setBold(true);
     RadioGroup1->setFont(listFont);
     lightText(RadioGroup1);
-    panel("diagno_mulai.jpg", "Image1", QRect(322, 16, 142, 190), left);
-    BitBtn8 = button(texts::mulai, "BitBtn8", QRect(322, 220, 142, 44), left);
+    auto *picture = panel("diagno_mulai.jpg", "Image1", left);
+    picture->setFit(dipo::PictureFit::Letterbox);
+    picture->setFixedSize(160, 120);
+    BitBtn8 = button(texts::mulai, "BitBtn8", left);
     BitBtn8->hide();
-    BitBtn7 = button(texts::ulangi, "BitBtn7", QRect(322, 380, 142, 44), left);
+    BitBtn7 = button(texts::ulangi, "BitBtn7", left);
     createSessionControls(left);
 
-    QWidget *right = panel("diagno_panel.jpg", "Panel3", QRect(520, 84, 484, 440), this);
-    const QRect explanationArea(16, 16, 452, 408);
-    Memo2 = named(new QPlainTextEdit(right), "Memo2", explanationArea);
+    // The column of buttons beside the list: "Mulai" under the picture, "Ulangi" at
+    // the foot.
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(picture);
+    buttons->addWidget(BitBtn8);
+    buttons->addWidget(BitBtnKembali);
+    buttons->addWidget(BitBtnRiwayat);
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn7);
+    auto *leftLayout = new QHBoxLayout(left);
+    leftLayout->setContentsMargins(16, 16, 16, 16);
+    leftLayout->setSpacing(16);
+    leftLayout->addWidget(RadioGroup1, 1);
+    leftLayout->addLayout(buttons);
+
+    QWidget *right = panel("diagno_panel.jpg", "Panel3", page);
+    Memo2 = named(new QPlainTextEdit(right), "Memo2");
     Memo2->setPlainText(texts::explanation.join(QLatin1Char('\n')));
     Memo2->setReadOnly(true);
     Memo2->setEnabled(false);
@@ -119,28 +140,61 @@ void Tdiagno::createControls()
         explanationColours.color(QPalette::Active, QPalette::Text));
     Memo2->setPalette(explanationColours);
 
-    RichEdit1 = named(new dipo::RichTextBox(right), "RichEdit1", explanationArea);
+    // The result box lies over the explanation when it is shown.
+    RichEdit1 = named(new dipo::RichTextBox(right), "RichEdit1");
     RichEdit1->setReadOnly(true);
     RichEdit1->setBold(true);
     RichEdit1->setFontSize(12);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->hide();
+    auto *rightLayout = new QGridLayout(right);
+    rightLayout->setContentsMargins(16, 16, 16, 16);
+    rightLayout->addWidget(Memo2, 0, 0);
+    rightLayout->addWidget(RichEdit1, 0, 0);
 
-    QWidget *strip = panel("diagno_panel.jpg", "Panel4", QRect(20, 538, 984, 216), this);
-    Label2 = named(new QLabel(texts::questionLabel, strip), "Label2", QRect(16, 12, 300, 24));
+    QWidget *strip = panel("diagno_panel.jpg", "Panel4", page);
+    Label2 = named(new QLabel(texts::questionLabel, strip), "Label2");
     Label2->setFont(listFont);
     lightText(Label2);
     // Two lines high and wrapping, so that the longest question shows whole.
-    RichEdit2 = named(new dipo::RichTextBox(strip), "RichEdit2", QRect(16, 40, 952, 80));
+    RichEdit2 = named(new dipo::RichTextBox(strip), "RichEdit2");
     RichEdit2->setReadOnly(true);
     RichEdit2->setFontSize(13);
     RichEdit2->setLine(texts::promptFresh);
+    RichEdit2->setFixedHeight(2 * QFontMetrics(RichEdit2->font()).lineSpacing() + 24);
 
-    BITBTN1 = button(texts::ya, "BITBTN1", QRect(16, 142, 130, 56), strip);
-    BITBTN2 = button(texts::tidak, "BITBTN2", QRect(162, 142, 130, 56), strip);
-    panel("diagno_strip.jpg", "Image2", QRect(308, 134, 368, 72), strip);
-    BitBtn3 = button(texts::infoKu, "BitBtn3", QRect(692, 142, 130, 56), strip);
-    BitBtn4 = button(texts::tutup, "BitBtn4", QRect(838, 142, 130, 56), strip);
+    BITBTN1 = button(texts::ya, "BITBTN1", strip);
+    BITBTN2 = button(texts::tidak, "BITBTN2", strip);
+    auto *decoration = panel("diagno_strip.jpg", "Image2", strip);
+    decoration->setMinimumSize(120, 56);
+    decoration->setMaximumHeight(72);
+    BitBtn3 = button(texts::infoKu, "BitBtn3", strip);
+    BitBtn4 = button(texts::tutup, "BitBtn4", strip);
+    auto *answers = new QHBoxLayout;
+    answers->setSpacing(16);
+    answers->addWidget(BITBTN1);
+    answers->addWidget(BITBTN2);
+    answers->addWidget(decoration, 1);
+    answers->addWidget(BitBtn3);
+    answers->addWidget(BitBtn4);
+    auto *stripLayout = new QVBoxLayout(strip);
+    stripLayout->setContentsMargins(16, 10, 16, 12);
+    stripLayout->setSpacing(6);
+    stripLayout->addWidget(Label2);
+    stripLayout->addWidget(RichEdit2);
+    stripLayout->addSpacing(6);
+    stripLayout->addLayout(answers);
+
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(16, 8, 16, 10);
+    grid->setSpacing(10);
+    grid->addWidget(titlePlate, 0, 0, 1, 2);
+    grid->addWidget(left, 1, 0);
+    grid->addWidget(right, 1, 1);
+    grid->addWidget(strip, 2, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
 }
 
 void Tdiagno::connectHandlers()
@@ -262,9 +316,9 @@ void Tdiagno::BitBtn4Click()
 void Tdiagno::createSessionControls(QWidget *panel)
 {
     m_questionsLeft = dipo::diagnosis::questionsLeft(m_knowledgeBase.knowledgeBase);
-    BitBtnKembali = button(texts::kembali, "BitBtnKembali", QRect(322, 273, 142, 44), panel);
+    BitBtnKembali = button(texts::kembali, "BitBtnKembali", panel);
     BitBtnKembali->setToolTip(texts::kembaliTip);
-    BitBtnRiwayat = button(texts::riwayat, "BitBtnRiwayat", QRect(322, 327, 142, 44), panel);
+    BitBtnRiwayat = button(texts::riwayat, "BitBtnRiwayat", panel);
     BitBtnRiwayat->setToolTip(texts::riwayatTip);
     riwayat = new Triwayat(m_session, m_questionsLeft, this);
 

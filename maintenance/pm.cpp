@@ -3,7 +3,10 @@
 #include "common/errorreport.h"
 #include "common/pictures.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 TPM *PM = nullptr;
 
@@ -54,6 +57,11 @@ template <typename T> T *named(T *control, const QString &name)
     return control;
 }
 
+QWidget *titlePlateOf(QWidget *window)
+{
+    return window->findChild<QWidget *>(QStringLiteral("Panel1"));
+}
+
 } // namespace
 
 TPM::TPM(QWidget *parent)
@@ -72,9 +80,8 @@ void TPM::createControls()
     const dipo::maintenance::FixedTexts &texts = m_table.texts();
 
     auto *titlePlate = named(
-        new dipo::PicturePanel(QStringLiteral("pm_panel.jpg"), this), QStringLiteral("Panel1"));
+        new dipo::PicturePanel(QStringLiteral("pm_panel.jpg"), sheet()), QStringLiteral("Panel1"));
     titlePlate->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    titlePlate->setGeometry(8, 8, 1008, 46);
     Label1 = named(new QLabel(texts.title, titlePlate), QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = Label1->font();
@@ -84,9 +91,11 @@ void TPM::createControls()
     QPalette titlePalette = Label1->palette();
     titlePalette.setColor(QPalette::WindowText, Qt::white); // the plate is dark
     Label1->setPalette(titlePalette);
-    Label1->setGeometry(titlePlate->rect());
+    auto *titleLayout = new QVBoxLayout(titlePlate);
+    titleLayout->setContentsMargins(6, 4, 6, 4);
+    titleLayout->addWidget(Label1);
 
-    GroupBox1 = named(new QGroupBox(texts.groupTitle, this), QStringLiteral("GroupBox1"));
+    GroupBox1 = named(new QGroupBox(texts.groupTitle, sheet()), QStringLiteral("GroupBox1"));
     for (int n = 1; n <= dipo::maintenance::kComponentCount; ++n) {
         auto *button = named(new QRadioButton(m_table.entry(n)->button, GroupBox1),
             QStringLiteral("RadioButton%1").arg(n));
@@ -115,7 +124,7 @@ void TPM::createControls()
     for (const QString &line : texts.startPrompt)
         RichEdit2->appendLine(line);
 
-    GroupBox2 = named(new QGroupBox(this), QStringLiteral("GroupBox2"));
+    GroupBox2 = named(new QGroupBox(sheet()), QStringLiteral("GroupBox2"));
     RichEdit1 = named(new dipo::RichTextBox(GroupBox2), QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -129,30 +138,51 @@ void TPM::createControls()
 
 void TPM::placeControls()
 {
-    GroupBox1->setGeometry(8, 60, 1008, 322);
-    constexpr int columnWidth = 246;
-    constexpr int rowHeight = 24;
+    // Four columns of components; under them the strip with ULANGI above PROSES at its
+    // right; the prompt below the fourth column.
+    auto *choice = new QGridLayout(GroupBox1);
+    choice->setContentsMargins(12, 8, 12, 10);
+    choice->setHorizontalSpacing(12);
+    choice->setVerticalSpacing(2);
     for (int column = 0; column < 4; ++column) {
-        for (int n = kColumnStarts[column]; n < kColumnStarts[column + 1]; ++n) {
-            const int row = n - kColumnStarts[column];
-            radioButton(n)->setGeometry(
-                16 + column * columnWidth, 26 + row * rowHeight, columnWidth - 8, rowHeight - 2);
-        }
+        for (int n = kColumnStarts[column]; n < kColumnStarts[column + 1]; ++n)
+            choice->addWidget(radioButton(n), n - kColumnStarts[column], column);
+        choice->setColumnStretch(column, 1);
     }
-    const int stripTop = 26 + 9 * rowHeight + 6;
-    GroupBox1->findChild<dipo::PicturePanel *>(QStringLiteral("Image1"))
-        ->setGeometry(16, stripTop, 620, 66);
-    BitBtn2->setGeometry(644, stripTop, 104, 30);
-    BitBtn1->setGeometry(644, stripTop + 36, 104, 30);
-    const int promptTop = 26 + 6 * rowHeight + 6;
-    RichEdit2->setGeometry(
-        16 + 3 * columnWidth, promptTop, columnWidth - 10, stripTop + 66 - promptTop);
+    constexpr int stripRow = 9;
+    auto *strip = GroupBox1->findChild<dipo::PicturePanel *>(QStringLiteral("Image1"));
+    strip->setMinimumHeight(66);
+    choice->addWidget(strip, stripRow, 0, 2, 2);
+    BitBtn2->setMinimumSize(104, 30);
+    BitBtn1->setMinimumSize(104, 30);
+    choice->addWidget(BitBtn2, stripRow, 2, Qt::AlignLeft);
+    choice->addWidget(BitBtn1, stripRow + 1, 2, Qt::AlignLeft);
+    choice->addWidget(RichEdit2, 6, 3, stripRow + 2 - 6, 1);
+    RichEdit2->setMinimumHeight(90);
+    choice->setRowMinimumHeight(stripRow - 1, 6);
 
-    GroupBox2->setGeometry(8, 390, 1008, 370);
-    RichEdit1->setGeometry(10, 14, 600, 346);
-    Image2->setGeometry(622, 14, 376, 282); // 4:3, as the pictures are drawn
-    Image3->setGeometry(Image2->geometry());
-    BitBtn3->setGeometry(622 + (376 - 120) / 2, 310, 120, 36);
+    // The explanation on the left; the picture (drawn at 4:3, shown whole) with the
+    // component's picture over the default one, and CLOSE under it on the right.
+    auto *pictures = new QGridLayout;
+    for (dipo::PictureBox *box : { Image2, Image3 }) {
+        box->setMinimumSize(320, 240);
+        pictures->addWidget(box, 0, 0);
+    }
+    BitBtn3->setMinimumSize(120, 36);
+    pictures->addWidget(BitBtn3, 1, 0, Qt::AlignHCenter);
+    pictures->setRowStretch(0, 1);
+    auto *explanation = new QHBoxLayout(GroupBox2);
+    explanation->setContentsMargins(10, 10, 10, 10);
+    explanation->setSpacing(12);
+    explanation->addWidget(RichEdit1, 3);
+    explanation->addLayout(pictures, 2);
+
+    auto *layout = new QVBoxLayout(sheet());
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(titlePlateOf(this));
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2, 1);
 
     // Tab and arrow keys go through the components in their order.
     QWidget *previous = radioButton(1);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 
 Tawal_menu *awal_menu = nullptr;
 
@@ -52,39 +53,36 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     setFullScreenGeometry();
     setBackground(QStringLiteral("start_background.jpg"));
 
-    // The dark panel; its picture carries the "CLOSE" mark at its top right.
-    m_panel = new dipo::PicturePanel(QStringLiteral("start_panel.jpg"), this);
+    // The dark panel; its picture carries the "CLOSE" mark at its top right, so it keeps
+    // the picture's 4:3 at a fixed size and the close area stays on the mark.
+    m_panel = new dipo::PicturePanel(QStringLiteral("start_panel.jpg"), sheet());
     m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setGeometry(262, 134, 500, 500);
+    m_panel->setFixedSize(640, 480);
     m_panel->setStyleSheet(QStringLiteral("#Panel1 { background: #1d2733; }"));
 
     Label1 = new QLabel(QStringLiteral("Password"), m_panel);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(40, 392, 90, 24);
     Label1->setStyleSheet(QStringLiteral("color: #f0f0f0; font-weight: bold;"));
 
     Edit1 = new QLineEdit(m_panel);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setEchoMode(QLineEdit::Password);
-    Edit1->setGeometry(130, 390, 200, 26);
     // U+002A: the mask character is "*" on every style.
     Edit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 
     Panel2 = new dipo::ClickLabel(QStringLiteral("PROSES"), m_panel);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setAlignment(Qt::AlignCenter);
-    Panel2->setGeometry(345, 388, 110, 30);
+    Panel2->setMinimumSize(110, 30);
     Panel2->setStyleSheet(kButtonStyle);
 
     Label3 = new dipo::ClickLabel(QStringLiteral(" =  Help  = "), m_panel);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(40, 440, 120, 24);
     Label3->setStyleSheet(QStringLiteral("color: #9fd3ff; text-decoration: underline;"));
 
     RichEdit1 = new dipo::RichTextBox(m_panel);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setReadOnly(true);
-    RichEdit1->setGeometry(40, 60, 290, 316);
     for (const char *line : kHelpLines)
         RichEdit1->appendLine(QString::fromLatin1(line));
     RichEdit1->setVisible(false);
@@ -92,28 +90,55 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     Panel3 = new dipo::ClickLabel(QStringLiteral("HIDE"), m_panel);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setAlignment(Qt::AlignCenter);
-    Panel3->setGeometry(250, 30, 80, 24);
+    Panel3->setMinimumSize(80, 24);
     Panel3->setStyleSheet(kButtonStyle);
     Panel3->setVisible(false);
 
     Label2 = new dipo::ClickLabel(QStringLiteral("About Me"), m_panel);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(355, 436, 100, 30);
+    Label2->setMinimumSize(100, 30);
     Label2->setStyleSheet(QStringLiteral(
         "QLabel { background: #167a7a; color: white; border-radius: 12px; font-weight: bold; }"));
 
     // A transparent click area over the "About Me" plate.
     Image3 = new dipo::ClickLabel(QString(), m_panel);
     Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(Label2->geometry());
-    Image3->raise();
 
     // A transparent click area over the panel picture's "CLOSE" mark.
     Image2 = new dipo::ClickLabel(QString(), m_panel);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(404, 19, 82, 37);
+    Image2->setFixedSize(104, 38);
     Image2->setToolTip(QStringLiteral("CLOSE"));
+
+    // The help and its HIDE keep their room while hidden, so nothing moves.
+    for (QWidget *help : { static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(Panel3) }) {
+        QSizePolicy policy = help->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        help->setSizePolicy(policy);
+    }
+
+    // The close mark of the picture lies 19 pixels in from the right and 17 from the top.
+    auto *grid = new QGridLayout(m_panel);
+    grid->setContentsMargins(40, 17, 19, 30);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(12);
+    grid->addWidget(Panel3, 0, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(Image2, 0, 2, 1, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(RichEdit1, 1, 0, 1, 2);
+    grid->addWidget(Label1, 2, 0);
+    grid->addWidget(Edit1, 2, 1);
+    grid->addWidget(Panel2, 2, 2);
+    grid->addWidget(Label3, 3, 0);
+    grid->addWidget(Label2, 3, 2);
+    grid->addWidget(Image3, 3, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnMinimumWidth(3, 30);
+    grid->setRowStretch(1, 1);
+    Image3->raise();
+
+    auto *centre = new QGridLayout(sheet());
+    centre->addWidget(m_panel, 0, 0, Qt::AlignCenter);
 
     connect(Panel2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Panel2Click);
     connect(Label3, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label3Click);
@@ -154,7 +179,7 @@ void Tawal_menu::Panel3Click()
 
 void Tawal_menu::Label2Click()
 {
-    info->showWindow();
+    info->showWindow(this);
 }
 
 void Tawal_menu::Button2Click()

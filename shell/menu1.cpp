@@ -7,13 +7,14 @@
 #include "maintenance/pm.h"
 #include "tuneup/tuneup.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
 Tmenu1 *menu1 = nullptr;
 
 namespace {
 
-constexpr int kColumnX[] = {150, 594};
-constexpr int kFirstRowY = 210;
-constexpr int kRowHeight = 150;
 constexpr int kPlateWidth = 280;
 constexpr int kPlateHeight = 110;
 
@@ -24,16 +25,23 @@ Tmenu1::Tmenu1(QWidget *parent)
 {
     setFullScreenGeometry();
     setBackground(QStringLiteral("menu_background.jpg"));
+    QWidget *page = sheet();
 
-    auto *panel = new dipo::PicturePanel(QStringLiteral("menu_panel.jpg"), this);
+    auto *panel = new dipo::PicturePanel(QStringLiteral("menu_panel.jpg"), page);
     panel->setObjectName(QStringLiteral("Image1"));
-    panel->setGeometry(112, 60, 800, 90);
+    panel->setMinimumSize(600, 80);
+    panel->setMaximumSize(800, 90);
     auto *title = new QLabel(QStringLiteral("MENU UTAMA"), panel);
     title->setObjectName(QStringLiteral("Label7"));
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(0, 0, 800, 90);
     title->setStyleSheet(QStringLiteral("color: white; font-size: 22pt; font-weight: bold;"));
+    auto *titleLayout = new QVBoxLayout(panel);
+    titleLayout->setContentsMargins(0, 0, 0, 0);
+    titleLayout->addWidget(title);
 
+    m_entries = new QGridLayout;
+    m_entries->setHorizontalSpacing(80);
+    m_entries->setVerticalSpacing(30);
     SpeedButton4 = addEntry("SpeedButton4", "Label1", " Mendeteksi Kerusakan", "Mesin dan Rem",
                             "menu_icon_diagnosis.jpg", 0, 0);
     SpeedButton3 = addEntry("SpeedButton3", "Label2", "  Tutorial Perawatan", "Perawatan Mesin",
@@ -45,16 +53,32 @@ Tmenu1::Tmenu1(QWidget *parent)
     SpeedButton7 = addEntry("SpeedButton7", "Label5", "Memprediksi Daya Komponen", "Mesin diesel",
                             "menu_icon_diesel.jpg", 1, 1);
 
-    auto *closeLabel = new QLabel(QStringLiteral("Close"), this);
+    auto *closeLabel = new QLabel(QStringLiteral("Close"), page);
     closeLabel->setObjectName(QStringLiteral("Label6"));
     closeLabel->setAlignment(Qt::AlignCenter);
-    closeLabel->setGeometry(930, 10, 70, 20);
     closeLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-    Image2 = new dipo::ClickLabel(QString(), this);
+    Image2 = new dipo::ClickLabel(QString(), page);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(940, 32, 50, 50);
-    Image2->setPixmap(QPixmap::fromImage(dipo::pictures::decoration(QStringLiteral("menu_close.jpg"))));
-    Image2->setScaledContents(true);
+    Image2->setFixedSize(50, 50);
+    Image2->setPicture(dipo::pictures::decoration(QStringLiteral("menu_close.jpg")));
+
+    auto *close = new QVBoxLayout;
+    close->setSpacing(2);
+    close->addWidget(closeLabel, 0, Qt::AlignHCenter);
+    close->addWidget(Image2, 0, Qt::AlignHCenter);
+    auto *top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addLayout(close);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 8, 24, 16);
+    layout->addLayout(top);
+    layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addSpacing(20);
+    layout->addLayout(m_entries);
+    layout->addStretch(1);
+    auto *outer = m_entries;
+    outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(1, 1);
 
     connect(SpeedButton4, &QToolButton::clicked, this, &Tmenu1::SpeedButton4Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &Tmenu1::SpeedButton3Click);
@@ -67,24 +91,22 @@ Tmenu1::Tmenu1(QWidget *parent)
 QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, const char *label,
                               const char *caption, const char *icon, int column, int row)
 {
-    const int x = kColumnX[column];
-    const int y = kFirstRowY + row * kRowHeight;
-
+    QWidget *page = sheet();
     // The rounded dark plate behind the entry, with its icon left or right of it.
-    auto *plate = new QFrame(this);
+    auto *plate = new QFrame(page);
     plate->setObjectName(QStringLiteral("Shape_%1").arg(QString::fromLatin1(buttonName)));
-    plate->setGeometry(x, y, kPlateWidth, kPlateHeight);
+    plate->setMinimumSize(kPlateWidth, kPlateHeight);
+    plate->setMaximumWidth(kPlateWidth * 3 / 2);
     plate->setStyleSheet(QStringLiteral(
         "QFrame { background: rgba(20, 30, 42, 215); border-radius: 16px; }"));
 
-    auto *iconBox = new dipo::PicturePanel(QString::fromLatin1(icon), this);
+    auto *iconBox = new dipo::PicturePanel(QString::fromLatin1(icon), page);
     iconBox->setObjectName(QStringLiteral("Icon_%1").arg(QString::fromLatin1(buttonName)));
-    const int iconX = column == 0 ? x - 90 : x + kPlateWidth + 14;
-    iconBox->setGeometry(iconX, y + 19, 72, 72);
+    iconBox->setFit(dipo::PictureFit::Letterbox);
+    iconBox->setFixedSize(72, 72);
 
     auto *caption1 = new QLabel(QString::fromLatin1(label), plate);
     caption1->setObjectName(QString::fromLatin1(labelName));
-    caption1->setGeometry(14, 10, kPlateWidth - 28, 26);
     caption1->setStyleSheet(QStringLiteral(
         "QLabel { background: transparent; color: #ffd36b; font-weight: bold; }"));
 
@@ -92,11 +114,31 @@ QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, con
     button->setObjectName(QString::fromLatin1(buttonName));
     button->setText(QString::fromLatin1(caption));
     button->setAutoRaise(true);
-    button->setGeometry(14, 44, kPlateWidth - 28, 50);
+    button->setMinimumHeight(50);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     button->setStyleSheet(QStringLiteral(
         "QToolButton { color: white; font-size: 14pt; font-weight: bold;"
         " border: 1px solid #58708a; border-radius: 8px; background: #2b3d52; }"
         "QToolButton:hover { background: #3c5673; }"));
+
+    auto *inside = new QVBoxLayout(plate);
+    inside->setContentsMargins(14, 10, 14, 14);
+    inside->setSpacing(6);
+    inside->addWidget(caption1);
+    inside->addWidget(button);
+
+    auto *entry = new QHBoxLayout;
+    entry->setSpacing(18);
+    if (column == 0) {
+        entry->addStretch(1);
+        entry->addWidget(iconBox);
+        entry->addWidget(plate, 2);
+    } else {
+        entry->addWidget(plate, 2);
+        entry->addWidget(iconBox);
+        entry->addStretch(1);
+    }
+    m_entries->addLayout(entry, row, column);
     return button;
 }
 

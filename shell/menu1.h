@@ -4,6 +4,8 @@
 
 #include <QToolButton>
 
+class QGridLayout;
+
 // The main menu: one entry per working module and the Close picture back to the
 // start screen.
 class Tmenu1 : public dipo::Window
@@ -31,6 +33,7 @@ private:
     QToolButton *SpeedButton6;
     QToolButton *SpeedButton7;
     dipo::ClickLabel *Image2;
+    QGridLayout *m_entries;
 };
 
 extern Tmenu1 *menu1;

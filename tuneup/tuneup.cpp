@@ -10,7 +10,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
@@ -22,6 +24,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
+#include <QtMath>
 
 using dipo::tuneup::Procedure;
 using dipo::tuneup::ProcedureTable;
@@ -35,6 +38,7 @@ constexpr int kFirstGovernorGroup = 3;
 constexpr qreal kHeadingIndent = 1;
 constexpr qreal kBodyIndent = 10;
 constexpr qreal kTutorialFontSize = 12;
+constexpr int kTutorialLinesShown = 25;
 
 // Tab stops in character columns of the explanation box's fixed-pitch font. The
 // texts line up their tables with runs of blanks on the same grid: the steps ("1.\t")
@@ -91,62 +95,51 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     connect(SpeedButton1, &QPushButton::clicked, this, &TTUNEUP::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TTUNEUP::SpeedButton2Click);
     connect(Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
+    connect(Image2, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
+    connect(Image3, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
 
     FormCreate();
 }
 
 void TTUNEUP::buildControls()
 {
-    // The content is taller than the screen; it scrolls as one sheet.
-    auto *content
-        = named(new dipo::PicturePanel(QStringLiteral("tuneup_background.jpg")), "Content");
-    content->setFixedSize(1000, 1176);
-    ScrollBox = named(new QScrollArea(this), "ScrollBox");
-    ScrollBox->setFrameShape(QFrame::NoFrame);
-    ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    ScrollBox->setWidget(content);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(ScrollBox);
+    // The content is taller than most screens; the window's page scrolls.
+    QWidget *content = sheet();
+    ScrollBox = scrollBox();
 
     auto *plate
         = named(new dipo::PicturePanel(QStringLiteral("tuneup_panel.jpg"), content), "TitlePlate");
-    plate->setGeometry(12, 10, 976, 60);
     plate->setFrameShape(QFrame::Panel);
     plate->setFrameShadow(QFrame::Raised);
     Label1 = named(new QLabel(text::title, plate), "Label1");
-    Label1->setGeometry(0, 0, 976, 60);
     Label1->setAlignment(Qt::AlignCenter);
     QFont titleFont = Label1->font();
     titleFont.setPointSize(20);
     titleFont.setBold(true);
     Label1->setFont(titleFont);
+    auto *plateLayout = new QVBoxLayout(plate);
+    plateLayout->setContentsMargins(8, 8, 8, 8);
+    plateLayout->addWidget(Label1);
 
     GroupBox1 = named(new QGroupBox(text::tutorialFrame, content), "GroupBox1");
-    GroupBox1->setGeometry(12, 80, 976, 566);
     veil(GroupBox1);
     BitBtn1 = button(text::valveButton, "BitBtn1", GroupBox1);
-    BitBtn1->setGeometry(16, 28, 304, 40);
     BitBtn2 = button(text::governorButton, "BitBtn2", GroupBox1);
-    BitBtn2->setGeometry(336, 28, 304, 40);
     BitBtn3 = button(text::injectorButton, "BitBtn3", GroupBox1);
-    BitBtn3->setGeometry(656, 28, 304, 40);
+    auto *categories = new QHBoxLayout;
+    categories->setSpacing(16);
+    for (QPushButton *category : { BitBtn1, BitBtn2, BitBtn3 }) {
+        category->setMinimumHeight(40);
+        categories->addWidget(category, 1);
+    }
 
     GroupBox3 = named(new QGroupBox(text::governorFrame, GroupBox1), "GroupBox3");
-    GroupBox3->setGeometry(12, 80, 952, 300);
     RadioGroup3 = procedureGroup(3, "RadioGroup3", GroupBox3);
-    RadioGroup3->setGeometry(8, 24, 310, 266);
     RadioGroup5 = procedureGroup(5, "RadioGroup5", GroupBox3);
-    RadioGroup5->setGeometry(324, 24, 306, 150);
     RadioGroup4 = procedureGroup(4, "RadioGroup4", GroupBox3);
-    RadioGroup4->setGeometry(324, 180, 306, 110);
     GroupBox4 = named(new QGroupBox(text::limitingSpeedFrame, GroupBox3), "GroupBox4");
-    GroupBox4->setGeometry(636, 20, 310, 274);
     RadioGroup6 = procedureGroup(6, "RadioGroup6", GroupBox4);
-    RadioGroup6->setGeometry(5, 20, 300, 100);
     RadioGroup7 = procedureGroup(7, "RadioGroup7", GroupBox4);
-    RadioGroup7->setGeometry(5, 124, 300, 144);
     // the governor items are long: a smaller type and narrow margins keep them whole
     QFont itemFont = GroupBox3->font();
     itemFont.setPointSizeF(8);
@@ -156,43 +149,106 @@ void TTUNEUP::buildControls()
         group->layout()->setContentsMargins(6, 2, 4, 2);
         group->layout()->setSpacing(0);
     }
+    auto *limitingSpeed = new QVBoxLayout(GroupBox4);
+    limitingSpeed->setContentsMargins(5, 4, 5, 5);
+    limitingSpeed->addWidget(RadioGroup6);
+    limitingSpeed->addWidget(RadioGroup7, 1);
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(RadioGroup5, 1);
+    middle->addWidget(RadioGroup4, 1);
+    auto *governors = new QHBoxLayout(GroupBox3);
+    governors->setContentsMargins(8, 4, 8, 8);
+    governors->setSpacing(6);
+    governors->addWidget(RadioGroup3, 1);
+    governors->addLayout(middle, 1);
+    governors->addWidget(GroupBox4, 1);
 
     RadioGroup1 = procedureGroup(1, "RadioGroup1", GroupBox1);
-    RadioGroup1->setGeometry(16, 392, 400, 100);
     RadioGroup2 = procedureGroup(2, "RadioGroup2", GroupBox1);
-    RadioGroup2->setGeometry(428, 392, 240, 100);
     m_groups = { RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6,
         RadioGroup7 };
 
     RichEdit2 = named(new dipo::RichTextBox(GroupBox1), "RichEdit2");
-    RichEdit2->setGeometry(680, 388, 280, 96);
     RichEdit2->setReadOnly(true);
     RichEdit2->setEnabled(false);
+    RichEdit2->setMinimumHeight(72);
     SpeedButton1 = button(text::resetButton, "SpeedButton1", GroupBox1);
-    SpeedButton1->setGeometry(680, 490, 280, 30);
     SpeedButton2 = button(text::processButton, "SpeedButton2", GroupBox1);
-    SpeedButton2->setGeometry(680, 524, 280, 30);
+    auto *actions = new QVBoxLayout;
+    actions->addWidget(RichEdit2, 1);
+    actions->addWidget(SpeedButton1);
+    actions->addWidget(SpeedButton2);
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    bottom->addWidget(RadioGroup1, 4);
+    bottom->addWidget(RadioGroup2, 3);
+    bottom->addLayout(actions, 3);
+
+    auto *tutorial = new QVBoxLayout(GroupBox1);
+    tutorial->setContentsMargins(12, 8, 12, 10);
+    tutorial->setSpacing(8);
+    tutorial->addLayout(categories);
+    tutorial->addWidget(GroupBox3);
+    tutorial->addLayout(bottom);
 
     GroupBox2 = named(new QGroupBox(content), "GroupBox2");
-    GroupBox2->setGeometry(12, 654, 976, 510);
     veil(GroupBox2);
     RichEdit1 = named(new dipo::RichTextBox(GroupBox2), "RichEdit1");
-    RichEdit1->setGeometry(10, 10, 730, 490);
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Room for a tutorial's first 25 lines and more.
+    QFont tutorialFont = RichEdit1->font();
+    tutorialFont.setPointSizeF(kTutorialFontSize);
+    RichEdit1->setMinimumHeight(
+        qCeil(QFontMetricsF(tutorialFont, RichEdit1).lineSpacing() * (kTutorialLinesShown + 1))
+        + 2 * RichEdit1->frameWidth() + 2 * qCeil(RichEdit1->document()->documentMargin()));
     Memo1 = named(new QPlainTextEdit(GroupBox2), "Memo1");
-    Memo1->setGeometry(RichEdit1->geometry());
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     Image2 = named(new dipo::PictureBox(GroupBox2), "Image2");
-    Image2->setGeometry(750, 10, 216, 440);
     Image2->setPicture(dipo::pictures::decoration(QStringLiteral("tuneup_default.jpg")));
     Image3 = named(new dipo::PictureBox(GroupBox2), "Image3");
-    Image3->setGeometry(Image2->geometry());
     Button3 = button(text::closeButton, "Button3", GroupBox2);
-    Button3->setGeometry(750, 460, 216, 40);
+    Button3->setMinimumHeight(40);
+    auto *picture = new QGridLayout;
+    picture->setVerticalSpacing(10);
+    for (dipo::PictureBox *box : { Image2, Image3 }) {
+        // 4:3, as the pictures are drawn; the component's picture over the default one
+        box->setFrameAspect(4.0 / 3.0);
+        box->setMinimumSize(320, 240);
+        box->setCursor(Qt::PointingHandCursor);
+        box->setToolTip(text::enlargePicture);
+        picture->addWidget(box, 0, 0);
+    }
+    picture->addWidget(Button3, 1, 0);
+    picture->setRowStretch(2, 1);
+    auto *explanation = new QGridLayout(GroupBox2);
+    explanation->setContentsMargins(10, 10, 10, 10);
+    explanation->setHorizontalSpacing(10);
+    explanation->addWidget(RichEdit1, 0, 0);
+    explanation->addWidget(Memo1, 0, 0);
+    explanation->addLayout(picture, 0, 1);
+    explanation->setColumnStretch(0, 3);
+    explanation->setColumnStretch(1, 1);
+
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(8);
+    layout->addWidget(plate);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2, 1);
+}
+
+void TTUNEUP::showPictureLarge()
+{
+    const dipo::PictureBox *shown = Image3->isVisible() && Image3->hasPicture() ? Image3 : Image2;
+    if (!shown->hasPicture())
+        return;
+    if (!m_viewer)
+        m_viewer = new dipo::PictureViewer(text::pictureViewerCaption, this);
+    m_viewer->showPicture(shown->picture());
 }
 
 void TTUNEUP::FormCreate()
@@ -353,6 +409,8 @@ void TTUNEUP::SpeedButton2Click()
 
 void TTUNEUP::writeTutorial(const Procedure &procedure)
 {
+    // The tutorial comes into view, whatever part of the page was shown.
+    ScrollBox->ensureWidgetVisible(GroupBox2, 0, 0);
     RichEdit1->clearLines();
     RichEdit1->setFirstLineIndent(kHeadingIndent);
     RichEdit1->setFontSize(kTutorialFontSize);

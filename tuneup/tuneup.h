@@ -12,6 +12,7 @@ class QScrollArea;
 
 namespace dipo {
 class PictureBox;
+class PictureViewer;
 class RadioGroup;
 class RichTextBox;
 namespace tuneup {
@@ -54,6 +55,8 @@ private:
     void clearSelections();
     void writeTutorial(const dipo::tuneup::Procedure &procedure);
     void setTabStops();
+    // A click on the picture opens it large in its own window.
+    void showPictureLarge();
 
     QScrollArea *ScrollBox = nullptr;
     QLabel *Label1 = nullptr;
@@ -81,6 +84,7 @@ private:
     QPushButton *Button3 = nullptr;
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
+    dipo::PictureViewer *m_viewer = nullptr;
 };
 
 extern TTUNEUP *TUNEUP;

@@ -17,6 +17,8 @@ inline const QString limitingSpeedFrame = QStringLiteral("LIMITING SPEED MECHANI
 inline const QString resetButton = QStringLiteral("ULANGI");
 inline const QString processButton = QStringLiteral("PROSES");
 inline const QString closeButton = QStringLiteral("CLOSE");
+inline const QString enlargePicture = QStringLiteral("Klik untuk memperbesar gambar");
+inline const QString pictureViewerCaption = QStringLiteral("Gambar");
 inline const QString valvePrompt
     = QStringLiteral("Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)");
 inline const QString governorPrompt

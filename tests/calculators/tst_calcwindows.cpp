@@ -772,7 +772,7 @@ void TestCalculatorWindows::forceReplaceThenProses()
     QVERIFY(intro->isVisibleTo(&g));
     QVERIFY(box->isVisibleTo(&g));
     // The introduction lies in front of the conclusion.
-    const QObjectList order = g.children();
+    const QObjectList order = intro->parentWidget()->children();
     QVERIFY(order.indexOf(intro) > order.indexOf(box));
     QCOMPARE(box->lines(), conclusion);
     for (const QString &name :
