@@ -2,6 +2,7 @@
 // its start question to each conclusion: once through the question lookup alone, once
 // through the window's answer handlers. Run: ./bench_diagnosis [runs], headless with
 // QT_QPA_PLATFORM=offscreen.
+#include "bench/diagnosis/figures.h"
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
 #include "diagnosis/kbloader.h"
@@ -17,23 +18,6 @@
 using namespace dipo::diagnosis;
 
 namespace {
-
-struct Figures
-{
-    std::vector<double> samples;
-    void add(double value) { samples.push_back(value); }
-    double median()
-    {
-        std::sort(samples.begin(), samples.end());
-        return samples.empty() ? 0 : samples[samples.size() / 2];
-    }
-    double min() { return samples.empty() ? 0 : *std::min_element(samples.begin(), samples.end()); }
-};
-
-double millisecondsSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // Every sequence of answers from the start question to a conclusion.
 using Path = std::vector<Answer>;

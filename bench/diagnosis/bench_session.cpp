@@ -1,6 +1,7 @@
 // The diagnosis session: the back step ("Kembali") through the window, with the trail
 // window hidden and shown, and the report of a 30-answer walk written as a PDF.
 // Run: ./bench_diagnosis_session [runs], headless with QT_QPA_PLATFORM=offscreen.
+#include "bench/diagnosis/figures.h"
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
 #include "diagnosis/kbloader.h"
@@ -22,28 +23,6 @@
 using namespace dipo::diagnosis;
 
 namespace {
-
-struct Figures
-{
-    std::vector<double> samples;
-    void add(double value) { samples.push_back(value); }
-    double median()
-    {
-        std::sort(samples.begin(), samples.end());
-        return samples.empty() ? 0 : samples[samples.size() / 2];
-    }
-    double at(double fraction) // after median(), which sorts
-    {
-        return samples.empty()
-            ? 0
-            : samples[std::min(samples.size() - 1, size_t(double(samples.size()) * fraction))];
-    }
-};
-
-double millisecondsSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // Answers and takes back the answer, timing only the back step; the first brake
 // question asks on TIDAK, the second concludes on YA.
