@@ -579,3 +579,26 @@ void KnowledgeBaseTest::brokenFileLeavesNoHalfKnowledgeBase()
     QCOMPARE(load.errors.size(), 1);
     QCOMPARE(load.knowledgeBase.systemCount(), 0);
 }
+
+// A file of bare numbers: one finding per entry, of which the first 100 are kept.
+void KnowledgeBaseTest::findingsAreCapped()
+{
+    QByteArray numbers = "{\"start\": 1, \"headers\": {}, \"questions\": [1";
+    for (int i = 0; i < 4999; ++i)
+        numbers += ",1";
+    numbers += "]}";
+    const KbLoad load = loadKnowledgeBase(withBytes(QStringLiteral("fuel.json"), numbers));
+    QCOMPARE(load.errors.size(), 101);
+    QCOMPARE(load.errors.at(99),
+        QStringLiteral("fuel.json: entry 100 of \"questions\": no valid row number \"no\""));
+    QCOMPARE(load.errors.last(), QStringLiteral("\u2026dan 4900 lagi"));
+}
+
+void KnowledgeBaseTest::largeFileRefusedUnread()
+{
+    const KbLoad load = loadKnowledgeBase(withBytes(QStringLiteral("fuel.json"),
+        builtInFiles().at(3).bytes + QByteArray(4 * 1024 * 1024, ' ')));
+    QCOMPARE(load.errors,
+        QStringList { QStringLiteral("fuel.json: berkas lebih dari 4 MB, tidak dibaca") });
+    QVERIFY(load.knowledgeBase.isEmpty());
+}
