@@ -3,7 +3,8 @@
 # builds into the given build folder (default: build).
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dejavu-core)
+packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dejavu-core
+          clang libclang-rt-14-dev)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi
