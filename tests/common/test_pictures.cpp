@@ -162,7 +162,7 @@ void TestPictures::refusesHostileFiles_data()
         << samples::withLastScanRepeated(samples::encode(512, 512, grayScans), 60)
         << "scan terlalu banyak untuk ukuran gambarnya";
     QTest::newRow("bomb") << samples::withAnnouncedSize(samples::encode(64, 64, bomb), 6324, 6324)
-                          << "too large (6324 x 6324 pixels)";
+                          << "picture too large (6324 x 6324 pixels)";
     QTest::newRow("progressive beyond the memory limit") << samples::encode(2100, 2100, wide)
                                                          << "memori dekode melebihi batas 24 MB";
     QTest::newRow("arithmetic data cut") << samples::withScanDataCut(samples::encode(320, 240, arithmetic), 25)
