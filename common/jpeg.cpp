@@ -24,6 +24,7 @@ struct Decoder
     jpeg_decompress_struct info;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX + 64];
+    bool multipleScans = false;
     qint64 blockVisits = 0;
     qint64 maxBlockVisits = 0;
 };
@@ -86,7 +87,7 @@ void onProgress(j_common_ptr common)
         && !isRestartMarker(info->unread_marker)
         && info->input_iMCU_row * 2 < info->total_iMCU_rows)
         refuse(common, "data gambar terpotong");
-    if (jpeg_has_multiple_scans(info)) {
+    if (decoder->multipleScans) {
         qint64 blocks = qint64(info->MCUs_per_row) * info->blocks_in_MCU;
         if (info->comps_in_scan == 1)
             blocks *= info->cur_comp_info[0]->v_samp_factor;
@@ -139,6 +140,7 @@ bool decodeInto(const unsigned char *data, unsigned long size, Decoder *decoder,
     for (int c = 0; c < info->num_components; ++c)
         blocks += qint64(info->comp_info[c].width_in_blocks) * info->comp_info[c].height_in_blocks;
     decoder->maxBlockVisits = blocks * kMaxBlockVisits;
+    decoder->multipleScans = jpeg_has_multiple_scans(info);
 #if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     info->out_color_space = JCS_EXT_BGRX; // the byte order of QImage::Format_RGB32
     const QImage::Format format = QImage::Format_RGB32;
