@@ -552,6 +552,15 @@ void KnowledgeBaseTest::brokenData_data()
                                        << "brakes.json: the start row 40 does not exist";
     QTest::newRow("a list instead of an object") << withBytes(QStringLiteral("fuel.json"),
         QByteArray("[1, 2]")) << "fuel.json: the file does not hold an object";
+    QTest::newRow("header letter holding %1") << withBytes(QStringLiteral("fuel.json"),
+        QByteArray(R"({"start": 1, "headers": {"%1%2": 5}, "questions": [1]})"))
+                                              << "fuel.json: header %1%2 is not a text";
+    QTest::newRow("missing header holding %1") << withEdit(
+        QStringLiteral("brakes.json"), 5, [](QJsonObject &row) {
+            row.insert(QStringLiteral("ya"),
+                QJsonObject { { QStringLiteral("header"), QStringLiteral("%1") },
+                    { QStringLiteral("cause"), QStringLiteral("x") } });
+        }) << "brakes.json: row 5: YA names header %1, which does not exist";
 }
 
 void KnowledgeBaseTest::brokenData()
