@@ -1,7 +1,7 @@
 // Decode time and peak memory of hostile JPEG files: scan floods, decompression bombs
-// and cut entropy data, beside ordinary pictures. Each file is decoded in a child
-// process, so that the peak resident memory above the child's start is the file's own;
-// the time is the fastest of five decodes.
+// and cut entropy data, beside ordinary pictures. Each file is decoded by a fresh
+// process, so that the peak resident memory above its start is the file's own; the
+// time is the fastest of five decodes.
 //
 //   ./build/bench_jpeg [folder]     also writes the crafted files into the folder
 #include "common/error.h"
@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,32 +39,50 @@ long statusKb(const char *field)
     return 0;
 }
 
-void measure(const Case &c)
+// Decodes one file five times in this fresh process and prints the line of its case.
+int decodeOne(const char *name, const char *path)
 {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray bytes = file.readAll();
+    const long before = statusKb("VmRSS:");
+    // The fastest of five runs: the machine may be busy with other work.
+    double ms = 0;
+    QString outcome;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            const QImage image = dipo::jpeg::decode(bytes, QStringLiteral("x"));
+            outcome = QStringLiteral("decoded %1x%2").arg(image.width()).arg(image.height());
+        } catch (const dipo::PictureError &error) {
+            outcome = QStringLiteral("refused: ") + error.message().mid(32);
+        }
+        const double spent = double(timer.nsecsElapsed()) / 1e6;
+        ms = run == 0 ? spent : std::min(ms, spent);
+    }
+    const long peak = statusKb("VmHWM:");
+    std::printf("%-26s %9lld B %9.2f ms %8.1f MB  %s\n", name, (long long)bytes.size(), ms,
+        double(peak - before) / 1024.0, qPrintable(outcome.left(70)));
+    return 0;
+}
+
+// Each file is decoded by a fresh copy of this program, so that its peak resident
+// memory above its start is the file's own.
+void measure(const char *self, const Case &c, const QString &path)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return;
+    out.write(c.bytes);
+    out.close();
     std::fflush(stdout);
     const pid_t child = fork();
     if (child == 0) {
-        const long before = statusKb("VmRSS:");
-        // The fastest of five runs: the machine may be busy with other work.
-        double ms = 0;
-        QString outcome;
-        for (int run = 0; run < 5; ++run) {
-            QElapsedTimer timer;
-            timer.start();
-            try {
-                const QImage image = dipo::jpeg::decode(c.bytes, QStringLiteral("x"));
-                outcome = QStringLiteral("decoded %1x%2").arg(image.width()).arg(image.height());
-            } catch (const dipo::PictureError &error) {
-                outcome = QStringLiteral("refused: ") + error.message().mid(32);
-            }
-            const double spent = double(timer.nsecsElapsed()) / 1e6;
-            ms = run == 0 ? spent : std::min(ms, spent);
-        }
-        const long peak = statusKb("VmHWM:");
-        std::printf("%-26s %9lld B %9.1f ms %8.1f MB  %s\n", c.name, (long long)c.bytes.size(), ms,
-            double(peak - before) / 1024.0, qPrintable(outcome.left(70)));
-        std::fflush(stdout);
-        _exit(0);
+        const QByteArray local = path.toLocal8Bit();
+        execl(self, self, "--decode", c.name, local.constData(), static_cast<char *>(nullptr));
+        _exit(127);
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -73,6 +92,8 @@ void measure(const Case &c)
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && qstrcmp(argv[1], "--decode") == 0)
+        return decodeOne(argv[2], argv[3]);
     QCoreApplication app(argc, argv);
     using samples::Encoding;
 
@@ -127,6 +148,19 @@ int main(int argc, char **argv)
               e.fullChroma = true;
               return samples::encode(2800, 2800, e);
           }() },
+        { "noise 2000x1500 q50", [] {
+              Encoding e;
+              e.noise = true;
+              e.quality = 50;
+              return samples::encode(2000, 1500, e);
+          }() },
+        { "progr. noise 1600x1200 q60", [] {
+              Encoding e;
+              e.progressive = true;
+              e.noise = true;
+              e.quality = 60;
+              return samples::encode(1600, 1200, e);
+          }() },
         { "progr. arith 640x480", [] {
               Encoding e;
               e.progressive = true;
@@ -136,19 +170,15 @@ int main(int argc, char **argv)
           }() },
     };
 
+    // The crafted files stay in the given folder, or in a temporary one.
+    QTemporaryDir scratch;
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : scratch.path());
+    QDir().mkpath(folder.path());
     std::printf("%-26s %11s %12s %11s  %s\n", "file", "size", "time", "peak", "outcome");
-    for (const Case &c : cases)
-        measure(c);
-
-    if (argc > 1) {
-        QDir().mkpath(QString::fromLocal8Bit(argv[1]));
-        for (const Case &c : cases) {
-            QFile out(QDir(QString::fromLocal8Bit(argv[1]))
-                          .filePath(QString::fromLatin1(c.name).replace(QLatin1Char(' '), QLatin1Char('_'))
-                              + QStringLiteral(".jpg")));
-            if (out.open(QIODevice::WriteOnly))
-                out.write(c.bytes);
-        }
+    for (const Case &c : cases) {
+        const QString file = QString::fromLatin1(c.name).replace(QLatin1Char(' '), QLatin1Char('_'))
+            + QStringLiteral(".jpg");
+        measure(argv[0], c, folder.filePath(file));
     }
     return 0;
 }
