@@ -28,10 +28,15 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for ${seconds} s"
   # The first folder receives new inputs; the seeds in the repository stay as they are.
   log="$build/findings/$target.log"
+  dict=()
+  case "$target" in
+    jpeg) dict=(-dict="$top/fuzz/jpeg.dict") ;;
+    kb | maintenance | tuneup) dict=(-dict="$top/fuzz/json.dict") ;;
+  esac
   status=0
   "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/findings/$target-" >"$log" 2>&1 || status=$?
+    -artifact_prefix="$build/findings/$target-" "${dict[@]}" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$log" >&2
