@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace dipo::jpeg {
 namespace {
@@ -126,13 +126,12 @@ bool decodeInto(const unsigned char *data, unsigned long size, Decoder *decoder,
     const qint64 pixels = qint64(info->image_width) * qint64(info->image_height);
     if (pixels <= 0 || pixels > kMaxPixels) {
         std::snprintf(outcome->message, sizeof outcome->message,
-                      "picture too large (%u x %u pixels)", info->image_width, info->image_height);
+            "picture too large (%u x %u pixels)", info->image_width, info->image_height);
         jpeg_destroy_decompress(info);
         return false;
     }
     if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK) {
-        std::snprintf(outcome->message, sizeof outcome->message,
-                      "CMYK pictures are not supported");
+        std::snprintf(outcome->message, sizeof outcome->message, "CMYK pictures are not supported");
         jpeg_destroy_decompress(info);
         return false;
     }
@@ -179,7 +178,7 @@ QImage decode(const QByteArray &bytes, const QString &name)
     Outcome outcome;
     Decoder decoder;
     if (!decodeInto(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                    static_cast<unsigned long>(bytes.size()), &decoder, &outcome)) {
+            static_cast<unsigned long>(bytes.size()), &decoder, &outcome)) {
         outcome.image = QImage();
         throw PictureError(QStringLiteral("'%1' is not a valid JPEG picture: %2")
                                .arg(name, QString::fromLocal8Bit(outcome.message)));

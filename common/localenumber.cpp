@@ -245,8 +245,8 @@ QString formatGeneral(double value)
 
 QString formatFixed(double value, int decimals)
 {
-    Q_ASSERT_X(decimals >= 0 && decimals <= kMaxFixedDecimals, "formatFixed",
-        "decimals outside 0 to 18");
+    Q_ASSERT_X(
+        decimals >= 0 && decimals <= kMaxFixedDecimals, "formatFixed", "decimals outside 0 to 18");
     decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
     if (!std::isfinite(value))
         value = 0;

@@ -69,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QImage image = dipo::jpeg::decode(bytes, QStringLiteral("fuzz.jpg"));
         if (image.isNull())
             std::abort(); // a picture or an error, never nothing
-    } catch (const dipo::PictureError &) {
-    }
+    } catch (const dipo::PictureError &) { }
     const double spent = cpuMs() - start;
     const long long held = g_peak.load() - before;
     if (spent > maxMs()) {

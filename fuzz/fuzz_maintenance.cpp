@@ -8,7 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         dipo::maintenance::Table::fromJson(
             QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    } catch (const dipo::maintenance::TableError &) {
-    }
+    } catch (const dipo::maintenance::TableError &) { }
     return 0;
 }

@@ -8,7 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         dipo::tuneup::ProcedureTable::fromJson(
             QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    } catch (const dipo::tuneup::TableError &) {
-    }
+    } catch (const dipo::tuneup::TableError &) { }
     return 0;
 }

@@ -137,37 +137,42 @@ int main(int argc, char **argv)
         { "arith data removed", samples::withScanDataCut(samples::encode(640, 480, arith), 0) },
         { "huffman cut to 50%", samples::withScanDataCut(samples::encode(640, 480, huffman), 50) },
         { "flat 3264x2448", samples::encode(3264, 2448, Encoding()) },
-        { "progressive 2800x2800", [] {
-              Encoding e;
-              e.progressive = true;
-              return samples::encode(2800, 2800, e);
-          }() },
-        { "progr. 4:4:4 2800x2800", [] {
-              Encoding e;
-              e.progressive = true;
-              e.fullChroma = true;
-              return samples::encode(2800, 2800, e);
-          }() },
-        { "noise 2000x1500 q50", [] {
-              Encoding e;
-              e.noise = true;
-              e.quality = 50;
-              return samples::encode(2000, 1500, e);
-          }() },
-        { "progr. noise 1600x1200 q60", [] {
-              Encoding e;
-              e.progressive = true;
-              e.noise = true;
-              e.quality = 60;
-              return samples::encode(1600, 1200, e);
-          }() },
-        { "progr. arith 640x480", [] {
-              Encoding e;
-              e.progressive = true;
-              e.arithmetic = true;
-              e.noise = true;
-              return samples::encode(640, 480, e);
-          }() },
+        { "progressive 2800x2800",
+            [] {
+                Encoding e;
+                e.progressive = true;
+                return samples::encode(2800, 2800, e);
+            }() },
+        { "progr. 4:4:4 2800x2800",
+            [] {
+                Encoding e;
+                e.progressive = true;
+                e.fullChroma = true;
+                return samples::encode(2800, 2800, e);
+            }() },
+        { "noise 2000x1500 q50",
+            [] {
+                Encoding e;
+                e.noise = true;
+                e.quality = 50;
+                return samples::encode(2000, 1500, e);
+            }() },
+        { "progr. noise 1600x1200 q60",
+            [] {
+                Encoding e;
+                e.progressive = true;
+                e.noise = true;
+                e.quality = 60;
+                return samples::encode(1600, 1200, e);
+            }() },
+        { "progr. arith 640x480",
+            [] {
+                Encoding e;
+                e.progressive = true;
+                e.arithmetic = true;
+                e.noise = true;
+                return samples::encode(640, 480, e);
+            }() },
     };
 
     // The crafted files stay in the given folder, or in a temporary one.

@@ -143,7 +143,8 @@ QByteArray withScanDataCut(const QByteArray &jpeg, int keptPercent)
     const int sos = findSegment(jpeg, isScan);
     if (sos < 0)
         return jpeg;
-    const int dataStart = sos + 2 + (((unsigned char)jpeg[sos + 2] << 8) | (unsigned char)jpeg[sos + 3]);
+    const int dataStart
+        = sos + 2 + (((unsigned char)jpeg[sos + 2] << 8) | (unsigned char)jpeg[sos + 3]);
     // The data ends at the first marker that is neither a stuffed byte nor a restart.
     int dataEnd = dataStart;
     while (dataEnd + 1 < jpeg.size()) {
