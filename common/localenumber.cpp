@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -215,6 +216,10 @@ QString formatGeneral(double value)
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0");
     Digits d = decimalDigits(value, 15);
+    // The largest doubles round up past the largest double (1.7976931348623157E308) at
+    // 15 digits and would no longer read back; they are cut off at the 15th digit.
+    if (d.exponent == 308 && d.digits > QByteArray("179769313486231"))
+        d.digits = "179769313486231";
     while (d.digits.size() > 1 && d.digits.endsWith('0'))
         d.digits.chop(1);
     const QString sign = value < 0 ? QStringLiteral("-") : QString();
@@ -240,6 +245,9 @@ QString formatGeneral(double value)
 
 QString formatFixed(double value, int decimals)
 {
+    Q_ASSERT_X(
+        decimals >= 0 && decimals <= kMaxFixedDecimals, "formatFixed", "decimals outside 0 to 18");
+    decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
     if (!std::isfinite(value))
         value = 0;
     // 18 significant decimal digits of the value, then rounded half away from zero at

@@ -31,7 +31,10 @@ bool tryToInteger(const QString &text, int *value);
 QString formatGeneral(double value);
 
 // The masks "0" (decimals = 0), "0.00" (2) and "0.00000000" (8): exactly that many
-// decimals, at least one integer digit, halves rounded away from zero.
+// decimals, at least one integer digit, halves rounded away from zero. Decimals outside
+// 0 ... kMaxFixedDecimals are a programming error: an assertion in debug builds, clamped
+// into that range otherwise.
+constexpr int kMaxFixedDecimals = 18;
 QString formatFixed(double value, int decimals);
 
 } // namespace dipo::number

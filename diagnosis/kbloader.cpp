@@ -51,34 +51,70 @@ QString answerName(Answer answer)
     return answer == Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK");
 }
 
-// Collects the messages of one file, each prefixed with the file and the row.
+// The messages of a load: the first kMaxFindings in full, the rest only counted, so a
+// hostile file cannot fill the memory with messages.
+class Findings
+{
+public:
+    explicit Findings(QStringList *errors)
+        : m_errors(errors)
+    { }
+    bool full() const { return m_errors->size() >= kMaxFindings; }
+    void add(const QString &message)
+    {
+        if (full())
+            ++m_more;
+        else
+            m_errors->append(message);
+    }
+    void count() { ++m_more; }
+    // Adds the line that says how many were left out.
+    void finish()
+    {
+        if (m_more > 0)
+            m_errors->append(QStringLiteral("\u2026dan %1 lagi").arg(m_more));
+    }
+
+private:
+    QStringList *m_errors;
+    qint64 m_more = 0;
+};
+
+// Collects the messages of one file, each prefixed with the file and the row. Data
+// goes in as arguments of one arg() call, never into the pattern.
 class Reporter
 {
 public:
-    Reporter(const QString &fileName, QStringList *errors)
+    Reporter(const QString &fileName, Findings *findings)
         : m_fileName(fileName)
-        , m_errors(errors)
+        , m_findings(findings)
     { }
 
     void file(const QString &problem)
     {
-        m_errors->append(QStringLiteral("%1: %2").arg(m_fileName, problem));
+        if (m_findings->full())
+            return m_findings->count();
+        m_findings->add(QStringLiteral("%1: %2").arg(m_fileName, problem));
     }
     void row(int row, const QString &problem)
     {
-        m_errors->append(
+        if (m_findings->full())
+            return m_findings->count();
+        m_findings->add(
             QStringLiteral("%1: row %2: %3").arg(m_fileName, QString::number(row), problem));
     }
     // Rows that lack a valid number are named by their place in the list.
     void entry(int position, const QString &problem)
     {
-        m_errors->append(QStringLiteral("%1: entry %2 of \"questions\": %3")
-                             .arg(m_fileName, QString::number(position + 1), problem));
+        if (m_findings->full())
+            return m_findings->count();
+        m_findings->add(QStringLiteral("%1: entry %2 of \"questions\": %3")
+                            .arg(m_fileName, QString::number(position + 1), problem));
     }
 
 private:
     QString m_fileName;
-    QStringList *m_errors;
+    Findings *m_findings;
 };
 
 std::optional<int> wholeNumber(const QJsonValue &value, int min, int max)
@@ -377,8 +413,13 @@ KbLoad loadKnowledgeBase(const QList<KbFile> &files)
     QList<System> systems;
     // Where each question text was first seen: file and row.
     QHash<QString, QPair<QString, int>> firstSeen;
+    Findings findings(&load.errors);
     for (const KbFile &file : files) {
-        Reporter report(file.name, &load.errors);
+        Reporter report(file.name, &findings);
+        if (file.bytes.size() > kMaxFileBytes) {
+            report.file(QStringLiteral("berkas lebih dari 4 MB, tidak dibaca"));
+            continue;
+        }
         const auto raw = readFile(file, report);
         if (!raw)
             continue;
@@ -395,6 +436,7 @@ KbLoad loadKnowledgeBase(const QList<KbFile> &files)
         if (auto system = resolve(file, *raw, report))
             systems.append(*system);
     }
+    findings.finish();
     if (load.ok())
         load.knowledgeBase = KnowledgeBase(systems);
     return load;

@@ -16,6 +16,11 @@ struct KbFile
     QByteArray bytes;
 };
 
+// A file larger than this is refused unread.
+constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+// Messages beyond this many are counted in one last line "…dan N lagi".
+constexpr int kMaxFindings = 100;
+
 // A knowledge base that failed a check is empty and says why, one message per fault,
 // each naming the file and, where there is one, the row.
 struct KbLoad

@@ -73,12 +73,11 @@ QStringList textsOf(
     if (array.size() < minCount || array.size() > maxCount)
         fail(at,
             QStringLiteral("holds %1 texts, expected %2 to %3")
-                .arg(array.size())
-                .arg(minCount)
-                .arg(maxCount));
+                .arg(QString::number(array.size()), QString::number(minCount),
+                    QString::number(maxCount)));
     QStringList result;
     for (qsizetype i = 0; i < array.size(); ++i)
-        result << textOf(array.at(i), QStringLiteral("%1[%2]").arg(at).arg(i));
+        result << textOf(array.at(i), QStringLiteral("%1[%2]").arg(at, QString::number(i)));
     return result;
 }
 
@@ -140,6 +139,8 @@ Entry readEntry(const QJsonValue &value, int expectedComponent)
 
 Table Table::fromJson(const QByteArray &bytes)
 {
+    if (bytes.size() > kMaxFileBytes)
+        fail(QStringLiteral("top level"), QStringLiteral("berkas lebih dari 4 MB, tidak dibaca"));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)

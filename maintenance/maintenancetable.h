@@ -48,6 +48,8 @@ public:
 class Table
 {
 public:
+    // A table larger than this is refused unread.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
     // Reads the JSON bytes of a table; throws TableError naming what is wrong.
     static Table fromJson(const QByteArray &bytes);
     // The table compiled into the program.

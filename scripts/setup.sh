@@ -10,6 +10,8 @@ packages+=(graphviz)
 packages+=(dpkg-dev desktop-file-utils appstream man-db)
 # pdftotext and pdfinfo: the tests read the diagnosis report's PDF.
 packages+=(poppler-utils)
+# clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
+packages+=(clang libclang-rt-14-dev)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi

@@ -21,7 +21,7 @@ QString where(int index, const QJsonObject &entry)
 {
     const QString id = entry.value(QLatin1String("id")).toString();
     return id.isEmpty() ? QStringLiteral("entry %1").arg(index)
-                        : QStringLiteral("entry %1 (%2)").arg(index).arg(id);
+                        : QStringLiteral("entry %1 (%2)").arg(QString::number(index), id);
 }
 
 QString text(const QJsonObject &entry, const char *field, const QString &at)
@@ -53,9 +53,7 @@ Procedure readEntry(int index, const QJsonValue &value)
     p.group = whole(entry, "group", at);
     if (p.group < 1 || p.group > ProcedureTable::groupCount)
         fail(QStringLiteral("%1: group %2 is not 1 to %3")
-                 .arg(at)
-                 .arg(p.group)
-                 .arg(ProcedureTable::groupCount));
+                 .arg(at, QString::number(p.group), QString::number(ProcedureTable::groupCount)));
     p.item = whole(entry, "item", at);
     p.caption = text(entry, "caption", at);
     p.heading = text(entry, "heading", at);
@@ -66,7 +64,7 @@ Procedure readEntry(int index, const QJsonValue &value)
     const QJsonArray lines = body.toArray();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!lines[i].isString())
-            fail(QStringLiteral("%1: body line %2 is not a text").arg(at).arg(i + 1));
+            fail(QStringLiteral("%1: body line %2 is not a text").arg(at, QString::number(i + 1)));
         p.body << lines[i].toString();
     }
 
@@ -91,10 +89,13 @@ QString Procedure::picturePath() const
 
 ProcedureTable ProcedureTable::fromJson(const QByteArray &json)
 {
+    if (json.size() > kMaxFileBytes)
+        fail(QStringLiteral("berkas lebih dari 4 MB, tidak dibaca"));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset));
+        fail(QStringLiteral("%1 at offset %2")
+                 .arg(error.errorString(), QString::number(error.offset)));
     const QJsonValue list = document.object().value(QLatin1String("procedures"));
     if (!document.isObject() || !list.isArray())
         fail(QStringLiteral("no \"procedures\" list"));
@@ -107,10 +108,8 @@ ProcedureTable ProcedureTable::fromJson(const QByteArray &json)
         const int expected = int(table.captions(p.group).size());
         if (p.item != expected)
             fail(QStringLiteral("%1: group %2 item %3 where item %4 comes next")
-                     .arg(where(int(i + 1), entries[i].toObject()))
-                     .arg(p.group)
-                     .arg(p.item)
-                     .arg(expected));
+                     .arg(where(int(i + 1), entries[i].toObject()), QString::number(p.group),
+                         QString::number(p.item), QString::number(expected)));
         table.m_procedures << p;
     }
     return table;

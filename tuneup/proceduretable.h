@@ -36,6 +36,8 @@ class ProcedureTable
 {
 public:
     static constexpr int groupCount = 7;
+    // A table larger than this is refused unread.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
     // Reads the table from its JSON text; throws TableError naming the entry and field
     // at fault. Within a group the items must run 0, 1, 2, ... without gaps.

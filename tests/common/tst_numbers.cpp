@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 using namespace dipo;
 
@@ -26,6 +27,8 @@ private slots:
     void readsInteger();
     void formatsGeneral_data();
     void formatsGeneral();
+    void generalReadsBack_data();
+    void generalReadsBack();
     void formatsMasks_data();
     void formatsMasks();
     void faultsStopFormulas_data();
@@ -181,6 +184,38 @@ void TestNumbers::formatsGeneral()
     QCOMPARE(number::formatGeneral(value), comma);
     number::setDecimalSeparator(QLatin1Char('.'));
     QCOMPARE(number::formatGeneral(value), dot);
+}
+
+void TestNumbers::generalReadsBack_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("comma");
+
+    const double largest = DBL_MAX;
+    const double below = std::nextafter(largest, 0.0);
+    QTest::newRow("largest double") << largest << "1,79769313486231E308";
+    QTest::newRow("one below the largest") << below << "1,79769313486231E308";
+    QTest::newRow("three below the largest")
+        << std::nextafter(std::nextafter(below, 0.0), 0.0) << "1,79769313486231E308";
+    QTest::newRow("largest negative") << -largest << "-1,79769313486231E308";
+    QTest::newRow("rounds up below the cut") << 1.7976931348623149e308 << "1,79769313486231E308";
+    QTest::newRow("smallest normal") << DBL_MIN << "2,2250738585072E-308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
+                                        << "4,94065645841247E-324";
+}
+
+void TestNumbers::generalReadsBack()
+{
+    QFETCH(double, value);
+    QFETCH(QString, comma);
+    for (const QChar separator : { QLatin1Char(','), QLatin1Char('.') }) {
+        number::setDecimalSeparator(separator);
+        const QString written = number::formatGeneral(value);
+        QCOMPARE(written, QString(comma).replace(QLatin1Char(','), separator));
+        double read = 0;
+        QVERIFY2(number::tryToFloat(written, &read), qPrintable(written));
+        QCOMPARE(number::formatGeneral(read), written);
+    }
 }
 
 void TestNumbers::formatsMasks_data()

@@ -20,6 +20,11 @@ private slots:
     void decodesValidPicture();
     void refusesBadFiles_data();
     void refusesBadFiles();
+    void decodesEncodings_data();
+    void decodesEncodings();
+    void refusesHostileFiles_data();
+    void refusesHostileFiles();
+    void refusesLargeFileUnread();
     void missingFileNamesFullPath();
     void mapsProgramPaths_data();
     void mapsProgramPaths();
@@ -90,6 +95,106 @@ void TestPictures::refusesBadFiles()
         QVERIFY2(error.message().contains(path), qPrintable(error.message()));
         QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
     }
+}
+
+void TestPictures::decodesEncodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    using samples::Encoding;
+    Encoding progressive;
+    progressive.progressive = true;
+    progressive.noise = true;
+    Encoding gray = progressive;
+    gray.grayscale = true;
+    Encoding arithmetic;
+    arithmetic.arithmetic = true;
+    arithmetic.noise = true;
+    Encoding progressiveArithmetic = progressive;
+    progressiveArithmetic.arithmetic = true;
+    Encoding restarts = arithmetic;
+    restarts.restartRows = 1;
+    Encoding flatArithmetic;
+    flatArithmetic.arithmetic = true;
+    flatArithmetic.progressive = true;
+
+    QTest::newRow("progressive") << samples::encode(96, 64, progressive);
+    QTest::newRow("progressive grayscale") << samples::encode(96, 64, gray);
+    QTest::newRow("arithmetic") << samples::encode(96, 64, arithmetic);
+    QTest::newRow("progressive arithmetic") << samples::encode(96, 64, progressiveArithmetic);
+    QTest::newRow("arithmetic with restarts") << samples::encode(96, 64, restarts);
+    // The data of a flat picture ends long before its last row: legal, and kept.
+    QTest::newRow("flat arithmetic, one row of blocks")
+        << samples::encode(96, 16, flatArithmetic);
+}
+
+void TestPictures::decodesEncodings()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(jpeg::decode(bytes, QStringLiteral("x")).isNull(), false);
+}
+
+void TestPictures::refusesHostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    using samples::Encoding;
+    Encoding fullScans;
+    fullScans.progressive = true;
+    fullScans.fullPrecisionScans = true;
+    Encoding grayScans = fullScans;
+    grayScans.grayscale = true;
+    Encoding bomb;
+    bomb.progressive = true;
+    bomb.arithmetic = true;
+    Encoding wide;
+    wide.progressive = true;
+    wide.fullChroma = true;
+    Encoding arithmetic;
+    arithmetic.arithmetic = true;
+    arithmetic.noise = true;
+    Encoding progressiveArithmetic = arithmetic;
+    progressiveArithmetic.progressive = true;
+
+    // An identical full-precision scan may legally follow itself: libjpeg gives no warning.
+    QTest::newRow("scan flood") << samples::withLastScanRepeated(samples::encode(64, 48, fullScans), 150)
+                                << "lebih dari 100 scan";
+    QTest::newRow("scan flood within the scan count")
+        << samples::withLastScanRepeated(samples::encode(512, 512, grayScans), 60)
+        << "scan terlalu banyak untuk ukuran gambarnya";
+    QTest::newRow("bomb") << samples::withAnnouncedSize(samples::encode(64, 64, bomb), 6324, 6324)
+                          << "picture too large (6324 x 6324 pixels)";
+    QTest::newRow("progressive beyond the memory limit") << samples::encode(2100, 2100, wide)
+                                                         << "memori dekode melebihi batas 24 MB";
+    QTest::newRow("arithmetic data cut") << samples::withScanDataCut(samples::encode(320, 240, arithmetic), 25)
+                                         << "data gambar terpotong";
+    QTest::newRow("arithmetic data removed")
+        << samples::withScanDataCut(samples::encode(320, 240, arithmetic), 0) << "data gambar terpotong";
+    QTest::newRow("progressive arithmetic data removed")
+        << samples::withScanDataCut(samples::encode(320, 240, progressiveArithmetic), 0)
+        << "data gambar terpotong";
+}
+
+void TestPictures::refusesHostileFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    try {
+        jpeg::decode(bytes, QStringLiteral("crafted.jpg"));
+        QFAIL("the file decoded");
+    } catch (const PictureError &error) {
+        QCOMPARE(error.message(), QStringLiteral("'crafted.jpg' is not a valid JPEG picture: ") + reason);
+    }
+}
+
+void TestPictures::refusesLargeFileUnread()
+{
+    // A valid picture padded far beyond the limit: refused by its size alone.
+    QByteArray bytes = samples::jpegOf(16, 16, Qt::red);
+    bytes += QByteArray(int(jpeg::kMaxFileBytes), '\0');
+    write(QStringLiteral("large.jpg"), bytes);
+    const QString path = m_dir.filePath(QStringLiteral("large.jpg"));
+    QVERIFY_THROWS_EXCEPTION(PictureError, jpeg::loadFile(path));
+    QVERIFY_THROWS_EXCEPTION(PictureError, jpeg::decode(bytes, path));
 }
 
 void TestPictures::missingFileNamesFullPath()

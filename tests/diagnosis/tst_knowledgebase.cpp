@@ -552,6 +552,15 @@ void KnowledgeBaseTest::brokenData_data()
                                        << "brakes.json: the start row 40 does not exist";
     QTest::newRow("a list instead of an object") << withBytes(QStringLiteral("fuel.json"),
         QByteArray("[1, 2]")) << "fuel.json: the file does not hold an object";
+    QTest::newRow("header letter holding %1") << withBytes(QStringLiteral("fuel.json"),
+        QByteArray(R"({"start": 1, "headers": {"%1%2": 5}, "questions": [1]})"))
+                                              << "fuel.json: header %1%2 is not a text";
+    QTest::newRow("missing header holding %1") << withEdit(
+        QStringLiteral("brakes.json"), 5, [](QJsonObject &row) {
+            row.insert(QStringLiteral("ya"),
+                QJsonObject { { QStringLiteral("header"), QStringLiteral("%1") },
+                    { QStringLiteral("cause"), QStringLiteral("x") } });
+        }) << "brakes.json: row 5: YA names header %1, which does not exist";
 }
 
 void KnowledgeBaseTest::brokenData()
@@ -578,4 +587,27 @@ void KnowledgeBaseTest::brokenFileLeavesNoHalfKnowledgeBase()
         = loadKnowledgeBase(withBytes(QStringLiteral("cooling.json"), QByteArray("{")));
     QCOMPARE(load.errors.size(), 1);
     QCOMPARE(load.knowledgeBase.systemCount(), 0);
+}
+
+// A file of bare numbers: one finding per entry, of which the first 100 are kept.
+void KnowledgeBaseTest::findingsAreCapped()
+{
+    QByteArray numbers = "{\"start\": 1, \"headers\": {}, \"questions\": [1";
+    for (int i = 0; i < 4999; ++i)
+        numbers += ",1";
+    numbers += "]}";
+    const KbLoad load = loadKnowledgeBase(withBytes(QStringLiteral("fuel.json"), numbers));
+    QCOMPARE(load.errors.size(), 101);
+    QCOMPARE(load.errors.at(99),
+        QStringLiteral("fuel.json: entry 100 of \"questions\": no valid row number \"no\""));
+    QCOMPARE(load.errors.last(), QStringLiteral("\u2026dan 4900 lagi"));
+}
+
+void KnowledgeBaseTest::largeFileRefusedUnread()
+{
+    const KbLoad load = loadKnowledgeBase(withBytes(QStringLiteral("fuel.json"),
+        builtInFiles().at(3).bytes + QByteArray(4 * 1024 * 1024, ' ')));
+    QCOMPARE(load.errors,
+        QStringList { QStringLiteral("fuel.json: berkas lebih dari 4 MB, tidak dibaca") });
+    QVERIFY(load.knowledgeBase.isEmpty());
 }

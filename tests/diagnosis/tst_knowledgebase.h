@@ -23,4 +23,6 @@ private slots:
     void brokenData_data();
     void brokenData();
     void brokenFileLeavesNoHalfKnowledgeBase();
+    void findingsAreCapped();
+    void largeFileRefusedUnread();
 };

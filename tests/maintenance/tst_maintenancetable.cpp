@@ -279,6 +279,8 @@ void MaintenanceTableTest::brokenData_data()
     QTest::addColumn<QString>("reported");
 
     const QJsonObject valid = QJsonDocument::fromJson(builtInBytes()).object();
+    QTest::newRow("larger than 4 MB") << builtInBytes() + QByteArray(4 * 1024 * 1024, ' ')
+                                      << "top level: berkas lebih dari 4 MB, tidak dibaca";
     auto broken = [&](const char *name, const Mutation &mutate, const QString &reported) {
         QJsonObject root = valid;
         mutate(root);

@@ -1,6 +1,7 @@
 #include "maintenance/pm.h"
 
 #include "common/errorreport.h"
+#include "jpegsamples.h"
 
 #include <QApplication>
 #include <QDir>
@@ -496,6 +497,20 @@ void PmWindowTest::missingPictureKeepsThePreviousOne_data()
     QTest::newRow("file no JPEG") << QByteArray("GIF89a, not a JPEG")
                                   << QStringLiteral("not a valid JPEG");
     QTest::newRow("file empty") << QByteArray("\0", 0) << QStringLiteral("Cannot open file ");
+    samples::Encoding scans;
+    scans.progressive = true;
+    scans.fullPrecisionScans = true;
+    QTest::newRow("scan flood")
+        << samples::withLastScanRepeated(samples::encode(64, 48, scans), 150)
+        << QStringLiteral("not a valid JPEG picture: lebih dari 100 scan");
+    samples::Encoding arithmetic;
+    arithmetic.arithmetic = true;
+    arithmetic.noise = true;
+    QTest::newRow("arithmetic data cut")
+        << samples::withScanDataCut(samples::encode(320, 240, arithmetic), 25)
+        << QStringLiteral("not a valid JPEG picture: data gambar terpotong");
+    QTest::newRow("bomb") << samples::withAnnouncedSize(samples::encode(64, 64, arithmetic), 6324, 6324)
+                          << QStringLiteral("not a valid JPEG picture: picture too large");
 }
 
 void PmWindowTest::missingPictureKeepsThePreviousOne()

@@ -295,6 +295,16 @@ void TestProcedureTable::brokenData_data()
     QTest::newRow("picture leaves its folder") << QByteArray(
         R"({"procedures":[{"group":1,"item":0,"caption":"c","heading":"h","body":[],"picture":"..\\x.jpg"}]})")
                                                << QStringLiteral("must be a plain file name");
+    // Ids come from the data: they must never be read as a pattern.
+    QTest::newRow("id holding %1") << QByteArray(
+        R"({"procedures":[{"id":"V-%1%2","group":8,"item":0,"caption":"c","heading":"h","body":[],"picture":null}]})")
+                                   << QStringLiteral("entry 1 (V-%1%2): group 8 is not 1 to 7");
+    QTest::newRow("id holding %1, body line") << QByteArray(
+        R"({"procedures":[{"id":"%1","group":1,"item":0,"caption":"c","heading":"h","body":[3],"picture":null}]})")
+                                              << QStringLiteral("entry 1 (%1): body line 1 is not a text");
+    QTest::newRow("larger than 4 MB") << QByteArray(R"({"procedures":[)")
+            + QByteArray(4 * 1024 * 1024, ' ') + "]}"
+                                      << QStringLiteral("berkas lebih dari 4 MB, tidak dibaca");
 }
 
 void TestProcedureTable::brokenData()

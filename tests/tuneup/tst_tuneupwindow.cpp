@@ -5,6 +5,7 @@
 #include "common/richtextbox.h"
 #include "tuneup/proceduretable.h"
 #include "tuneup/tuneup.h"
+#include "jpegsamples.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,6 +84,7 @@ private slots:
     void failedPictureStopsLaterGroups();
     void failedPictureKeepsOldPicture();
     void pictureReadEachTime();
+    void unreadablePicture_data();
     void unreadablePicture();
     void tablesAligned_data();
     void tablesAligned();
@@ -535,12 +537,28 @@ void TestTuneupWindow::pictureReadEachTime()
     writePicture(QStringLiteral("gbt_tfi.jpg"), Qt::red);
 }
 
+void TestTuneupWindow::unreadablePicture_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no JPEG") << QByteArray("no picture here");
+    samples::Encoding scans;
+    scans.progressive = true;
+    scans.fullPrecisionScans = true;
+    QTest::newRow("scan flood") << samples::withLastScanRepeated(samples::encode(64, 48, scans), 150);
+    samples::Encoding arithmetic;
+    arithmetic.arithmetic = true;
+    arithmetic.noise = true;
+    QTest::newRow("arithmetic data cut")
+        << samples::withScanDataCut(samples::encode(320, 240, arithmetic), 25);
+}
+
 void TestTuneupWindow::unreadablePicture()
 {
+    QFETCH(QByteArray, content);
     const QString path = m_pictures.filePath(QStringLiteral("gambar/tuneup/gbt_hlm35.jpg"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("no picture here");
+    file.write(content);
     file.close();
     choose(procedure(QStringLiteral("HYD-3")));
     click("SpeedButton2");

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang's libFuzzer under ASan and UBSan, then runs each
+# for a while from its seed corpus; any finding (crash, sanitizer report, leak, an
+# input slower than the timeout, or a bound the target checks) fails the script.
+#
+#   scripts/fuzz.sh [seconds per target, default 20] [target ...]
+#
+# New inputs go to build-fuzz/corpus/<target>; findings to build-fuzz/findings/.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+seconds="${1:-20}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb maintenance tuneup)
+build="$top/build-fuzz"
+
+CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DDIPO_FUZZ=ON -DBUILD_TESTING=OFF \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$top/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+mkdir -p "$build/findings"
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  echo "== fuzz_$target for ${seconds} s"
+  # The first folder receives new inputs; the seeds in the repository stay as they are.
+  log="$build/findings/$target.log"
+  dict=()
+  case "$target" in
+    jpeg) dict=(-dict="$top/fuzz/jpeg.dict") ;;
+    kb | maintenance | tuneup) dict=(-dict="$top/fuzz/json.dict") ;;
+  esac
+  status=0
+  "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/findings/$target-" "${dict[@]}" >"$log" 2>&1 || status=$?
+  grep -E '^#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$log" >&2
+    echo "fuzz_$target: finding (exit $status), see $build/findings/" >&2
+    exit 1
+  fi
+done
