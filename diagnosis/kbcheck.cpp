@@ -327,7 +327,7 @@ QString formatFinding(const KbFinding &finding)
             finding.what);
 }
 
-QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files)
+QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedErrors)
 {
     QList<KbSheet> sheets;
     QList<LineMap> maps;
@@ -337,8 +337,14 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files)
     }
 
     QList<KbFinding> findings;
-    for (const QString &message : loadKnowledgeBase(files).errors)
+    const KbLoad load = loadKnowledgeBase(files);
+    // Past its cap the loader's last line only counts the rest; that is no finding.
+    const QStringList listed
+        = load.omitted > 0 ? load.errors.mid(0, load.errors.size() - 1) : load.errors;
+    for (const QString &message : listed)
         findings.append(placeLoaderMessage(message, files, sheets, maps));
+    if (omittedErrors)
+        *omittedErrors = load.omitted;
 
     auto warn = [&](const KbSheet &sheet, int line, const QString &what) {
         findings.append(KbFinding { sheet.fileName, line, KbFinding::Severity::Warning, what });

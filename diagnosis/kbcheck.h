@@ -71,7 +71,8 @@ QString formatFinding(const KbFinding &finding);
 // that can lead back to itself (error), a row whose YA and TIDAK lead to the same
 // place, a header letter no conclusion uses, a question text that differs from
 // another only in blanks or letter case (warnings). In file order, then line order.
-QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files);
+// The loader's findings past its cap are not listed: their number goes to omittedErrors.
+QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedErrors = nullptr);
 
 // The figures of one system. Walks run from the start row to a conclusion; their
 // length counts the questions asked. A system with a cycle has no longest walk and

@@ -73,6 +73,11 @@ const KbChoice &chosenKnowledgeBase()
         if (fresh.problems.isEmpty()) {
             fresh.load = loadKnowledgeBase(files);
             fresh.problems = fresh.load.errors;
+            // The user's message counts the rest itself: drop the loader's count line.
+            if (fresh.load.omitted > 0) {
+                fresh.problems.removeLast();
+                fresh.unlisted = fresh.load.omitted;
+            }
         }
     }
     // Never a half-loaded base: any problem and the built-in one is used whole.
@@ -90,10 +95,10 @@ QString fallbackMessage(const KbChoice &choice, int shown)
                      .arg(QDir::toNativeSeparators(choice.dir)));
     lines.append(QString());
     lines.append(choice.problems.mid(0, shown));
-    if (choice.problems.size() > shown) {
-        lines.append(
-            QStringLiteral("…dan %1 lainnya").arg(QString::number(choice.problems.size() - shown)));
-    }
+    const qint64 rest
+        = choice.problems.size() + choice.unlisted - qMin<qint64>(shown, choice.problems.size());
+    if (rest > 0)
+        lines.append(QStringLiteral("…dan %1 lainnya").arg(QString::number(rest)));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -27,6 +27,7 @@ struct KbChoice
     KbLoad load;
     QString dir; // empty: the built-in base was asked for
     QStringList problems; // empty: the folder's base is in use
+    qint64 unlisted = 0; // problems the loader counted past its cap, not in the list
 
     bool fellBack() const { return !problems.isEmpty(); }
 };

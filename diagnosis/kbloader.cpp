@@ -56,8 +56,9 @@ QString answerName(Answer answer)
 class Findings
 {
 public:
-    explicit Findings(QStringList *errors)
-        : m_errors(errors)
+    explicit Findings(KbLoad *load)
+        : m_errors(&load->errors)
+        , m_omitted(&load->omitted)
     { }
     bool full() const { return m_errors->size() >= kMaxFindings; }
     void add(const QString &message)
@@ -71,12 +72,14 @@ public:
     // Adds the line that says how many were left out.
     void finish()
     {
+        *m_omitted = m_more;
         if (m_more > 0)
             m_errors->append(QStringLiteral("\u2026dan %1 lagi").arg(m_more));
     }
 
 private:
     QStringList *m_errors;
+    qint64 *m_omitted;
     qint64 m_more = 0;
 };
 
@@ -413,7 +416,7 @@ KbLoad loadKnowledgeBase(const QList<KbFile> &files)
     QList<System> systems;
     // Where each question text was first seen: file and row.
     QHash<QString, QPair<QString, int>> firstSeen;
-    Findings findings(&load.errors);
+    Findings findings(&load);
     for (const KbFile &file : files) {
         Reporter report(file.name, &findings);
         if (file.bytes.size() > kMaxFileBytes) {

@@ -27,6 +27,8 @@ struct KbLoad
 {
     KnowledgeBase knowledgeBase;
     QStringList errors;
+    // Findings past kMaxFindings: counted, not listed; the last line of errors says how many.
+    qint64 omitted = 0;
     bool ok() const { return errors.isEmpty(); }
 };
 

@@ -116,17 +116,21 @@ int main(int argc, char **argv)
     }
 
     if (command == QLatin1String("check")) {
-        const QList<diagnosis::KbFinding> findings = diagnosis::checkKnowledgeBase(base.files);
-        int errors = 0;
+        qint64 omitted = 0;
+        const QList<diagnosis::KbFinding> findings
+            = diagnosis::checkKnowledgeBase(base.files, &omitted);
+        qint64 errors = omitted;
         for (const diagnosis::KbFinding &finding : findings) {
             out << diagnosis::formatFinding(finding) << "\n";
             errors += finding.severity == diagnosis::KbFinding::Severity::Error;
         }
+        if (omitted > 0)
+            out << QStringLiteral("\u2026dan %1 lagi\n").arg(omitted);
         out.flush();
         if (!findings.isEmpty()) {
             err << QStringLiteral("%1 error, %2 warning\n")
                        .arg(errors)
-                       .arg(findings.size() - errors);
+                       .arg(findings.size() + omitted - errors);
         }
         return findings.isEmpty() ? Good : Findings;
     }

@@ -1,6 +1,7 @@
 // dipo-kb as the knowledge engineer runs it: whole processes, their output and exit
 // codes, on the built-in base and on small hand-made ones.
 
+#include "diagnosis/kbfolder.h"
 #include "diagnosis/kbloader.h"
 
 #include <QDir>
@@ -167,6 +168,7 @@ private slots:
     void builtInChecksClean();
     void findings_data();
     void findings();
+    void findingsPastTheCapAreCounted();
     void statsOfBuiltIn();
     void statsOfSmallBases_data();
     void statsOfSmallBases();
@@ -302,6 +304,39 @@ void KbToolTest::findings()
     // Findings only in the file that was broken.
     for (const QString &line : run.lines())
         QVERIFY2(line.startsWith(base.brakes() + QLatin1Char(':')), qPrintable(line));
+}
+
+void KbToolTest::findingsPastTheCapAreCounted()
+{
+    // Row 1 and 150 more rows that each ask a row that does not exist.
+    QStringList rows {
+        QStringLiteral(
+            R"({ "no": 1, "text": "APAKAH A", "ya": { "header": "A", "cause": "a" }, "tidak": { "notice": ["x"] } })")
+    };
+    for (int no = 2; no <= 151; ++no) {
+        rows.append(QStringLiteral(
+            R"({ "no": %1, "text": "APAKAH %1", "ya": { "ask": 999 }, "tidak": { "ask": 998 } })")
+                        .arg(no));
+    }
+    Base base(smallSystem(rows, QStringLiteral("    \"A\": \"kepala a\"")));
+    const Run run = dipoKb({ "check", "--kb", base.path() });
+    QCOMPARE(run.code, 1);
+    const QStringList lines = run.lines();
+    QCOMPARE(lines.size(), kMaxFindings + 1);
+    for (const QString &line : lines.mid(0, kMaxFindings))
+        QVERIFY2(line.startsWith(base.brakes() + QLatin1Char(':')), qPrintable(line));
+    const qint64 total = run.err.section(QLatin1Char(' '), 0, 0).toLongLong();
+    QVERIFY2(total > kMaxFindings, qPrintable(run.err));
+    QCOMPARE(lines.last(), QStringLiteral("\u2026dan %1 lagi").arg(total - kMaxFindings));
+
+    // The window's message counts the same whole.
+    setKnowledgeBaseDir(base.path());
+    const KbChoice &choice = chosenKnowledgeBase();
+    QVERIFY(choice.fellBack());
+    QVERIFY(!fallbackMessage(choice, 8).contains(QStringLiteral(" lagi")));
+    QVERIFY(
+        fallbackMessage(choice, 8).endsWith(QStringLiteral("\u2026dan %1 lainnya").arg(total - 8)));
+    setKnowledgeBaseDir(QString());
 }
 
 void KbToolTest::statsOfBuiltIn()
