@@ -46,6 +46,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     TrailView = new QTextBrowser(this);
     TrailView->setObjectName(QStringLiteral("TrailView"));
     TrailView->setOpenLinks(false);
+    TrailView->setAccessibleName(texts::trailCaption);
     QFont viewFont = TrailView->font();
     viewFont.setPointSize(11);
     TrailView->setFont(viewFont);

@@ -1,5 +1,7 @@
 #include "tuneup/tuneup.h"
 
+#include "common/keys.h"
+
 #include "common/errorreport.h"
 #include "common/picturebox.h"
 #include "common/pictures.h"
@@ -97,6 +99,11 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     connect(Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
     connect(Image2, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     connect(Image3, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
+    // The controls were made in reading order, which is Tab's; Esc does what CLOSE does.
+    RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
+    Memo1->setAccessibleName(QStringLiteral("Penjelasan"));
+    dipo::keys::escapeClicks(this, Button3);
+    BitBtn1->setFocus();
 
     FormCreate();
 }
@@ -220,6 +227,7 @@ void TTUNEUP::buildControls()
         box->setMinimumSize(320, 240);
         box->setCursor(Qt::PointingHandCursor);
         box->setToolTip(text::enlargePicture);
+        box->setActsAsButton(QStringLiteral("Perbesar gambar"));
         picture->addWidget(box, 0, 0);
     }
     picture->addWidget(Button3, 1, 0);
@@ -313,6 +321,7 @@ void TTUNEUP::BitBtn2Click()
         clearSelections();
         RichEdit1->clearLines();
         Image3->hide();
+        Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
 }
 
@@ -392,6 +401,7 @@ void TTUNEUP::SpeedButton1Click()
         RichEdit1->clearLines();
         Memo1->show();
         Image3->hide();
+        Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
 }
 
@@ -422,6 +432,7 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
     if (procedure.hasPicture()) {
         Image3->loadPicture(procedure.picturePath());
         Image3->show();
+        Image2->setFocusPolicy(Qt::NoFocus);
     }
 }
 

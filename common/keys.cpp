@@ -1,0 +1,88 @@
+#include "common/keys.h"
+
+#include "common/localenumber.h"
+#include "common/window.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShortcut>
+
+namespace dipo::keys {
+
+void paintFocusFrame(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 200, 40), 2));
+    painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    painter.restore();
+}
+
+namespace {
+
+QShortcut *escape(QWidget *window)
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    return shortcut;
+}
+
+} // namespace
+
+void escapeClicks(QWidget *window, QAbstractButton *closeControl)
+{
+    QObject::connect(escape(window), &QShortcut::activated, closeControl, &QAbstractButton::click);
+}
+
+void escapeClicks(QWidget *window, ClickLabel *closeControl)
+{
+    QObject::connect(escape(window), &QShortcut::activated, closeControl, &ClickLabel::click);
+}
+
+QString nameFromCaption(const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    name = name.simplified();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+QString fieldHint(const QString &unit)
+{
+    const QString separator = number::decimalSeparator() == QLatin1Char(',')
+        ? QStringLiteral("koma")
+        : QStringLiteral("titik");
+    const QString hint = QStringLiteral("gunakan %1 sebagai pemisah desimal").arg(separator);
+    const QString shownUnit = unit.trimmed();
+    return shownUnit.isEmpty() ? hint : shownUnit + QStringLiteral("; ") + hint;
+}
+
+void nameField(QLabel *label, QWidget *field, const QString &unit)
+{
+    label->setBuddy(field);
+    field->setAccessibleName(nameFromCaption(label->text()));
+    if (!unit.trimmed().isEmpty())
+        field->setAccessibleDescription(unit.trimmed());
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+        if (!edit->isReadOnly())
+            edit->setProperty("dipoHint", fieldHint(unit));
+    } else if (auto *combo = qobject_cast<QComboBox *>(field)) {
+        combo->setToolTip(fieldHint(unit));
+    }
+}
+
+void setReadingOrder(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+} // namespace dipo::keys
