@@ -4,6 +4,8 @@
 #include "common/window.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,41 @@ void paintFocusFrame(QPainter &painter, const QRect &rect)
 
 namespace {
 
+class FocusFramePainter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *control = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            control->update();
+            break;
+        case QEvent::Paint:
+            if (control->hasFocus() && !m_painting) {
+                // The control paints itself first, then the frame goes on top.
+                m_painting = true;
+                QCoreApplication::sendEvent(control, event);
+                m_painting = false;
+                QPainter painter(control);
+                paintFocusFrame(painter, control->rect());
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool m_painting = false;
+};
+
 QShortcut *escape(QWidget *window)
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
@@ -34,6 +71,15 @@ QShortcut *escape(QWidget *window)
 }
 
 } // namespace
+
+void showFocusFrame(QWidget *control)
+{
+    static const char *const kShown = "dipoFocusFrame";
+    if (control->property(kShown).toBool())
+        return;
+    control->setProperty(kShown, true);
+    control->installEventFilter(new FocusFramePainter(control));
+}
 
 void escapeClicks(QWidget *window, QAbstractButton *closeControl)
 {

@@ -20,6 +20,10 @@ namespace keys {
 // background, and drawn after the control's own painting so no style sheet hides it.
 void paintFocusFrame(QPainter &painter, const QRect &rect);
 
+// Draws the focus frame over a control whose style shows no focus of its own (text
+// boxes), after the control has painted itself.
+void showFocusFrame(QWidget *control);
+
 // Esc in the window does what its close control does (a click on it).
 void escapeClicks(QWidget *window, QAbstractButton *closeControl);
 void escapeClicks(QWidget *window, ClickLabel *closeControl);

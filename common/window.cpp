@@ -265,7 +265,7 @@ void Window::keyPressEvent(QKeyEvent *event)
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (auto *button = qobject_cast<QAbstractButton *>(focusWidget())) {
             if (button->isEnabled() && button->isVisible()) {
-                button->animateClick();
+                button->click();
                 return;
             }
         }
@@ -284,6 +284,8 @@ void Window::paintEvent(QPaintEvent *)
 void Window::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The focus shows from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     if (!m_sheet)
         return;
     if (!m_wheelKeeper)

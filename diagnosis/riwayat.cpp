@@ -1,6 +1,7 @@
 #include "diagnosis/riwayat.h"
 
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
@@ -47,6 +48,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     TrailView->setObjectName(QStringLiteral("TrailView"));
     TrailView->setOpenLinks(false);
     TrailView->setAccessibleName(texts::trailCaption);
+    dipo::keys::showFocusFrame(TrailView);
     QFont viewFont = TrailView->font();
     viewFont.setPointSize(11);
     TrailView->setFont(viewFont);

@@ -102,6 +102,8 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     // The controls were made in reading order, which is Tab's; Esc does what CLOSE does.
     RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
     Memo1->setAccessibleName(QStringLiteral("Penjelasan"));
+    dipo::keys::showFocusFrame(Memo1);
+    Memo1->setTabChangesFocus(true); // Tab leaves the introduction instead of writing in it
     dipo::keys::escapeClicks(this, Button3);
     BitBtn1->setFocus();
 
@@ -267,6 +269,7 @@ void TTUNEUP::FormCreate()
     RichEdit2->setLine(prompt.at(0));
     RichEdit2->appendLine(prompt.at(1));
     Memo1->setPlainText(text::introduction.join(QLatin1Char('\n')));
+    RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
 }
 
 void TTUNEUP::writePrompt(const QString &prompt)
@@ -400,6 +403,7 @@ void TTUNEUP::SpeedButton1Click()
         writePrompt(text::resetPrompt);
         RichEdit1->clearLines();
         Memo1->show();
+        RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
         Image3->hide();
         Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
@@ -409,6 +413,7 @@ void TTUNEUP::SpeedButton2Click()
 {
     dipo::errorreport::guard([&] {
         Memo1->hide();
+        RichEdit1->setFocusPolicy(Qt::StrongFocus);
         // A failed picture ends the handler here, so later groups are not looked at.
         const ProcedureTable &table = ProcedureTable::builtIn();
         for (int g = 1; g <= ProcedureTable::groupCount; ++g)
