@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace dipo {
@@ -284,8 +285,12 @@ void Window::paintEvent(QPaintEvent *)
 void Window::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The focus shows from the start, not only after the first Tab.
+    // The focus shows from the start, not only after the first Tab, and clearly: the
+    // style's own mark on a button is a thin line that is easily missed.
     setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (!qobject_cast<QToolButton *>(button))
+            keys::showFocusFrame(button);
     if (!m_sheet)
         return;
     if (!m_wheelKeeper)
