@@ -5,6 +5,7 @@
 #include "shell/info.h"
 #include "shell/menu1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -175,8 +176,13 @@ Tawal_menu::Tawal_menu(QWidget *parent)
 
 void Tawal_menu::showPasswordHint(bool shown)
 {
+    if (PasswordHint->isVisibleTo(this) == shown)
+        return;
     PasswordHint->setVisible(shown);
+    // The screen reader tells the hint with the field.
     Edit1->setAccessibleDescription(shown ? PasswordHint->text() : QString());
+    QAccessibleEvent changed(Edit1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool Tawal_menu::isAcceptedPassword(const QString &text)
@@ -196,6 +202,9 @@ void Tawal_menu::Panel2Click()
         menu1->showWindow();
     Edit1->clear();
     showPasswordHint(!accepted);
+    // After a refusal the user types again, so the field takes the focus.
+    if (!accepted)
+        Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tawal_menu::Label3Click()
