@@ -4,12 +4,14 @@
 #include "common/window.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QShortcut>
 
 namespace dipo::keys {
@@ -28,10 +30,17 @@ void paintFocusFrame(QPainter &painter, const QRect &rect)
 
 namespace {
 
+// Paints the frame on a control, or on the viewport of a text box, whose page covers
+// the box's own edge; the owner's focus decides.
 class FocusFramePainter : public QObject
 {
 public:
-    using QObject::QObject;
+    FocusFramePainter(QWidget *owner, QWidget *painted)
+        : QObject(painted)
+        , m_owner(owner)
+        , m_painted(painted)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -40,10 +49,11 @@ protected:
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut:
-            control->update();
+            if (watched == m_owner)
+                m_painted->update();
             break;
         case QEvent::Paint:
-            if (control->hasFocus() && !m_painting) {
+            if (watched == m_painted && m_owner->hasFocus() && !m_painting) {
                 // The control paints itself first, then the frame goes on top.
                 m_painting = true;
                 QCoreApplication::sendEvent(control, event);
@@ -60,6 +70,8 @@ protected:
     }
 
 private:
+    QWidget *m_owner;
+    QWidget *m_painted;
     bool m_painting = false;
 };
 
@@ -78,7 +90,18 @@ void showFocusFrame(QWidget *control)
     if (control->property(kShown).toBool())
         return;
     control->setProperty(kShown, true);
-    control->installEventFilter(new FocusFramePainter(control));
+    control->installEventFilter(new FocusFramePainter(control, control));
+    if (auto *box = qobject_cast<QAbstractScrollArea *>(control)) {
+        auto *page = new FocusFramePainter(control, box->viewport());
+        control->installEventFilter(page);
+        box->viewport()->installEventFilter(page);
+        // Scrolling moves the page's pixels, the frame's with them: it is drawn anew.
+        for (QScrollBar *bar : { box->verticalScrollBar(), box->horizontalScrollBar() })
+            QObject::connect(bar, &QScrollBar::valueChanged, box, [box] {
+                if (box->hasFocus())
+                    box->viewport()->update();
+            });
+    }
 }
 
 void escapeClicks(QWidget *window, QAbstractButton *closeControl)
