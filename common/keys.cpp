@@ -4,6 +4,8 @@
 #include "common/window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QEvent>
@@ -75,6 +77,50 @@ private:
     bool m_painting = false;
 };
 
+// A clickable label or picture, for assistive technology: a button with a press action.
+class ButtonLike : public QAccessibleWidget
+{
+public:
+    explicit ButtonLike(QWidget *control)
+        : QAccessibleWidget(control, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (auto *label = qobject_cast<QLabel *>(widget()))
+                return nameFromCaption(label->text());
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList { pressAction() } + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+        } else if (auto *label = qobject_cast<ClickLabel *>(widget())) {
+            label->click();
+        } else {
+            QMetaObject::invokeMethod(widget(), "clicked");
+        }
+    }
+};
+
+QAccessibleInterface *buttonLikeFactory(const QString &, QObject *object)
+{
+    auto *control = qobject_cast<QWidget *>(object);
+    if (!control)
+        return nullptr;
+    if (qobject_cast<ClickLabel *>(control) || control->property("dipoButton").toBool())
+        return new ButtonLike(control);
+    return nullptr;
+}
+
 QShortcut *escape(QWidget *window)
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
@@ -83,6 +129,15 @@ QShortcut *escape(QWidget *window)
 }
 
 } // namespace
+
+void announceAsButton()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(buttonLikeFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void showFocusFrame(QWidget *control)
 {

@@ -24,6 +24,10 @@ void paintFocusFrame(QPainter &painter, const QRect &rect);
 // boxes), after the control has painted itself.
 void showFocusFrame(QWidget *control);
 
+// Clickable labels and pictures are announced as buttons, named by their caption (or
+// accessible name), with a press action. Installed once, on the first such control.
+void announceAsButton();
+
 // Esc in the window does what its close control does (a click on it).
 void escapeClicks(QWidget *window, QAbstractButton *closeControl);
 void escapeClicks(QWidget *window, ClickLabel *closeControl);
@@ -31,7 +35,7 @@ void escapeClicks(QWidget *window, ClickLabel *closeControl);
 // The label names the field for the keyboard and for assistive technology: it becomes
 // the field's buddy, its text (without the trailing colon) the field's accessible name,
 // and the unit the accessible description. Input fields get the unit and the decimal
-// separator in force as their hint (see hint()).
+// separator in force as their hint (see fieldHint()).
 void nameField(QLabel *label, QWidget *field, const QString &unit = QString());
 
 // "kN; gunakan koma sebagai pemisah desimal", with the separator in force.

@@ -35,6 +35,9 @@ void PictureBox::loadPicture(const QString &programPath)
 
 void PictureBox::setActsAsButton(const QString &accessibleName)
 {
+    // Announced as a button: marked before anything asks for its accessible face.
+    setProperty("dipoButton", true);
+    keys::announceAsButton();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(accessibleName);
 }

@@ -331,7 +331,7 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     // It acts as a button, so it takes focus and acts on Space and Enter.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(keys::nameFromCaption(text));
+    keys::announceAsButton();
 }
 
 void ClickLabel::click()

@@ -103,6 +103,8 @@ private slots:
     void escape();
     void wrongPasswordHint();
     void fieldsNamedByTheirLabels();
+    void pictureControlsNamed_data();
+    void pictureControlsNamed();
 
 private:
     QStringList m_errors;
@@ -319,6 +321,9 @@ void TestKeys::focusChain()
             QVERIFY2(!names.contains(name),
                 qPrintable(walked.join(' ') + ": " + name));
             names << name;
+            // A clickable label or picture is announced as a button.
+            if (qobject_cast<dipo::ClickLabel *>(c) || qobject_cast<dipo::PictureBox *>(c))
+                QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Button);
             // The focus frame: the control looks different with and without the focus.
             const QImage withFocus = c->grab().toImage();
             c->clearFocus();
@@ -403,6 +408,37 @@ void TestKeys::fieldsNamedByTheirLabels()
     }));
     QCOMPARE(cylinders->accessibleDescription(),
         control<QLabel>(dm, "ComboBox2Unit")->text().trimmed());
+}
+
+void TestKeys::pictureControlsNamed_data()
+{
+    QTest::addColumn<QString>("windowName");
+    QTest::addColumn<QString>("controlName");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("start, CLOSE") << "awal_menu" << "Image2" << "Keluar";
+    QTest::newRow("start, About") << "awal_menu" << "Image3" << "Tentang program";
+    QTest::newRow("menu, Close") << "menu1" << "Image2" << "Tutup";
+    QTest::newRow("about, close panel") << "info" << "Panel2" << "Tutup";
+    QTest::newRow("brake life, Clik here") << "umurrem" << "CheckBox2" << "Clik here";
+    QTest::newRow("tune-up, picture") << "TUNEUP" << "Image2" << "Perbesar gambar";
+}
+
+// The controls that show only a picture or a panel say what they do; the screen
+// reader's press action does what a click does.
+void TestKeys::pictureControlsNamed()
+{
+    QFETCH(QString, windowName);
+    QFETCH(QString, controlName);
+    QFETCH(QString, name);
+    QWidget *c = control(window(windowName), controlName);
+    QCOMPARE(accessibleName(c), name);
+    if (windowName == QLatin1String("menu1")) {
+        window(windowName)->show();
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(c);
+        QVERIFY(face->actionInterface());
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!window(windowName)->isVisible());
+    }
 }
 
 QTEST_MAIN(TestKeys)
