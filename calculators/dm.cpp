@@ -110,6 +110,7 @@ TDM::TDM(QWidget *parent)
     // The inputs, then the buttons; Enter in a field runs PROSES, Esc closes.
     form::enterPresses(in.inputs(), Button1);
     dipo::keys::escapeClicks(this, Button2);
+    Memo1->setAccessibleName(QStringLiteral("Kesimpulan"));
     dipo::keys::setReadingOrder(in.inputs() + QList<QWidget *> { Button1, Button3, Button2 });
     in.inputs().first()->setFocus();
     FormCreate();

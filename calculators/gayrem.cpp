@@ -106,6 +106,7 @@ Tgayrem::Tgayrem(QWidget *parent)
     // Enter in a field runs PROSES, Esc closes.
     form::enterPresses(in.inputs(), BitBtn1);
     dipo::keys::escapeClicks(this, Button2);
+    RichEdit1->setAccessibleName(QStringLiteral("Kesimpulan"));
     dipo::keys::setReadingOrder(
         in.inputs() + QList<QWidget *> { BitBtn1, Button1, Button2 } + results);
     in.inputs().first()->setFocus();

@@ -103,6 +103,8 @@ private slots:
     void escape();
     void wrongPasswordHint();
     void fieldsNamedByTheirLabels();
+    void refusedFieldTakesFocus_data();
+    void refusedFieldTakesFocus();
     void pictureControlsNamed_data();
     void pictureControlsNamed();
 
@@ -173,6 +175,7 @@ void TestKeys::wholeProgramByKeys()
     QWidget *dm = window(QStringLiteral("DM"));
     shown(dm);
     tabTo(QStringLiteral("edit12"));
+    const QString stroke = control<QLineEdit>(dm, "edit12")->text();
     press(Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("x1"));
     tabTo(QStringLiteral("edit19"));
@@ -181,6 +184,9 @@ void TestKeys::wholeProgramByKeys()
     QVERIFY(m_errors.first().contains(QLatin1String("'x1'")));
     QCOMPARE(focused(), QStringLiteral("edit12"));
     QCOMPARE(control<QLineEdit>(dm, "edit12")->selectedText(), QStringLiteral("x1"));
+    type(stroke); // typed over the selection
+    press(Qt::Key_Return);
+    QCOMPARE(m_errors.size(), 1);
     press(Qt::Key_Escape);
     QVERIFY(!dm->isVisible());
 
@@ -243,22 +249,22 @@ void TestKeys::focusChain_data()
     QTest::newRow("trail") << "riwayat" << ""
                            << QStringList { "TrailView", "BtnSimpanPdf", "BtnCetak", "BtnSalin",
                                   "BtnTutup" };
-    QTest::newRow("diesel") << "DM" << ""
+    QTest::newRow("diesel") << "DM" << "results"
                             << QStringList { "Edit9", "edit11", "edit12", "edit13", "edit14",
                                    "Edit27", "ComboBox1", "ComboBox2", "edit18", "edit19",
-                                   "Button1", "Button3", "Button2" };
+                                   "Button1", "Button3", "Button2", "Memo1" };
     QTest::newRow("brake life")
         << "umurrem" << ""
         << QStringList { "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "ComboBox1",
                "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Button1",
                "Button3", "Button2", "CheckBox2" };
     QTest::newRow("brake force")
-        << "gayrem" << ""
+        << "gayrem" << "results"
         << QStringList { "Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20",
                "Edit21", "Edit23", "Edit24", "Edit25", "Edit26", "Edit27", "Edit3", "Edit1",
                "BitBtn1", "Button1", "Button2", "Edit14jwb", "Edit15jwb", "Edit16jwb",
                "Edit17jwb", "Edit18jwb", "Edit19jwb", "Edit20jwb", "Edit21jwb", "Edit22jwb",
-               "Edit23jwb", "Edit2" };
+               "Edit23jwb", "Edit2", "RichEdit1" };
     QTest::newRow("thickness") << "DIALOG1" << "" << QStringList { "OKBtn" };
     QTest::newRow("maintenance") << "PM" << ""
                                  << QStringList { "RadioButton1", "BitBtn3", "RichEdit1" };
@@ -292,7 +298,11 @@ void TestKeys::focusChain()
             && windowName != QLatin1String("menu1"))
             button->click();
     }
-    if (state == QLatin1String("help")) {
+    if (state == QLatin1String("results")) {
+        control<QAbstractButton>(w, windowName == QLatin1String("gayrem") ? "BitBtn1" : "Button1")
+            ->click();
+        QVERIFY(m_errors.isEmpty());
+    } else if (state == QLatin1String("help")) {
         control<dipo::ClickLabel>(w, "Label3")->click();
     } else if (state == QLatin1String("question") || state == QLatin1String("conclusion")) {
         control<QAbstractButton>(w, "BitBtn7")->click();
@@ -408,6 +418,42 @@ void TestKeys::fieldsNamedByTheirLabels()
     }));
     QCOMPARE(cylinders->accessibleDescription(),
         control<QLabel>(dm, "ComboBox2Unit")->text().trimmed());
+}
+
+void TestKeys::refusedFieldTakesFocus_data()
+{
+    QTest::addColumn<QString>("windowName");
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("diesel, first read") << "DM" << "edit11" << "2x";
+    QTest::newRow("diesel, read after the lists") << "DM" << "Edit9" << "abc";
+    QTest::newRow("diesel, list") << "DM" << "ComboBox2" << "delapan";
+    QTest::newRow("brake life, speed not whole") << "umurrem" << "ComboBox1" << "70,5x";
+    QTest::newRow("brake force, last input") << "gayrem" << "Edit1" << "-";
+}
+
+// Enter in a field runs PROSES; a refused text takes the user to its field, selected.
+void TestKeys::refusedFieldTakesFocus()
+{
+    QFETCH(QString, windowName);
+    QFETCH(QString, fieldName);
+    QFETCH(QString, text);
+    auto *w = static_cast<dipo::Window *>(window(windowName));
+    w->showWindow();
+    shown(w);
+    QWidget *field = control(w, fieldName);
+    QLineEdit *edit = qobject_cast<QLineEdit *>(field);
+    if (!edit)
+        edit = qobject_cast<QComboBox *>(field)->lineEdit();
+    const QString before = edit->text();
+    edit->setText(text);
+    QWidget *other = w->findChildren<QLineEdit *>().first();
+    (other == edit ? w->findChildren<QLineEdit *>().last() : other)->setFocus();
+    press(Qt::Key_Return);
+    QCOMPARE(m_errors.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(edit->selectedText(), text);
+    edit->setText(before);
 }
 
 void TestKeys::pictureControlsNamed_data()
