@@ -2,8 +2,8 @@
 
 #include "calculators/calctexts.h"
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <functional>

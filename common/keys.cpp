@@ -4,12 +4,12 @@
 #include "common/window.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -41,8 +41,7 @@ public:
         : QObject(painted)
         , m_owner(owner)
         , m_painted(painted)
-    {
-    }
+    { }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

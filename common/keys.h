@@ -4,7 +4,6 @@
 #include <QString>
 
 class QAbstractButton;
-class QComboBox;
 class QLabel;
 class QPainter;
 class QRect;

@@ -6,8 +6,8 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QKeyEvent>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -346,7 +346,8 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             click();
             return;
         }

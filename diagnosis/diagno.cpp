@@ -214,8 +214,8 @@ void Tdiagno::connectHandlers()
 // captions gain no mnemonic.
 void Tdiagno::connectKeys()
 {
-    const std::pair<Qt::Key, QPushButton *> answerKeys[] = { { Qt::Key_Y, BITBTN1 },
-        { Qt::Key_T, BITBTN2 } };
+    const std::pair<Qt::Key, QPushButton *> answerKeys[]
+        = { { Qt::Key_Y, BITBTN1 }, { Qt::Key_T, BITBTN2 } };
     for (const auto &[key, answerButton] : answerKeys) {
         auto *shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, answerButton, &QPushButton::click);

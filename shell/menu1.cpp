@@ -1,9 +1,9 @@
 #include "shell/menu1.h"
 
 #include "calculators/dm.h"
+#include "calculators/umurrem.h"
 #include "common/keys.h"
 #include "common/pictures.h"
-#include "calculators/umurrem.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "tuneup/tuneup.h"
@@ -125,11 +125,11 @@ QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, con
     button->setAutoRaise(true);
     button->setMinimumHeight(50);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    button->setStyleSheet(QStringLiteral(
-        "QToolButton { color: white; font-size: 14pt; font-weight: bold;"
-        " border: 1px solid #58708a; border-radius: 8px; background: #2b3d52; }"
-        "QToolButton:hover { background: #3c5673; }"
-        "QToolButton:focus { border: 3px solid #ffd36b; background: #3c5673; }"));
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { color: white; font-size: 14pt; font-weight: bold;"
+                       " border: 1px solid #58708a; border-radius: 8px; background: #2b3d52; }"
+                       "QToolButton:hover { background: #3c5673; }"
+                       "QToolButton:focus { border: 3px solid #ffd36b; background: #3c5673; }"));
     button->setFocusPolicy(Qt::StrongFocus);
     caption1->setBuddy(button);
     button->setAccessibleDescription(caption1->text().simplified());

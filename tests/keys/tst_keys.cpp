@@ -115,8 +115,7 @@ private:
 void TestKeys::initTestCase()
 {
     dipo::shell::createForms();
-    dipo::errorreport::setSink(
-        [this](const QString &, const QString &text) { m_errors << text; });
+    dipo::errorreport::setSink([this](const QString &, const QString &text) { m_errors << text; });
     QAccessible::setActive(true);
 }
 
@@ -226,53 +225,66 @@ void TestKeys::focusChain_data()
     QTest::addColumn<QString>("windowName");
     QTest::addColumn<QString>("state");
     QTest::addColumn<QStringList>("chain");
-    QTest::newRow("start") << "awal_menu" << ""
-                           << QStringList { "Edit1", "Panel2", "Label3", "Label2", "Image2" };
-    QTest::newRow("start, help")
-        << "awal_menu" << "help"
-        << QStringList { "Edit1", "Panel2", "Label3", "Label2", "RichEdit1", "Panel3", "Image2" };
-    QTest::newRow("about") << "info" << "" << QStringList { "Panel2" };
-    QTest::newRow("menu") << "menu1" << ""
+    QTest::newRow("start") << "awal_menu"
+                           << "" << QStringList { "Edit1", "Panel2", "Label3", "Label2", "Image2" };
+    QTest::newRow("start, help") << "awal_menu"
+                                 << "help"
+                                 << QStringList { "Edit1", "Panel2", "Label3", "Label2",
+                                        "RichEdit1", "Panel3", "Image2" };
+    QTest::newRow("about") << "info"
+                           << "" << QStringList { "Panel2" };
+    QTest::newRow("menu") << "menu1"
+                          << ""
                           << QStringList { "SpeedButton4", "SpeedButton6", "SpeedButton3",
                                  "SpeedButton7", "SpeedButton2", "Image2" };
-    QTest::newRow("diagnosis") << "diagno" << ""
+    QTest::newRow("diagnosis") << "diagno"
+                               << ""
                                << QStringList { "RadioGroup1_item0", "BitBtnRiwayat", "BitBtn7",
                                       "RichEdit2", "BitBtn3", "BitBtn4" };
-    QTest::newRow("diagnosis, asking")
-        << "diagno" << "question"
-        << QStringList { "BITBTN1", "BITBTN2", "BitBtn3", "BitBtn4", "BitBtnRiwayat", "BitBtn7",
-               "RichEdit2" };
+    QTest::newRow("diagnosis, asking") << "diagno"
+                                       << "question"
+                                       << QStringList { "BITBTN1", "BITBTN2", "BitBtn3", "BitBtn4",
+                                              "BitBtnRiwayat", "BitBtn7", "RichEdit2" };
     QTest::newRow("diagnosis, concluded")
-        << "diagno" << "conclusion"
+        << "diagno"
+        << "conclusion"
         << QStringList { "BitBtnKembali", "BitBtnRiwayat", "BitBtn7", "RichEdit1", "RichEdit2",
                "BitBtn3", "BitBtn4" };
-    QTest::newRow("trail") << "riwayat" << ""
+    QTest::newRow("trail") << "riwayat"
+                           << ""
                            << QStringList { "TrailView", "BtnSimpanPdf", "BtnCetak", "BtnSalin",
                                   "BtnTutup" };
-    QTest::newRow("diesel") << "DM" << "results"
+    QTest::newRow("diesel") << "DM"
+                            << "results"
                             << QStringList { "Edit9", "edit11", "edit12", "edit13", "edit14",
                                    "Edit27", "ComboBox1", "ComboBox2", "edit18", "edit19",
                                    "Button1", "Button3", "Button2", "Memo1" };
-    QTest::newRow("brake life")
-        << "umurrem" << ""
-        << QStringList { "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "ComboBox1",
-               "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Button1",
-               "Button3", "Button2", "CheckBox2" };
-    QTest::newRow("brake force")
-        << "gayrem" << "results"
-        << QStringList { "Edit14", "Edit15", "Edit16", "Edit17", "Edit18", "Edit19", "Edit20",
-               "Edit21", "Edit23", "Edit24", "Edit25", "Edit26", "Edit27", "Edit3", "Edit1",
-               "BitBtn1", "Button1", "Button2", "Edit14jwb", "Edit15jwb", "Edit16jwb",
-               "Edit17jwb", "Edit18jwb", "Edit19jwb", "Edit20jwb", "Edit21jwb", "Edit22jwb",
-               "Edit23jwb", "Edit2", "RichEdit1" };
-    QTest::newRow("thickness") << "DIALOG1" << "" << QStringList { "OKBtn" };
-    QTest::newRow("maintenance") << "PM" << ""
-                                 << QStringList { "RadioButton1", "BitBtn3", "RichEdit1" };
-    QTest::newRow("tune-up") << "TUNEUP" << ""
+    QTest::newRow("brake life") << "umurrem"
+                                << ""
+                                << QStringList { "Edit1", "Edit2", "Edit3", "Edit4", "Edit5",
+                                       "Edit6", "ComboBox1", "Edit7", "Edit8", "Edit9", "Edit10",
+                                       "Edit11", "Edit12", "Edit13", "Button1", "Button3",
+                                       "Button2", "CheckBox2" };
+    QTest::newRow("brake force") << "gayrem"
+                                 << "results"
+                                 << QStringList { "Edit14", "Edit15", "Edit16", "Edit17", "Edit18",
+                                        "Edit19", "Edit20", "Edit21", "Edit23", "Edit24", "Edit25",
+                                        "Edit26", "Edit27", "Edit3", "Edit1", "BitBtn1", "Button1",
+                                        "Button2", "Edit14jwb", "Edit15jwb", "Edit16jwb",
+                                        "Edit17jwb", "Edit18jwb", "Edit19jwb", "Edit20jwb",
+                                        "Edit21jwb", "Edit22jwb", "Edit23jwb", "Edit2",
+                                        "RichEdit1" };
+    QTest::newRow("thickness") << "DIALOG1"
+                               << "" << QStringList { "OKBtn" };
+    QTest::newRow("maintenance") << "PM"
+                                 << "" << QStringList { "RadioButton1", "BitBtn3", "RichEdit1" };
+    QTest::newRow("tune-up") << "TUNEUP"
+                             << ""
                              << QStringList { "BitBtn1", "BitBtn2", "BitBtn3", "SpeedButton1",
                                     "SpeedButton2", "Memo1", "Image2", "Button3" };
     QTest::newRow("tune-up, procedure")
-        << "TUNEUP" << "procedure"
+        << "TUNEUP"
+        << "procedure"
         << QStringList { "BitBtn1", "RadioGroup1_item1", "SpeedButton1", "SpeedButton2",
                "RichEdit1", "Image3", "Button3" };
 }
@@ -328,8 +340,7 @@ void TestKeys::focusChain()
         if (i < chain.size()) {
             const QString name = accessibleName(c);
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(c->objectName()));
-            QVERIFY2(!names.contains(name),
-                qPrintable(walked.join(' ') + ": " + name));
+            QVERIFY2(!names.contains(name), qPrintable(walked.join(' ') + ": " + name));
             names << name;
             // A clickable label or picture is announced as a button.
             if (qobject_cast<dipo::ClickLabel *>(c) || qobject_cast<dipo::PictureBox *>(c))
@@ -350,9 +361,8 @@ void TestKeys::focusChain()
 void TestKeys::escape_data()
 {
     QTest::addColumn<QString>("windowName");
-    for (const char *name :
-        { "info", "menu1", "diagno", "riwayat", "DM", "umurrem", "gayrem", "DIALOG1", "PM",
-            "TUNEUP" })
+    for (const char *name : { "info", "menu1", "diagno", "riwayat", "DM", "umurrem", "gayrem",
+             "DIALOG1", "PM", "TUNEUP" })
         QTest::newRow(name) << name;
 }
 
@@ -411,13 +421,12 @@ void TestKeys::fieldsNamedByTheirLabels()
     auto *cylinders = control<QComboBox>(dm, "ComboBox2");
     auto *cylindersLabel = control<QLabel>(dm, "ComboBox2Label");
     QCOMPARE(cylinders->accessibleName(), cylindersLabel->text().trimmed());
-    const auto labels = QAccessible::queryAccessibleInterface(cylinders)->relations(
-        QAccessible::Label);
-    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [&](const auto &relation) {
-        return relation.first->object() == cylindersLabel;
-    }));
-    QCOMPARE(cylinders->accessibleDescription(),
-        control<QLabel>(dm, "ComboBox2Unit")->text().trimmed());
+    const auto labels
+        = QAccessible::queryAccessibleInterface(cylinders)->relations(QAccessible::Label);
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(),
+        [&](const auto &relation) { return relation.first->object() == cylindersLabel; }));
+    QCOMPARE(
+        cylinders->accessibleDescription(), control<QLabel>(dm, "ComboBox2Unit")->text().trimmed());
 }
 
 void TestKeys::refusedFieldTakesFocus_data()
@@ -425,11 +434,21 @@ void TestKeys::refusedFieldTakesFocus_data()
     QTest::addColumn<QString>("windowName");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("text");
-    QTest::newRow("diesel, first read") << "DM" << "edit11" << "2x";
-    QTest::newRow("diesel, read after the lists") << "DM" << "Edit9" << "abc";
-    QTest::newRow("diesel, list") << "DM" << "ComboBox2" << "delapan";
-    QTest::newRow("brake life, speed not whole") << "umurrem" << "ComboBox1" << "70,5x";
-    QTest::newRow("brake force, last input") << "gayrem" << "Edit1" << "-";
+    QTest::newRow("diesel, first read") << "DM"
+                                        << "edit11"
+                                        << "2x";
+    QTest::newRow("diesel, read after the lists") << "DM"
+                                                  << "Edit9"
+                                                  << "abc";
+    QTest::newRow("diesel, list") << "DM"
+                                  << "ComboBox2"
+                                  << "delapan";
+    QTest::newRow("brake life, speed not whole") << "umurrem"
+                                                 << "ComboBox1"
+                                                 << "70,5x";
+    QTest::newRow("brake force, last input") << "gayrem"
+                                             << "Edit1"
+                                             << "-";
 }
 
 // Enter in a field runs PROSES; a refused text takes the user to its field, selected.
@@ -461,12 +480,24 @@ void TestKeys::pictureControlsNamed_data()
     QTest::addColumn<QString>("windowName");
     QTest::addColumn<QString>("controlName");
     QTest::addColumn<QString>("name");
-    QTest::newRow("start, CLOSE") << "awal_menu" << "Image2" << "Keluar";
-    QTest::newRow("start, About") << "awal_menu" << "Image3" << "Tentang program";
-    QTest::newRow("menu, Close") << "menu1" << "Image2" << "Tutup";
-    QTest::newRow("about, close panel") << "info" << "Panel2" << "Tutup";
-    QTest::newRow("brake life, Clik here") << "umurrem" << "CheckBox2" << "Clik here";
-    QTest::newRow("tune-up, picture") << "TUNEUP" << "Image2" << "Perbesar gambar";
+    QTest::newRow("start, CLOSE") << "awal_menu"
+                                  << "Image2"
+                                  << "Keluar";
+    QTest::newRow("start, About") << "awal_menu"
+                                  << "Image3"
+                                  << "Tentang program";
+    QTest::newRow("menu, Close") << "menu1"
+                                 << "Image2"
+                                 << "Tutup";
+    QTest::newRow("about, close panel") << "info"
+                                        << "Panel2"
+                                        << "Tutup";
+    QTest::newRow("brake life, Clik here") << "umurrem"
+                                           << "CheckBox2"
+                                           << "Clik here";
+    QTest::newRow("tune-up, picture") << "TUNEUP"
+                                      << "Image2"
+                                      << "Perbesar gambar";
 }
 
 // The controls that show only a picture or a panel say what they do; the screen
