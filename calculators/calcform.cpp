@@ -1,5 +1,7 @@
 #include "calculators/calcform.h"
 
+#include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
@@ -53,7 +55,9 @@ void Rows::addRow(const texts::FieldText &row, QWidget *field)
 {
     const QString name = text(row.name);
     field->setObjectName(name);
-    m_grid->addWidget(addLabel(m_frame, name + QStringLiteral("Label"), text(row.label)), m_row, 0);
+    QLabel *label = addLabel(m_frame, name + QStringLiteral("Label"), text(row.label));
+    keys::nameField(label, field, text(row.unit));
+    m_grid->addWidget(label, m_row, 0);
     m_grid->addWidget(field, m_row, 1);
     if (*row.unit)
         m_grid->addWidget(
@@ -66,13 +70,16 @@ QLineEdit *Rows::addEdit(const texts::FieldText &row)
     auto *edit = new QLineEdit(defaultText(row.defaultText), m_frame);
     addRow(row, edit);
     makeValueField(edit, ValueFieldWidth::Input);
+    m_inputs << edit;
     return edit;
 }
 
 QLineEdit *Rows::addValue(const texts::FieldText &row)
 {
     auto *edit = new QLineEdit(defaultText(row.defaultText), m_frame);
+    edit->setReadOnly(true); // before it is named, so it gets no input hint
     addRow(row, edit);
+    edit->setReadOnly(false);
     makeValueField(edit);
     return edit;
 }
@@ -87,6 +94,7 @@ QComboBox *Rows::addCombo(const texts::FieldText &row, const QStringList &items)
     combo->addItems(items);
     combo->setEditText(defaultText(row.defaultText));
     combo->setMinimumWidth(comboWidth(combo));
+    m_inputs << combo;
     return combo;
 }
 
@@ -124,6 +132,61 @@ void setLines(RichTextBox *box, const QStringList &lines)
     box->clearLines();
     for (const QString &line : lines)
         box->appendLine(line);
+}
+
+namespace {
+
+QWidget *&fieldBeingRead()
+{
+    static QWidget *field = nullptr;
+    return field;
+}
+
+} // namespace
+
+QString read(QLineEdit *field)
+{
+    fieldBeingRead() = field;
+    return field->text();
+}
+
+QString read(QComboBox *field)
+{
+    fieldBeingRead() = field;
+    return field->currentText();
+}
+
+void guard(const std::function<void()> &handler)
+{
+    QWidget *refused = nullptr;
+    fieldBeingRead() = nullptr;
+    errorreport::guard([&] {
+        try {
+            handler();
+        } catch (const ConversionError &) {
+            refused = fieldBeingRead();
+            throw;
+        }
+    });
+    fieldBeingRead() = nullptr;
+    if (!refused || !refused->isEnabled())
+        return;
+    refused->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(refused))
+        edit->selectAll();
+    else if (auto *combo = qobject_cast<QComboBox *>(refused); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+}
+
+void enterPresses(const QList<QWidget *> &fields, QPushButton *button)
+{
+    for (QWidget *field : fields) {
+        QLineEdit *edit = qobject_cast<QLineEdit *>(field);
+        if (auto *combo = qobject_cast<QComboBox *>(field))
+            edit = combo->lineEdit();
+        if (edit)
+            QObject::connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
+    }
 }
 
 void keepColoursWhenDisabled(QWidget *widget)

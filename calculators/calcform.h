@@ -2,8 +2,11 @@
 
 #include "calculators/calctexts.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QComboBox;
 class QGridLayout;
@@ -42,11 +45,14 @@ public:
     QComboBox *addCombo(const texts::FieldText &row, const QStringList &items);
     QGridLayout *grid() const { return m_grid; }
     int rowCount() const { return m_row; }
+    // The fields the user types into, in reading order.
+    const QList<QWidget *> &inputs() const { return m_inputs; }
 
 private:
     void addRow(const texts::FieldText &row, QWidget *field);
 
     QWidget *m_frame;
+    QList<QWidget *> m_inputs;
     QGridLayout *m_grid;
     int m_row = 0;
 };
@@ -65,6 +71,18 @@ template <std::size_t N> QStringList lines(const char *const (&texts)[N])
         result << text(line);
     return result;
 }
+
+// A field's text as a handler reads it. The field is remembered, so that guard() can
+// take the user to it when its text is refused.
+QString read(QLineEdit *field);
+QString read(QComboBox *field);
+
+// Runs a calculator's handler like dipo::errorreport::guard; after the report of a text
+// that is no number, the focus is on the field that holds it, its text selected.
+void guard(const std::function<void()> &handler);
+
+// Enter in any of the fields presses the button (PROSES).
+void enterPresses(const QList<QWidget *> &fields, QPushButton *button);
 
 // A disabled control keeps the colours of an enabled one, so its text stays readable.
 void keepColoursWhenDisabled(QWidget *widget);

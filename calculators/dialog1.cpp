@@ -1,5 +1,7 @@
 #include "calculators/dialog1.h"
 
+#include "common/keys.h"
+
 #include "calculators/calcform.h"
 #include "common/richtextbox.h"
 
@@ -59,6 +61,8 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     setDialogGeometry();
 
     connect(OKBtn, &QPushButton::clicked, this, &TDIALOG1::OKBtnClick);
+    dipo::keys::escapeClicks(this, OKBtn);
+    OKBtn->setFocus();
 }
 
 void TDIALOG1::OKBtnClick()

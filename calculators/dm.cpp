@@ -4,6 +4,7 @@
 #include "calculators/conclusions.h"
 #include "calculators/dieselpower.h"
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
 
@@ -105,6 +106,13 @@ TDM::TDM(QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TDM::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TDM::Button3Click);
     connect(Button2, &QPushButton::clicked, this, &TDM::Button2Click);
+
+    // The inputs, then the buttons; Enter in a field runs PROSES, Esc closes.
+    form::enterPresses(in.inputs(), Button1);
+    dipo::keys::escapeClicks(this, Button2);
+    Memo1->setAccessibleName(QStringLiteral("Kesimpulan"));
+    dipo::keys::setReadingOrder(in.inputs() + QList<QWidget *> { Button1, Button3, Button2 });
+    in.inputs().first()->setFocus();
     FormCreate();
 }
 
@@ -113,18 +121,18 @@ void TDM::FormCreate()
 
 void TDM::Button1Click()
 {
-    dipo::errorreport::guard([&] {
+    form::guard([&] {
         DieselInputs in;
-        in.D = toFloat(edit11->text());
-        in.L = toFloat(edit12->text());
-        in.n = toFloat(edit13->text());
-        in.Prata = toFloat(edit14->text());
-        in.Pi = toFloat(Edit27->text());
-        in.Z = toFloat(ComboBox2->currentText());
-        const double strokeNumber = toFloat(ComboBox1->currentText());
-        in.Nawal = toFloat(Edit9->text());
-        in.Gf = toFloat(edit18->text());
-        in.Qc = toFloat(edit19->text());
+        in.D = toFloat(form::read(edit11));
+        in.L = toFloat(form::read(edit12));
+        in.n = toFloat(form::read(edit13));
+        in.Prata = toFloat(form::read(edit14));
+        in.Pi = toFloat(form::read(Edit27));
+        in.Z = toFloat(form::read(ComboBox2));
+        const double strokeNumber = toFloat(form::read(ComboBox1));
+        in.Nawal = toFloat(form::read(Edit9));
+        in.Gf = toFloat(form::read(edit18));
+        in.Qc = toFloat(form::read(edit19));
         in.a = strokeFactor(ComboBox1->currentText(), strokeNumber);
 
         const DieselEvaluation ev = evaluateDiesel(in);

@@ -2,6 +2,7 @@
 
 #include "calculators/calcform.h"
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
 
@@ -53,8 +54,10 @@ Tgayrem::Tgayrem(QWidget *parent)
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     form::Rows out(GroupBox2);
     row = 0;
+    QList<QWidget *> results;
     for (const texts::FieldText &field : texts::kBrakeForceResults) {
         QLineEdit *edit = out.addValue(field);
+        results << edit;
         edit->setReadOnly(true);
         if (row < BrakeForceStepCount)
             m_results[row] = edit;
@@ -98,27 +101,36 @@ Tgayrem::Tgayrem(QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, &Tgayrem::BitBtn1Click);
     connect(Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
+
+    // The inputs, the buttons, then the results, which can be selected and copied.
+    // Enter in a field runs PROSES, Esc closes.
+    form::enterPresses(in.inputs(), BitBtn1);
+    dipo::keys::escapeClicks(this, Button2);
+    RichEdit1->setAccessibleName(QStringLiteral("Kesimpulan"));
+    dipo::keys::setReadingOrder(
+        in.inputs() + QList<QWidget *> { BitBtn1, Button1, Button2 } + results);
+    in.inputs().first()->setFocus();
 }
 
 void Tgayrem::BitBtn1Click()
 {
-    dipo::errorreport::guard([&] {
+    form::guard([&] {
         BrakeForceInputs in;
-        in.a = toFloat(Edit14->text());
-        in.b = toFloat(Edit15->text());
-        in.ia = toFloat(Edit16->text());
-        in.Ae = toFloat(Edit17->text());
-        in.Pmaks = toFloat(Edit18->text());
-        in.Kf = toFloat(Edit19->text());
-        in.Emaks = toFloat(Edit20->text());
-        in.Qs = toFloat(Edit21->text());
-        in.Gk = toFloat(Edit23->text());
-        in.Gp = toFloat(Edit24->text());
-        in.V = toFloat(Edit25->text());
-        in.It = toFloat(Edit26->text());
-        in.M = toFloat(Edit27->text());
-        in.Fh = toFloat(Edit3->text());
-        in.tr = toFloat(Edit1->text());
+        in.a = toFloat(form::read(Edit14));
+        in.b = toFloat(form::read(Edit15));
+        in.ia = toFloat(form::read(Edit16));
+        in.Ae = toFloat(form::read(Edit17));
+        in.Pmaks = toFloat(form::read(Edit18));
+        in.Kf = toFloat(form::read(Edit19));
+        in.Emaks = toFloat(form::read(Edit20));
+        in.Qs = toFloat(form::read(Edit21));
+        in.Gk = toFloat(form::read(Edit23));
+        in.Gp = toFloat(form::read(Edit24));
+        in.V = toFloat(form::read(Edit25));
+        in.It = toFloat(form::read(Edit26));
+        in.M = toFloat(form::read(Edit27));
+        in.Fh = toFloat(form::read(Edit3));
+        in.tr = toFloat(form::read(Edit1));
 
         const BrakeForceEvaluation ev = evaluateBrakeForce(in);
         for (int step = 0; step < ev.completed; ++step)

@@ -6,6 +6,7 @@
 #include "calculators/dialog1.h"
 #include "calculators/gayrem.h"
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/pictures.h"
 #include "common/richtextbox.h"
@@ -68,6 +69,9 @@ Tumurrem::Tumurrem(QWidget *parent)
     clickHere->setObjectName(QStringLiteral("Label_CheckBox2"));
     clickHere->setStyleSheet(QStringLiteral(
         "QLabel { background-color: black; color: white; font-weight: bold; padding: 2px 4px; }"));
+    clickHere->setBuddy(CheckBox2);
+    CheckBox2->setAccessibleName(clickHere->text());
+    CheckBox2->setAccessibleDescription(QStringLiteral("Membuka perhitungan gaya rem"));
 
     Memo3 = form::addTextBox(page, QStringLiteral("Memo3"), false);
     form::setLines(Memo3, form::lines(texts::kBrakeForceExplanation));
@@ -131,6 +135,14 @@ Tumurrem::Tumurrem(QWidget *parent)
     connect(Button2, &QPushButton::clicked, this, &Tumurrem::Button2Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
     connect(Edit5, &QLineEdit::textChanged, this, &Tumurrem::Edit5Change);
+
+    // The inputs, the buttons, then the link to the brake force window. Enter in a
+    // field runs PROSES, Esc closes.
+    form::enterPresses(in.inputs(), Button1);
+    dipo::keys::escapeClicks(this, Button2);
+    dipo::keys::setReadingOrder(
+        in.inputs() + QList<QWidget *> { Button1, Button3, Button2, CheckBox2 });
+    in.inputs().first()->setFocus();
     FormCreate();
 }
 
@@ -142,23 +154,23 @@ void Tumurrem::FormCreate()
 
 void Tumurrem::Button1Click()
 {
-    dipo::errorreport::guard([&] {
+    form::guard([&] {
         BrakeLifeInputs in;
-        in.D = toFloat(Edit1->text());
-        in.Q = toFloat(Edit2->text());
-        in.L = toFloat(Edit3->text());
-        in.T = toFloat(Edit4->text());
-        in.Tmin = toFloat(Edit5->text());
-        in.Da = toFloat(Edit6->text());
-        in.speed = ComboBox1->currentText();
+        in.D = toFloat(form::read(Edit1));
+        in.Q = toFloat(form::read(Edit2));
+        in.L = toFloat(form::read(Edit3));
+        in.T = toFloat(form::read(Edit4));
+        in.Tmin = toFloat(form::read(Edit5));
+        in.Da = toFloat(form::read(Edit6));
+        in.speed = form::read(ComboBox1);
         dipo::number::toInteger(in.speed); // only a whole number is a speed
-        in.K = toFloat(Edit7->text());
-        in.Fm = toFloat(Edit8->text());
-        in.Fk = toFloat(Edit9->text());
-        in.Pb = toFloat(Edit10->text());
-        in.H = toFloat(Edit11->text());
-        in.Frem = toFloat(Edit12->text());
-        in.Fj = toFloat(Edit13->text());
+        in.K = toFloat(form::read(Edit7));
+        in.Fm = toFloat(form::read(Edit8));
+        in.Fk = toFloat(form::read(Edit9));
+        in.Pb = toFloat(form::read(Edit10));
+        in.H = toFloat(form::read(Edit11));
+        in.Frem = toFloat(form::read(Edit12));
+        in.Fj = toFloat(form::read(Edit13));
 
         const BrakeLifeResults r = computeBrakeLife(in);
         Edit40->setText(formatGeneral(r.Kr));

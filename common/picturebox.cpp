@@ -1,11 +1,14 @@
 #include "common/picturebox.h"
 
+#include "common/keys.h"
 #include "common/pictures.h"
 #include "common/window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace dipo {
@@ -27,6 +30,39 @@ void PictureBox::loadPicture(const QString &programPath)
     QImage loaded = pictures::load(programPath); // throws, leaving the old picture
     m_picture = std::move(loaded);
     m_path = programPath;
+    update();
+}
+
+void PictureBox::setActsAsButton(const QString &accessibleName)
+{
+    // Announced as a button: marked before anything asks for its accessible face.
+    setProperty("dipoButton", true);
+    keys::announceAsButton();
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(accessibleName);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat()
+        && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
     update();
 }
 
@@ -56,13 +92,15 @@ QSize PictureBox::sizeHint() const
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
-        return; // a box without a picture lets the one under it show
     QPainter painter(this);
-    // The bars beside a letterboxed picture are the box's own, so a picture shown over
-    // another hides it whole.
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    paintPicture(painter, rect(), m_picture, PictureFit::Letterbox);
+    if (!m_picture.isNull()) {
+        // The bars beside a letterboxed picture are the box's own, so a picture shown
+        // over another hides it whole; a box without a picture lets the one under it show.
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        paintPicture(painter, rect(), m_picture, PictureFit::Letterbox);
+    }
+    if (hasFocus())
+        keys::paintFocusFrame(painter, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -96,6 +134,9 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_box);
+    // Esc closes the viewer, as its title bar's close button does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void PictureViewer::showPicture(const QImage &picture)

@@ -24,6 +24,10 @@ public:
     // The program path of the picture shown last, empty for none or a decoration.
     const QString &picturePath() const { return m_path; }
 
+    // A box that opens something when clicked also takes focus, shows it with a frame
+    // and acts on Space and Enter.
+    void setActsAsButton(const QString &accessibleName);
+
     // A box whose height follows its width (4:3 for 4/3.0); 0 for none.
     void setFrameAspect(qreal widthPerHeight);
     bool hasHeightForWidth() const override;
@@ -38,6 +42,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QImage m_picture;

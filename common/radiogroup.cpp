@@ -1,6 +1,7 @@
 #include "common/radiogroup.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 
 namespace dipo {
 
@@ -53,6 +54,7 @@ RadioGroup::RadioGroup(const QString &title, const QStringList &items, int colum
         auto *button = new QRadioButton(items[i], this);
         layout->addWidget(button, perColumn > 0 ? i % perColumn : i, perColumn > 0 ? i / perColumn : 0);
         m_set.addButton(button);
+        button->installEventFilter(this);
     }
     connect(&m_set, &RadioSet::chosen, this, &RadioGroup::itemClicked);
     // The items are named after the group ("RadioGroup1_item0"), once it has its name.
@@ -64,6 +66,40 @@ void RadioGroup::nameItems()
 {
     for (int i = 0; i < count(); ++i)
         item(i)->setObjectName(QStringLiteral("%1_item%2").arg(objectName()).arg(i));
+}
+
+bool RadioGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QGroupBox::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = +1;
+        break;
+    default:
+        return QGroupBox::eventFilter(watched, event);
+    }
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return QGroupBox::eventFilter(watched, event);
+    const int from = int(m_set.buttons().indexOf(static_cast<QRadioButton *>(watched)));
+    if (from < 0)
+        return QGroupBox::eventFilter(watched, event);
+    for (int i = 1; i < count(); ++i) {
+        QRadioButton *candidate = item(((from + step * i) % count() + count()) % count());
+        if (candidate->isEnabled() && candidate->isVisible()) {
+            candidate->setFocus(Qt::TabFocusReason);
+            candidate->click();
+            break;
+        }
+    }
+    return true;
 }
 
 QStringList RadioGroup::items() const

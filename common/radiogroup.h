@@ -56,6 +56,11 @@ signals:
     // The user marked an unmarked item.
     void itemClicked(int index);
 
+protected:
+    // The arrow keys step through the enabled items in their order, wrapping round, and
+    // mark the item they reach, as a click does; also when none was marked yet.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void nameItems();
 

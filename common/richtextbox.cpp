@@ -1,5 +1,7 @@
 #include "common/richtextbox.h"
 
+#include "common/keys.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -19,6 +21,7 @@ RichTextBox::RichTextBox(QWidget *parent)
     setUndoRedoEnabled(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     applyFont();
+    keys::showFocusFrame(this);
 }
 
 void RichTextBox::clearLines()

@@ -1,10 +1,13 @@
 #include "common/window.h"
 
+#include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/pictures.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace dipo {
@@ -94,7 +98,12 @@ private:
     }
     void showText()
     {
-        m_field->setToolTip(m_field->text());
+        // An input field's hint (its unit and the decimal separator) follows the value.
+        const QString hint = m_field->property("dipoHint").toString();
+        const QString value = m_field->text();
+        m_field->setToolTip(hint.isEmpty() ? value
+                : value.isEmpty()          ? hint
+                                           : value + QLatin1Char('\n') + hint);
         // A value the program wrote shows its start; what the user types stays as typed.
         if (!m_field->isModified())
             showStart();
@@ -170,6 +179,9 @@ void Window::setFullScreenGeometry()
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox"));
     m_scrollBox->setFrameShape(QFrame::NoFrame);
     m_scrollBox->setWidgetResizable(true);
+    // Tab goes through the page's controls and the page scrolls to the focused one; the
+    // scroll area itself is no stop.
+    m_scrollBox->setFocusPolicy(Qt::NoFocus);
     // The window's background shows through the page and stays put while it scrolls.
     m_scrollBox->viewport()->setAutoFillBackground(false);
     m_sheet = new QWidget;
@@ -246,6 +258,22 @@ void Window::centreOn(const QWidget *opener)
     move(placed.topLeft());
 }
 
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the focused button, as Space does; a button that takes Enter itself
+    // (a dialog's default button) never lets it come here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto *button = qobject_cast<QAbstractButton *>(focusWidget())) {
+            if (button->isEnabled() && button->isVisible()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void Window::paintEvent(QPaintEvent *)
 {
     if (m_background.isNull())
@@ -257,6 +285,12 @@ void Window::paintEvent(QPaintEvent *)
 void Window::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The focus shows from the start, not only after the first Tab, and clearly: the
+    // style's own mark on a button is a thin line that is easily missed.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (!qobject_cast<QToolButton *>(button))
+            keys::showFocusFrame(button);
     if (!m_sheet)
         return;
     if (!m_wheelKeeper)
@@ -295,6 +329,45 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // It acts as a button, so it takes focus and acts on Space and Enter.
+    setFocusPolicy(Qt::StrongFocus);
+    keys::announceAsButton();
+}
+
+void ClickLabel::click()
+{
+    if (isEnabled())
+        emit clicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    update();
 }
 
 void ClickLabel::setPicture(const QImage &picture)
@@ -326,6 +399,10 @@ void ClickLabel::paintEvent(QPaintEvent *event)
         paintPicture(painter, contentsRect(), m_picture, PictureFit::Letterbox);
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        keys::paintFocusFrame(painter, rect());
+    }
 }
 
 int valueFieldWidth(const QLineEdit *field)

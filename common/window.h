@@ -60,6 +60,7 @@ public:
     void showWindow(const QWidget *opener = nullptr);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -95,8 +96,9 @@ private:
 };
 
 // A label that acts as a link or a button (a panel with a caption, a transparent click
-// area): it emits clicked() on a left-button release inside it. It may show a picture,
-// letterboxed.
+// area): it emits clicked() on a left-button release inside it, and on Space or Enter
+// when it has the focus, which it shows with a frame. It may show a picture, letterboxed.
+// Its accessible name is its caption; a picture-only one is named by its owner.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -107,10 +109,16 @@ public:
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
 
+    // Acts as a click does (nothing while disabled).
+    void click();
+
 signals:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

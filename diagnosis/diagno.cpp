@@ -1,6 +1,7 @@
 #include "diagnosis/diagno.h"
 
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "diagnosis/diagnotexts.h"
@@ -206,6 +207,36 @@ void Tdiagno::connectHandlers()
     connect(BitBtn7, &QPushButton::clicked, this, &Tdiagno::BitBtn7Click);
     connect(BitBtn4, &QPushButton::clicked, this, &Tdiagno::BitBtn4Click);
     // "Info ku" has no handler.
+    connectKeys();
+}
+
+// Y and T answer while YA and TIDAK are enabled; Esc does what "Tutup" does. The
+// captions gain no mnemonic.
+void Tdiagno::connectKeys()
+{
+    const std::pair<Qt::Key, QPushButton *> answerKeys[]
+        = { { Qt::Key_Y, BITBTN1 }, { Qt::Key_T, BITBTN2 } };
+    for (const auto &[key, answerButton] : answerKeys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, answerButton, &QPushButton::click);
+    }
+    dipo::keys::escapeClicks(this, BitBtn4);
+
+    Label2->setBuddy(RichEdit2);
+    RichEdit2->setAccessibleName(dipo::keys::nameFromCaption(texts::questionLabel));
+    RichEdit1->setAccessibleName(dipo::keys::nameFromCaption(texts::resultTitle));
+    BITBTN1->setAccessibleDescription(QStringLiteral("Y"));
+    BITBTN2->setAccessibleDescription(QStringLiteral("T"));
+
+    // The system list, the buttons beside it, the result; then the question and its
+    // answers.
+    QList<QWidget *> order;
+    for (int i = 0; i < RadioGroup1->count(); ++i)
+        order << RadioGroup1->item(i);
+    order << BitBtn8 << BitBtnKembali << BitBtnRiwayat << BitBtn7 << RichEdit1 << RichEdit2
+          << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
+    dipo::keys::setReadingOrder(order);
+    RadioGroup1->item(0)->setFocus();
 }
 
 void Tdiagno::FormCreate()
@@ -246,6 +277,8 @@ void Tdiagno::BitBtn8Click()
     BitBtn7->show();
     m_session.begin(m_knowledgeBase.knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
     sessionChanged();
+    // The first answer is one key away.
+    BITBTN1->setFocus();
 }
 
 void Tdiagno::BITBTN1Click()
@@ -291,6 +324,8 @@ void Tdiagno::showConclusion(const dipo::diagnosis::Conclusion &conclusion)
     RichEdit1->setFirstLineIndent(12);
     for (const QString &line : conclusion.lines)
         RichEdit1->appendLine(line);
+    // The walk is over: the next step is another one.
+    BitBtn7->setFocus();
 }
 
 void Tdiagno::BitBtn7Click()

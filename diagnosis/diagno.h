@@ -42,6 +42,7 @@ public slots:
 private:
     void createControls();
     void connectHandlers();
+    void connectKeys();
     void answer(dipo::diagnosis::Answer answer);
     void showConclusion(const dipo::diagnosis::Conclusion &conclusion);
     void createSessionControls(QWidget *panel);

@@ -1,6 +1,7 @@
 #include "diagnosis/riwayat.h"
 
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
@@ -46,6 +47,8 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     TrailView = new QTextBrowser(this);
     TrailView->setObjectName(QStringLiteral("TrailView"));
     TrailView->setOpenLinks(false);
+    TrailView->setAccessibleName(texts::trailCaption);
+    dipo::keys::showFocusFrame(TrailView);
     QFont viewFont = TrailView->font();
     viewFont.setPointSize(11);
     TrailView->setFont(viewFont);

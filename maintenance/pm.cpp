@@ -1,5 +1,7 @@
 #include "maintenance/pm.h"
 
+#include "common/keys.h"
+
 #include "common/errorreport.h"
 #include "common/pictures.h"
 
@@ -193,6 +195,11 @@ void TPM::placeControls()
     setTabOrder(previous, BitBtn2);
     setTabOrder(BitBtn2, BitBtn1);
     setTabOrder(BitBtn1, BitBtn3);
+    setTabOrder(BitBtn3, RichEdit1);
+    RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
+    // Esc does what CLOSE does.
+    dipo::keys::escapeClicks(this, BitBtn3);
+    radioButton(1)->setFocus();
 }
 
 void TPM::connectHandlers()

@@ -1,9 +1,11 @@
 #include "shell/awal_menu.h"
 
+#include "common/keys.h"
 #include "common/richtextbox.h"
 #include "shell/info.h"
 #include "shell/menu1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -101,18 +103,36 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     Label2->setStyleSheet(QStringLiteral(
         "QLabel { background: #167a7a; color: white; border-radius: 12px; font-weight: bold; }"));
 
-    // A transparent click area over the "About Me" plate.
+    // A transparent click area over the "About Me" plate, for the mouse: the keyboard
+    // uses the plate itself.
     Image3 = new dipo::ClickLabel(QString(), m_panel);
     Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setFocusPolicy(Qt::NoFocus);
+    Image3->setAccessibleName(QStringLiteral("Tentang program"));
+    Label2->setAccessibleDescription(QStringLiteral("Tentang program"));
 
     // A transparent click area over the panel picture's "CLOSE" mark.
     Image2 = new dipo::ClickLabel(QString(), m_panel);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setFixedSize(104, 38);
     Image2->setToolTip(QStringLiteral("CLOSE"));
+    Image2->setAccessibleName(QStringLiteral("Keluar"));
+
+    // Shown after a refused password, until the user types again.
+    PasswordHint = new QLabel(QStringLiteral("Password salah"), m_panel);
+    PasswordHint->setObjectName(QStringLiteral("PasswordHint"));
+    PasswordHint->setStyleSheet(QStringLiteral("color: #ffb0a0; font-weight: bold;"));
+    PasswordHint->setAccessibleName(PasswordHint->text());
+    PasswordHint->setVisible(false);
+
+    // For the keyboard and the screen reader.
+    Label1->setBuddy(Edit1);
+    Edit1->setAccessibleName(QStringLiteral("Password"));
+    RichEdit1->setAccessibleName(QStringLiteral("Help"));
 
     // The help and its HIDE keep their room while hidden, so nothing moves.
-    for (QWidget *help : { static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(Panel3) }) {
+    for (QWidget *help : { static_cast<QWidget *>(RichEdit1), static_cast<QWidget *>(Panel3),
+             static_cast<QWidget *>(PasswordHint) }) {
         QSizePolicy policy = help->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         help->setSizePolicy(policy);
@@ -130,6 +150,7 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     grid->addWidget(Edit1, 2, 1);
     grid->addWidget(Panel2, 2, 2);
     grid->addWidget(Label3, 3, 0);
+    grid->addWidget(PasswordHint, 3, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(Label2, 3, 2);
     grid->addWidget(Image3, 3, 2);
     grid->setColumnStretch(1, 1);
@@ -146,6 +167,22 @@ Tawal_menu::Tawal_menu(QWidget *parent)
     connect(Label2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label2Click);
     connect(Image3, &dipo::ClickLabel::clicked, this, &Tawal_menu::Label2Click);
     connect(Image2, &dipo::ClickLabel::clicked, this, &Tawal_menu::Button2Click);
+    connect(Edit1, &QLineEdit::textEdited, this, [this] { showPasswordHint(false); });
+
+    // The password first, then the actions, then the help and the end of the program.
+    dipo::keys::setReadingOrder({ Edit1, Panel2, Label3, Label2, RichEdit1, Panel3, Image2 });
+    Edit1->setFocus();
+}
+
+void Tawal_menu::showPasswordHint(bool shown)
+{
+    if (PasswordHint->isVisibleTo(this) == shown)
+        return;
+    PasswordHint->setVisible(shown);
+    // The screen reader tells the hint with the field.
+    Edit1->setAccessibleDescription(shown ? PasswordHint->text() : QString());
+    QAccessibleEvent changed(Edit1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool Tawal_menu::isAcceptedPassword(const QString &text)
@@ -160,9 +197,14 @@ bool Tawal_menu::isAcceptedPassword(const QString &text)
 void Tawal_menu::Panel2Click()
 {
     const QString typed = Edit1->text();
-    if (isAcceptedPassword(typed))
+    const bool accepted = isAcceptedPassword(typed);
+    if (accepted)
         menu1->showWindow();
     Edit1->clear();
+    showPasswordHint(!accepted);
+    // After a refusal the user types again, so the field takes the focus.
+    if (!accepted)
+        Edit1->setFocus(Qt::OtherFocusReason);
 }
 
 void Tawal_menu::Label3Click()

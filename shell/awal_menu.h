@@ -30,6 +30,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showPasswordHint(bool shown);
+
     dipo::PicturePanel *m_panel;
     QLabel *Label1;
     QLineEdit *Edit1;
@@ -40,6 +42,7 @@ private:
     dipo::ClickLabel *Label2;
     dipo::ClickLabel *Image3;
     dipo::ClickLabel *Image2;
+    QLabel *PasswordHint;
 };
 
 extern Tawal_menu *awal_menu;

@@ -1,5 +1,7 @@
 #include "shell/info.h"
 
+#include "common/keys.h"
+
 #include <QGridLayout>
 #include <QVBoxLayout>
 
@@ -70,6 +72,10 @@ Tinfo::Tinfo(QWidget *parent)
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    // The panel is the close control for the keyboard; the caption on it is its face.
+    Label8->setFocusPolicy(Qt::NoFocus);
+    Panel2->setAccessibleName(QStringLiteral("Tutup"));
+    Panel2->setAccessibleDescription(Label8->text().trimmed());
     auto *closeLayout = new QVBoxLayout(Panel2);
     closeLayout->setContentsMargins(8, 2, 8, 2);
     closeLayout->addWidget(Label8);
@@ -97,6 +103,8 @@ Tinfo::Tinfo(QWidget *parent)
 
     connect(Panel2, &dipo::ClickLabel::clicked, this, &Tinfo::Panel2Click);
     connect(Label8, &dipo::ClickLabel::clicked, this, &Tinfo::Label8Click);
+    dipo::keys::escapeClicks(this, Panel2);
+    Panel2->setFocus();
 }
 
 void Tinfo::Panel2Click()

@@ -1,8 +1,9 @@
 #include "shell/menu1.h"
 
 #include "calculators/dm.h"
-#include "common/pictures.h"
 #include "calculators/umurrem.h"
+#include "common/keys.h"
+#include "common/pictures.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "tuneup/tuneup.h"
@@ -61,6 +62,8 @@ Tmenu1::Tmenu1(QWidget *parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setFixedSize(50, 50);
     Image2->setPicture(dipo::pictures::decoration(QStringLiteral("menu_close.jpg")));
+    Image2->setAccessibleName(QStringLiteral("Tutup"));
+    closeLabel->setBuddy(Image2);
 
     auto *close = new QVBoxLayout;
     close->setSpacing(2);
@@ -86,6 +89,12 @@ Tmenu1::Tmenu1(QWidget *parent)
     connect(SpeedButton6, &QToolButton::clicked, this, &Tmenu1::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &Tmenu1::SpeedButton7Click);
     connect(Image2, &dipo::ClickLabel::clicked, this, &Tmenu1::Close1Click);
+
+    // The entries row by row, then Close; Esc does what Close does.
+    dipo::keys::setReadingOrder(
+        { SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7, SpeedButton2, Image2 });
+    dipo::keys::escapeClicks(this, Image2);
+    SpeedButton4->setFocus();
 }
 
 QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, const char *label,
@@ -116,10 +125,14 @@ QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, con
     button->setAutoRaise(true);
     button->setMinimumHeight(50);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    button->setStyleSheet(QStringLiteral(
-        "QToolButton { color: white; font-size: 14pt; font-weight: bold;"
-        " border: 1px solid #58708a; border-radius: 8px; background: #2b3d52; }"
-        "QToolButton:hover { background: #3c5673; }"));
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { color: white; font-size: 14pt; font-weight: bold;"
+                       " border: 1px solid #58708a; border-radius: 8px; background: #2b3d52; }"
+                       "QToolButton:hover { background: #3c5673; }"
+                       "QToolButton:focus { border: 3px solid #ffd36b; background: #3c5673; }"));
+    button->setFocusPolicy(Qt::StrongFocus);
+    caption1->setBuddy(button);
+    button->setAccessibleDescription(caption1->text().simplified());
 
     auto *inside = new QVBoxLayout(plate);
     inside->setContentsMargins(14, 10, 14, 14);

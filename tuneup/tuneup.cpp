@@ -1,5 +1,7 @@
 #include "tuneup/tuneup.h"
 
+#include "common/keys.h"
+
 #include "common/errorreport.h"
 #include "common/picturebox.h"
 #include "common/pictures.h"
@@ -97,6 +99,13 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     connect(Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
     connect(Image2, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     connect(Image3, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
+    // The controls were made in reading order, which is Tab's; Esc does what CLOSE does.
+    RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
+    Memo1->setAccessibleName(QStringLiteral("Penjelasan"));
+    dipo::keys::showFocusFrame(Memo1);
+    Memo1->setTabChangesFocus(true); // Tab leaves the introduction instead of writing in it
+    dipo::keys::escapeClicks(this, Button3);
+    BitBtn1->setFocus();
 
     FormCreate();
 }
@@ -220,6 +229,7 @@ void TTUNEUP::buildControls()
         box->setMinimumSize(320, 240);
         box->setCursor(Qt::PointingHandCursor);
         box->setToolTip(text::enlargePicture);
+        box->setActsAsButton(QStringLiteral("Perbesar gambar"));
         picture->addWidget(box, 0, 0);
     }
     picture->addWidget(Button3, 1, 0);
@@ -259,6 +269,7 @@ void TTUNEUP::FormCreate()
     RichEdit2->setLine(prompt.at(0));
     RichEdit2->appendLine(prompt.at(1));
     Memo1->setPlainText(text::introduction.join(QLatin1Char('\n')));
+    RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
 }
 
 void TTUNEUP::writePrompt(const QString &prompt)
@@ -313,6 +324,7 @@ void TTUNEUP::BitBtn2Click()
         clearSelections();
         RichEdit1->clearLines();
         Image3->hide();
+        Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
 }
 
@@ -391,7 +403,9 @@ void TTUNEUP::SpeedButton1Click()
         writePrompt(text::resetPrompt);
         RichEdit1->clearLines();
         Memo1->show();
+        RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
         Image3->hide();
+        Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
 }
 
@@ -399,6 +413,7 @@ void TTUNEUP::SpeedButton2Click()
 {
     dipo::errorreport::guard([&] {
         Memo1->hide();
+        RichEdit1->setFocusPolicy(Qt::StrongFocus);
         // A failed picture ends the handler here, so later groups are not looked at.
         const ProcedureTable &table = ProcedureTable::builtIn();
         for (int g = 1; g <= ProcedureTable::groupCount; ++g)
@@ -422,6 +437,7 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
     if (procedure.hasPicture()) {
         Image3->loadPicture(procedure.picturePath());
         Image3->show();
+        Image2->setFocusPolicy(Qt::NoFocus);
     }
 }
 

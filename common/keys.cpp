@@ -1,0 +1,211 @@
+#include "common/keys.h"
+
+#include "common/localenumber.h"
+#include "common/window.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace dipo::keys {
+
+void paintFocusFrame(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 200, 40), 2));
+    painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
+    painter.restore();
+}
+
+namespace {
+
+// Paints the frame on a control, or on the viewport of a text box, whose page covers
+// the box's own edge; the owner's focus decides.
+class FocusFramePainter : public QObject
+{
+public:
+    FocusFramePainter(QWidget *owner, QWidget *painted)
+        : QObject(painted)
+        , m_owner(owner)
+        , m_painted(painted)
+    { }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *control = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            if (watched == m_owner)
+                m_painted->update();
+            break;
+        case QEvent::Paint:
+            if (watched == m_painted && m_owner->hasFocus() && !m_painting) {
+                // The control paints itself first, then the frame goes on top.
+                m_painting = true;
+                QCoreApplication::sendEvent(control, event);
+                m_painting = false;
+                QPainter painter(control);
+                paintFocusFrame(painter, control->rect());
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_owner;
+    QWidget *m_painted;
+    bool m_painting = false;
+};
+
+// A clickable label or picture, for assistive technology: a button with a press action.
+class ButtonLike : public QAccessibleWidget
+{
+public:
+    explicit ButtonLike(QWidget *control)
+        : QAccessibleWidget(control, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            if (auto *label = qobject_cast<QLabel *>(widget()))
+                return nameFromCaption(label->text());
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList { pressAction() } + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+        } else if (auto *label = qobject_cast<ClickLabel *>(widget())) {
+            label->click();
+        } else {
+            QMetaObject::invokeMethod(widget(), "clicked");
+        }
+    }
+};
+
+QAccessibleInterface *buttonLikeFactory(const QString &, QObject *object)
+{
+    auto *control = qobject_cast<QWidget *>(object);
+    if (!control)
+        return nullptr;
+    if (qobject_cast<ClickLabel *>(control) || control->property("dipoButton").toBool())
+        return new ButtonLike(control);
+    return nullptr;
+}
+
+QShortcut *escape(QWidget *window)
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    return shortcut;
+}
+
+} // namespace
+
+void announceAsButton()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(buttonLikeFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void showFocusFrame(QWidget *control)
+{
+    static const char *const kShown = "dipoFocusFrame";
+    if (control->property(kShown).toBool())
+        return;
+    control->setProperty(kShown, true);
+    control->installEventFilter(new FocusFramePainter(control, control));
+    if (auto *box = qobject_cast<QAbstractScrollArea *>(control)) {
+        auto *page = new FocusFramePainter(control, box->viewport());
+        control->installEventFilter(page);
+        box->viewport()->installEventFilter(page);
+        // Scrolling moves the page's pixels, the frame's with them: it is drawn anew.
+        for (QScrollBar *bar : { box->verticalScrollBar(), box->horizontalScrollBar() })
+            QObject::connect(bar, &QScrollBar::valueChanged, box, [box] {
+                if (box->hasFocus())
+                    box->viewport()->update();
+            });
+    }
+}
+
+void escapeClicks(QWidget *window, QAbstractButton *closeControl)
+{
+    QObject::connect(escape(window), &QShortcut::activated, closeControl, &QAbstractButton::click);
+}
+
+void escapeClicks(QWidget *window, ClickLabel *closeControl)
+{
+    QObject::connect(escape(window), &QShortcut::activated, closeControl, &ClickLabel::click);
+}
+
+QString nameFromCaption(const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    name = name.simplified();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+QString fieldHint(const QString &unit)
+{
+    const QString separator = number::decimalSeparator() == QLatin1Char(',')
+        ? QStringLiteral("koma")
+        : QStringLiteral("titik");
+    const QString hint = QStringLiteral("gunakan %1 sebagai pemisah desimal").arg(separator);
+    const QString shownUnit = unit.trimmed();
+    return shownUnit.isEmpty() ? hint : shownUnit + QStringLiteral("; ") + hint;
+}
+
+void nameField(QLabel *label, QWidget *field, const QString &unit)
+{
+    label->setBuddy(field);
+    field->setAccessibleName(nameFromCaption(label->text()));
+    if (!unit.trimmed().isEmpty())
+        field->setAccessibleDescription(unit.trimmed());
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+        if (!edit->isReadOnly())
+            edit->setProperty("dipoHint", fieldHint(unit));
+    } else if (auto *combo = qobject_cast<QComboBox *>(field)) {
+        combo->setToolTip(fieldHint(unit));
+    }
+}
+
+void setReadingOrder(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+} // namespace dipo::keys

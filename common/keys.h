@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QPainter;
+class QRect;
+class QWidget;
+
+namespace dipo {
+
+class ClickLabel;
+
+namespace keys {
+
+// The focus frame every custom control draws: a dark and a light line, visible on any
+// background, and drawn after the control's own painting so no style sheet hides it.
+void paintFocusFrame(QPainter &painter, const QRect &rect);
+
+// Draws the focus frame over a control whose style shows no focus of its own (text
+// boxes), after the control has painted itself.
+void showFocusFrame(QWidget *control);
+
+// Clickable labels and pictures are announced as buttons, named by their caption (or
+// accessible name), with a press action. Installed once, on the first such control.
+void announceAsButton();
+
+// Esc in the window does what its close control does (a click on it).
+void escapeClicks(QWidget *window, QAbstractButton *closeControl);
+void escapeClicks(QWidget *window, ClickLabel *closeControl);
+
+// The label names the field for the keyboard and for assistive technology: it becomes
+// the field's buddy, its text (without the trailing colon) the field's accessible name,
+// and the unit the accessible description. Input fields get the unit and the decimal
+// separator in force as their hint (see fieldHint()).
+void nameField(QLabel *label, QWidget *field, const QString &unit = QString());
+
+// "kN; gunakan koma sebagai pemisah desimal", with the separator in force.
+QString fieldHint(const QString &unit);
+
+// A label's text as a name: mnemonic marks, blanks and a trailing colon taken off.
+QString nameFromCaption(const QString &caption);
+
+// Tab goes through the controls in this order.
+void setReadingOrder(const QList<QWidget *> &controls);
+
+} // namespace keys
+} // namespace dipo
