@@ -30,6 +30,34 @@ using dipo::number::formatFixed;
 using dipo::number::formatGeneral;
 using dipo::number::toFloat;
 
+namespace {
+
+// The cover of the conclusion, with its picture made when the window is first shown.
+class CoverLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (!m_pictured) {
+            m_pictured = true;
+            const QImage picture = dipo::pictures::decoration(QStringLiteral("umurrem_panel.jpg"));
+            if (!picture.isNull())
+                setPixmap(QPixmap::fromImage(
+                    picture.scaled(160, 120, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
+        QLabel::showEvent(event);
+    }
+
+private:
+    bool m_pictured = false;
+};
+
+} // namespace
+
+
 Tumurrem::Tumurrem(QWidget *parent)
     : dipo::Window(QStringLiteral("umurrem"), form::text(texts::kBrakeLifeCaption), parent)
 {
@@ -92,15 +120,11 @@ Tumurrem::Tumurrem(QWidget *parent)
     Memo1->setStyleSheet(QStringLiteral("QTextEdit { color: #0000b0; }"));
     form::setLines(Memo1, brakeLifeConclusionLines(form::text(texts::kDaysPlaceholder), QString()));
     Memo1->setMinimumHeight(112);
-    Panel18 = new QLabel(GroupBox3);
+    Panel18 = new CoverLabel(GroupBox3);
     Panel18->setObjectName(QStringLiteral("Panel18"));
     Panel18->setAutoFillBackground(true);
     Panel18->setStyleSheet(QStringLiteral("QLabel { background-color: white; }"));
     Panel18->setAlignment(Qt::AlignCenter);
-    const QImage picture = dipo::pictures::decoration(QStringLiteral("umurrem_panel.jpg"));
-    if (!picture.isNull())
-        Panel18->setPixmap(QPixmap::fromImage(
-            picture.scaled(160, 120, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     Panel18->setMinimumSize(1, 1);
     const int conclusionRow = out.rowCount();
     out.grid()->addWidget(Memo1, conclusionRow, 0, 1, 3);

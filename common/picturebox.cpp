@@ -20,7 +20,14 @@ PictureBox::PictureBox(QWidget *parent)
 
 void PictureBox::setPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_picture.setImage(picture);
+    m_path.clear();
+    update();
+}
+
+void PictureBox::setDecoration(const QString &name)
+{
+    m_picture.setDecoration(name);
     m_path.clear();
     update();
 }
@@ -28,7 +35,7 @@ void PictureBox::setPicture(const QImage &picture)
 void PictureBox::loadPicture(const QString &programPath)
 {
     QImage loaded = pictures::load(programPath); // throws, leaving the old picture
-    m_picture = std::move(loaded);
+    m_picture.setImage(loaded);
     m_path = programPath;
     update();
 }
@@ -97,7 +104,7 @@ void PictureBox::paintEvent(QPaintEvent *)
         // The bars beside a letterboxed picture are the box's own, so a picture shown
         // over another hides it whole; a box without a picture lets the one under it show.
         painter.fillRect(rect(), palette().color(QPalette::Window));
-        paintPicture(painter, rect(), m_picture, PictureFit::Letterbox);
+        m_picture.paint(painter, rect(), PictureFit::Letterbox);
     }
     if (hasFocus())
         keys::paintFocusFrame(painter, rect());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/window.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -15,11 +17,13 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void setPicture(const QImage &picture);
+    // A decoration picture, decoded when first painted or asked for.
+    void setDecoration(const QString &name);
     // Loads a run-time picture by its program path ("d:\karya_hasil\..."), read anew
     // each time. On failure it throws PictureError and keeps the previous picture.
     void loadPicture(const QString &programPath);
 
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const { return m_picture.image(); }
     bool hasPicture() const { return !m_picture.isNull(); }
     // The program path of the picture shown last, empty for none or a decoration.
     const QString &picturePath() const { return m_path; }
@@ -47,7 +51,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QImage m_picture;
+    PictureCanvas m_picture;
     QString m_path;
     qreal m_frameAspect = 0;
     bool m_pressed = false;

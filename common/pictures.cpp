@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #ifndef DIPO_PICTURE_DIR_INSTALL
 #define DIPO_PICTURE_DIR_INSTALL ""
@@ -16,6 +17,33 @@ namespace dipo::pictures {
 namespace {
 
 const QLatin1String kProgramRoot("d:\\karya_hasil\\");
+
+// The decorations decoded so far, by name, and how often each was decoded. Widgets are
+// used from the GUI thread only.
+struct DecorationCache
+{
+    QHash<QString, QImage> images;
+    QHash<QString, int> decodes;
+    int allDecodes = 0;
+};
+
+DecorationCache &decorationCache()
+{
+    static DecorationCache cache;
+    return cache;
+}
+
+QImage decodeDecoration(const QString &name)
+{
+    QFile file(QStringLiteral(":/decoration/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    try {
+        return jpeg::decode(file.readAll(), file.fileName());
+    } catch (const PictureError &) {
+        return QImage(); // decoration only: a window without it still works
+    }
+}
 
 } // namespace
 
@@ -53,14 +81,29 @@ QImage load(const QString &programPath)
 
 QImage decoration(const QString &name)
 {
-    QFile file(QStringLiteral(":/decoration/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QImage();
-    try {
-        return jpeg::decode(file.readAll(), file.fileName());
-    } catch (const PictureError &) {
-        return QImage(); // decoration only: a window without it still works
-    }
+    DecorationCache &cache = decorationCache();
+    const auto found = cache.images.constFind(name);
+    if (found != cache.images.constEnd())
+        return *found;
+    QImage decoded = decodeDecoration(name);
+    ++cache.decodes[name];
+    ++cache.allDecodes;
+    cache.images.insert(name, decoded);
+    return decoded;
+}
+
+int decorationDecodes(const QString &name)
+{
+    const DecorationCache &cache = decorationCache();
+    return name.isEmpty() ? cache.allDecodes : cache.decodes.value(name);
+}
+
+void clearDecorations()
+{
+    DecorationCache &cache = decorationCache();
+    cache.images.clear();
+    cache.decodes.clear();
+    cache.allDecodes = 0;
 }
 
 } // namespace dipo::pictures

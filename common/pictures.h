@@ -23,7 +23,15 @@ QString localPath(const QString &programPath);
 QImage load(const QString &programPath);
 
 // A decoration picture compiled into the program (":/decoration/<name>"), decoded
-// through libjpeg. A missing resource gives a null image.
+// through libjpeg the first time it is asked for and shared from then on: every widget
+// that shows it holds the same image. A missing or broken resource gives a null image
+// (and is not tried again).
 QImage decoration(const QString &name);
+
+// Test hooks of the decoration cache: how many times a decoration (or, with no name,
+// any decoration) was decoded since the start or the last clearDecorations().
+int decorationDecodes(const QString &name = QString());
+// Forgets the cached decorations and the decode counts; widgets keep what they hold.
+void clearDecorations();
 
 } // namespace dipo::pictures

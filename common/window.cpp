@@ -18,7 +18,10 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
+#include <QtMath>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace dipo {
 namespace {
@@ -166,6 +169,62 @@ void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture,
     painter.restore();
 }
 
+void PictureCanvas::setDecoration(const QString &name)
+{
+    m_decoration = name;
+    m_image = QImage();
+    m_pixmap = QPixmap();
+}
+
+void PictureCanvas::setImage(const QImage &image)
+{
+    m_decoration.clear();
+    m_image = image;
+    m_pixmap = QPixmap();
+}
+
+const QImage &PictureCanvas::image() const
+{
+    if (!m_decoration.isEmpty()) {
+        m_image = pictures::decoration(m_decoration);
+        m_decoration.clear();
+    }
+    return m_image;
+}
+
+void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit)
+{
+    const QImage &picture = image();
+    if (picture.isNull() || place.isEmpty())
+        return;
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (m_pixmap.isNull() || m_place != place || m_fit != fit || m_ratio != ratio
+        || m_imageKey != picture.cacheKey()) {
+        // The same drawing paintPicture() does, once, into a pixmap of the painted size.
+        const QRectF target = placePicture(picture.size(), place, fit).target;
+        const QPointF at(std::floor(target.left()), std::floor(target.top()));
+        const QSizeF logical(std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
+        QImage drawn(QSize(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio)),
+            QImage::Format_ARGB32_Premultiplied);
+        if (drawn.isNull())
+            return;
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter into(&drawn);
+            into.translate(-at);
+            paintPicture(into, place, picture, fit);
+        }
+        m_pixmap = QPixmap::fromImage(std::move(drawn));
+        m_pixmapAt = at;
+        m_place = place;
+        m_fit = fit;
+        m_ratio = ratio;
+        m_imageKey = picture.cacheKey();
+    }
+    painter.drawPixmap(m_pixmapAt, m_pixmap);
+}
+
 Window::Window(const QString &componentName, const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -222,7 +281,7 @@ void Window::fitToContent()
 
 void Window::setBackground(const QString &decorationName)
 {
-    m_background = pictures::decoration(decorationName);
+    m_background.setDecoration(decorationName);
     update();
 }
 
@@ -279,7 +338,7 @@ void Window::paintEvent(QPaintEvent *)
     if (m_background.isNull())
         return;
     QPainter painter(this);
-    paintPicture(painter, rect(), m_background, PictureFit::Cover);
+    m_background.paint(painter, rect(), PictureFit::Cover);
 }
 
 void Window::showEvent(QShowEvent *event)
@@ -301,12 +360,13 @@ void Window::showEvent(QShowEvent *event)
 
 PicturePanel::PicturePanel(const QString &decorationName, QWidget *parent)
     : QFrame(parent)
-    , m_picture(pictures::decoration(decorationName))
-{ }
+{
+    m_picture.setDecoration(decorationName);
+}
 
 void PicturePanel::setPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_picture.setImage(picture);
     update();
 }
 
@@ -320,7 +380,7 @@ void PicturePanel::paintEvent(QPaintEvent *event)
 {
     if (!m_picture.isNull()) {
         QPainter painter(this);
-        paintPicture(painter, rect(), m_picture, m_fit);
+        m_picture.paint(painter, rect(), m_fit);
     }
     QFrame::paintEvent(event);
 }
@@ -372,7 +432,13 @@ void ClickLabel::focusOutEvent(QFocusEvent *event)
 
 void ClickLabel::setPicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_picture.setImage(picture);
+    update();
+}
+
+void ClickLabel::setDecoration(const QString &name)
+{
+    m_picture.setDecoration(name);
     update();
 }
 
@@ -396,7 +462,7 @@ void ClickLabel::paintEvent(QPaintEvent *event)
 {
     if (!m_picture.isNull()) {
         QPainter painter(this);
-        paintPicture(painter, contentsRect(), m_picture, PictureFit::Letterbox);
+        m_picture.paint(painter, contentsRect(), PictureFit::Letterbox);
     }
     QLabel::paintEvent(event);
     if (hasFocus()) {

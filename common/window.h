@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,31 @@ PicturePlacement placePicture(const QSize &picture, const QRectF &place, Picture
 // Every decoration and picture of the windows is painted through here.
 void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture, PictureFit fit);
 
+// What a widget shows of a picture: a decoration by name, decoded only when it is first
+// painted (or asked for) and shared through the decoration cache, or an image given to it.
+// It keeps a pixmap at the size it is painted, made again only when that size changes.
+class PictureCanvas
+{
+public:
+    void setDecoration(const QString &name);
+    void setImage(const QImage &image);
+    // The picture shown; a decoration not yet decoded is decoded now.
+    const QImage &image() const;
+    bool isNull() const { return image().isNull(); }
+    // Paints the picture as paintPicture() does, from the pixmap kept at its painted size.
+    void paint(QPainter &painter, const QRectF &place, PictureFit fit);
+
+private:
+    mutable QString m_decoration; // still to be decoded when not empty
+    mutable QImage m_image;
+    QPixmap m_pixmap;
+    QPointF m_pixmapAt;
+    QRectF m_place;
+    PictureFit m_fit = PictureFit::Cover;
+    qreal m_ratio = 0;
+    qint64 m_imageKey = 0;
+};
+
 // A top-level window of the program: created once, shown and hidden, never destroyed
 // before exit. Closing it hides it; its controls keep their state.
 class Window : public QWidget
@@ -53,7 +79,7 @@ public:
 
     // A decoration picture covering the whole window, cropped, not distorted.
     void setBackground(const QString &decorationName);
-    const QImage &background() const { return m_background; }
+    const QImage &background() const { return m_background.image(); }
 
     // Shows the window non-modally and brings it to the front; a visible window is
     // only brought to the front. A dialog is centred on the opener (or the active window).
@@ -68,7 +94,7 @@ private:
     void centreOn(const QWidget *opener);
     void fitToContent();
 
-    QImage m_background;
+    PictureCanvas m_background;
     QWidget *m_sheet = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QObject *m_wheelKeeper = nullptr;
@@ -82,7 +108,7 @@ class PicturePanel : public QFrame
 public:
     explicit PicturePanel(const QString &decorationName, QWidget *parent = nullptr);
     void setPicture(const QImage &picture);
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const { return m_picture.image(); }
     // Pictures that are shown for themselves (icons, portraits) keep their aspect ratio.
     void setFit(PictureFit fit);
     PictureFit fit() const { return m_fit; }
@@ -91,7 +117,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture;
+    PictureCanvas m_picture;
     PictureFit m_fit = PictureFit::Cover;
 };
 
@@ -107,7 +133,9 @@ public:
     explicit ClickLabel(const QString &text = QString(), QWidget *parent = nullptr);
 
     void setPicture(const QImage &picture);
-    const QImage &picture() const { return m_picture; }
+    // A decoration picture, decoded when first painted.
+    void setDecoration(const QString &name);
+    const QImage &picture() const { return m_picture.image(); }
 
     // Acts as a click does (nothing while disabled).
     void click();
@@ -125,7 +153,7 @@ protected:
 
 private:
     bool m_pressed = false;
-    QImage m_picture;
+    PictureCanvas m_picture;
 };
 
 // A field that shows a value. A written value field is wide enough for the longest

@@ -133,7 +133,7 @@ void TPM::createControls()
     for (const QString &line : m_table.startIntroduction())
         RichEdit1->appendLine(line);
     Image2 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image2"));
-    Image2->setPicture(dipo::pictures::decoration(QStringLiteral("pm_decoration.jpg")));
+    Image2->setDecoration(QStringLiteral("pm_decoration.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
 }

@@ -61,7 +61,7 @@ Tmenu1::Tmenu1(QWidget *parent)
     Image2 = new dipo::ClickLabel(QString(), page);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setFixedSize(50, 50);
-    Image2->setPicture(dipo::pictures::decoration(QStringLiteral("menu_close.jpg")));
+    Image2->setDecoration(QStringLiteral("menu_close.jpg"));
     Image2->setAccessibleName(QStringLiteral("Tutup"));
     closeLabel->setBuddy(Image2);
 

@@ -217,7 +217,7 @@ void TTUNEUP::buildControls()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     Image2 = named(new dipo::PictureBox(GroupBox2), "Image2");
-    Image2->setPicture(dipo::pictures::decoration(QStringLiteral("tuneup_default.jpg")));
+    Image2->setDecoration(QStringLiteral("tuneup_default.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), "Image3");
     Button3 = button(text::closeButton, "Button3", GroupBox2);
     Button3->setMinimumHeight(40);
