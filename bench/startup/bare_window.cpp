@@ -1,0 +1,54 @@
+// The yardstick of bench_startup: a bare Qt Widgets program that shows one 1024 x 768
+// window, reports once it is painted (with its peak resident memory) and quits.
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+long peakResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+class Window : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (m_reported)
+            return;
+        m_reported = true;
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                std::printf("shown %ld\n", peakResidentKilobytes());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    bool m_reported = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Window window;
+    window.resize(1024, 768);
+    window.show();
+    return QApplication::exec();
+}
