@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 Tdiagno *diagno = nullptr;
@@ -63,10 +64,11 @@ dipo::PicturePanel *panel(const char *decoration, const char *name, QWidget *par
 } // namespace
 
 // The built-in base, or an edited copy from the folder given by --kb or DIPO_KB_DIR.
+// It is read when the window is first shown (or first used), so start-up does not pay for it.
 Tdiagno::Tdiagno(QWidget *parent)
-    : Tdiagno(dipo::diagnosis::chosenKnowledgeBase().load, parent)
+    : Tdiagno(dipo::diagnosis::KbLoad(), parent)
 {
-    dipo::diagnosis::tellOnFirstShow(this, dipo::diagnosis::chosenKnowledgeBase());
+    m_knowledgeBaseUnread = true;
 }
 
 Tdiagno::Tdiagno(const dipo::diagnosis::KbLoad &knowledgeBase, QWidget *parent)
@@ -243,11 +245,51 @@ void Tdiagno::FormCreate()
 {
     BITBTN1->setEnabled(false);
     BITBTN2->setEnabled(false);
+    if (!m_knowledgeBaseUnread && !m_knowledgeBase.ok())
+        refuseBrokenBase();
+}
+
+void Tdiagno::refuseBrokenBase()
+{
     // Without its knowledge base the window stays as it is: no system can be chosen.
+    RadioGroup1->setEnabled(false);
+    dipo::errorreport::show(m_knowledgeBase.errors.join(QLatin1Char('\n')));
+}
+
+const dipo::diagnosis::KbLoad &Tdiagno::knowledgeBase()
+{
+    if (m_knowledgeBaseUnread)
+        readKnowledgeBase(false);
+    return m_knowledgeBase;
+}
+
+void Tdiagno::readKnowledgeBase(bool showingNow)
+{
+    m_knowledgeBaseUnread = false;
+    const dipo::diagnosis::KbChoice &choice = dipo::diagnosis::chosenKnowledgeBase();
+    m_knowledgeBase = choice.load;
+    m_questionsLeft = dipo::diagnosis::questionsLeft(m_knowledgeBase.knowledgeBase);
+    if (!showingNow) {
+        if (!m_knowledgeBase.ok())
+            refuseBrokenBase();
+        dipo::diagnosis::tellOnFirstShow(this, choice);
+        return;
+    }
+    // The window is being shown: the boxes come just after, standing over it.
     if (!m_knowledgeBase.ok()) {
         RadioGroup1->setEnabled(false);
-        dipo::errorreport::show(m_knowledgeBase.errors.join(QLatin1Char('\n')));
+        QTimer::singleShot(0, this, [this] { refuseBrokenBase(); });
     }
+    if (choice.fellBack())
+        QTimer::singleShot(0, this,
+            [message = dipo::diagnosis::fallbackMessage(choice)] { dipo::errorreport::show(message); });
+}
+
+void Tdiagno::showEvent(QShowEvent *event)
+{
+    if (m_knowledgeBaseUnread)
+        readKnowledgeBase(true);
+    dipo::Window::showEvent(event);
 }
 
 void Tdiagno::RadioGroup1Click(int index)
@@ -272,10 +314,10 @@ void Tdiagno::BitBtn8Click()
     BITBTN2->show();
     BitBtn8->setEnabled(false);
     BitBtn8->hide();
-    RichEdit2->setLine(m_knowledgeBase.knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
+    RichEdit2->setLine(knowledgeBase().knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
     RadioGroup1->setEnabled(false);
     BitBtn7->show();
-    m_session.begin(m_knowledgeBase.knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
+    m_session.begin(knowledgeBase().knowledgeBase.startQuestion(RadioGroup1->itemIndex()));
     sessionChanged();
     // The first answer is one key away.
     BITBTN1->setFocus();
@@ -293,7 +335,7 @@ void Tdiagno::BITBTN2Click()
 
 void Tdiagno::answer(Answer answer)
 {
-    const Action action = m_knowledgeBase.knowledgeBase.answer(answer, RichEdit2->firstLine());
+    const Action action = knowledgeBase().knowledgeBase.answer(answer, RichEdit2->firstLine());
     switch (action.kind) {
     case Action::Kind::Ask:
         RichEdit2->setLine(action.question);
@@ -350,6 +392,7 @@ void Tdiagno::BitBtn4Click()
 // The back step and the trail window, beside the window's own controls.
 void Tdiagno::createSessionControls(QWidget *panel)
 {
+    // Counted again when the window reads its base (the trail window keeps a reference).
     m_questionsLeft = dipo::diagnosis::questionsLeft(m_knowledgeBase.knowledgeBase);
     BitBtnKembali = button(texts::kembali, "BitBtnKembali", panel);
     BitBtnKembali->setToolTip(texts::kembaliTip);

@@ -47,8 +47,18 @@ private:
     void showConclusion(const dipo::diagnosis::Conclusion &conclusion);
     void createSessionControls(QWidget *panel);
     void sessionChanged();
+    // The knowledge base, read from the chosen folder (or the built-in one) on first
+    // use or when the window is first shown, not when the window is made.
+    const dipo::diagnosis::KbLoad &knowledgeBase();
+    void readKnowledgeBase(bool showingNow);
+    void refuseBrokenBase();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     dipo::diagnosis::KbLoad m_knowledgeBase;
+    bool m_knowledgeBaseUnread = false;
 
     dipo::RadioGroup *RadioGroup1;
     QPushButton *BitBtn8;
