@@ -1,5 +1,7 @@
 // The yardstick of bench_startup: a bare Qt Widgets program that shows one 1024 x 768
 // window, reports once it is painted (with its peak resident memory) and quits.
+#include "peakmemory.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -8,17 +10,6 @@
 #include <cstdio>
 
 namespace {
-
-long peakResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 class Window : public QWidget
 {

@@ -12,6 +12,8 @@
 #include "tuneup/proceduretable.h"
 #include "tuneup/tuneup.h"
 
+#include "peakmemory.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,17 +33,6 @@
 #include <vector>
 
 namespace {
-
-long peakResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 dipo::Window *window(const char *name)
 {
