@@ -88,7 +88,9 @@ QComboBox *Rows::addCombo(const texts::FieldText &row, const QStringList &items)
 {
     auto *combo = new QComboBox(m_frame);
     addRow(row, combo);
-    combo->setEditable(true);
+    // Editable, through a line edit of its own: setEditable() would also build the
+    // drop-down list's popup now, long before it is ever opened.
+    combo->setLineEdit(new QLineEdit(combo));
     // The list is fixed: what the user types is used, never added to it.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
@@ -199,9 +201,9 @@ void keepColoursWhenDisabled(QWidget *widget)
     widget->setPalette(palette);
 }
 
-void applyCalculatorStyle(QWidget *window)
+void applyCalculatorStyle(Window *window)
 {
-    window->setStyleSheet(QStringLiteral(
+    window->setStyleSheetWhenShown(QStringLiteral(
         "QGroupBox { background-color: rgba(0, 0, 0, 170); border: 2px solid black;"
         " margin-top: 12px; font-weight: bold; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 1px 6px;"

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace dipo {
 class RichTextBox;
+class Window;
 }
 
 // Building blocks the calculator windows share: rows of label, field and unit in a
@@ -88,6 +89,7 @@ void enterPresses(const QList<QWidget *> &fields, QPushButton *button);
 void keepColoursWhenDisabled(QWidget *widget);
 
 // Dark frames with white bold labels and blue bold inputs, readable over any background.
-void applyCalculatorStyle(QWidget *window);
+// Set when the window is first shown.
+void applyCalculatorStyle(Window *window);
 
 } // namespace dipo::calc::form

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <utility>
 
 namespace dipo {
 namespace {
@@ -61,7 +62,9 @@ public:
     {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, &ValueFieldWatcher::showText);
-        fitWidth();
+        // A field not yet polished gets its width when it is, in the font it shows.
+        if (field->testAttribute(Qt::WA_WState_Polished))
+            fitWidth();
         showText();
     }
 
@@ -204,12 +207,16 @@ void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit
         const QRectF target = placePicture(picture.size(), place, fit).target;
         const QPointF at(std::floor(target.left()), std::floor(target.top()));
         const QSizeF logical(std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
-        QImage drawn(QSize(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio)),
-            QImage::Format_ARGB32_Premultiplied);
+        const QSize device(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio));
+        // An opaque picture that covers whole device pixels needs no alpha: its pixmap is
+        // copied onto the window rather than blended, and is not searched for alpha.
+        const bool opaque = !picture.hasAlphaChannel() && target == QRectF(at, logical)
+            && QSizeF(device) == logical * ratio;
+        QImage drawn(device, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
         if (drawn.isNull())
             return;
         drawn.setDevicePixelRatio(ratio);
-        drawn.fill(Qt::transparent);
+        drawn.fill(opaque ? Qt::black : Qt::transparent);
         {
             QPainter into(&drawn);
             into.translate(-at);
@@ -264,13 +271,15 @@ void Window::setDialogGeometry()
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     if (layout())
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-    fitToContent();
+    // Its size is worked out when it is first shown.
+    m_fitPending = true;
 }
 
 void Window::fitToContent()
 {
     // Styled fonts first; then the inner layouts before the outer ones, so that a panel
     // with a layout of its own tells its frame how large it is.
+    m_fitPending = false;
     ensurePolished();
     const QList<QWidget *> inner = findChildren<QWidget *>();
     for (auto it = inner.crbegin(); it != inner.crend(); ++it)
@@ -331,6 +340,26 @@ void Window::keyPressEvent(QKeyEvent *event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void Window::setStyleSheetWhenShown(const QString &styleSheet)
+{
+    if (isVisible())
+        setStyleSheet(styleSheet);
+    else
+        m_styleSheetWhenShown = styleSheet;
+}
+
+void Window::setVisible(bool visible)
+{
+    // Before the window is polished for its first showing, so that its controls are
+    // polished once, with their style.
+    if (visible && !m_styleSheetWhenShown.isEmpty())
+        setStyleSheet(std::exchange(m_styleSheetWhenShown, QString()));
+    // A dialog takes the size of its content, in its styled fonts.
+    if (visible && m_fitPending)
+        fitToContent();
+    QWidget::setVisible(visible);
 }
 
 void Window::paintEvent(QPaintEvent *)

@@ -85,6 +85,12 @@ public:
     // only brought to the front. A dialog is centred on the opener (or the active window).
     void showWindow(const QWidget *opener = nullptr);
 
+    // A style sheet for the whole window, set when the window is first shown: its rules
+    // are matched against the controls then, so a window that is never opened does not
+    // pay for them at start-up.
+    void setStyleSheetWhenShown(const QString &styleSheet);
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -98,6 +104,8 @@ private:
     QWidget *m_sheet = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QObject *m_wheelKeeper = nullptr;
+    QString m_styleSheetWhenShown;
+    bool m_fitPending = false;
 };
 
 // A panel that shows a decoration picture covering it, as a frame for other controls.

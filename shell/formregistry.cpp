@@ -33,6 +33,10 @@ void createForms()
     TUNEUP = new TTUNEUP;
     umurrem = new Tumurrem;
     diagno = new Tdiagno;
+
+    // Every new widget asks to be polished at the next turn of the event loop. Only the
+    // start screen is shown then; the other windows are polished when first shown.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
 }
 
 namespace {

@@ -99,9 +99,13 @@ void TestShell::createsTenWindowsInOrder()
         QCOMPARE(e.window->windowTitle(), QLatin1String(e.caption));
         QCOMPARE(e.window->isVisible(), e.window == awal_menu);
     }
-    // The dialogs are as large as their content; the full-screen windows are maximised.
-    for (QWidget *dialog : {static_cast<QWidget *>(info), static_cast<QWidget *>(DIALOG1)})
+    // The dialogs are as large as their content once shown; the full-screen windows are
+    // maximised.
+    for (dipo::Window *dialog : {static_cast<dipo::Window *>(info), static_cast<dipo::Window *>(DIALOG1)}) {
+        dialog->show();
         QVERIFY(dialog->minimumSize() == dialog->maximumSize() && dialog->size() == dialog->minimumSize());
+        dialog->hide();
+    }
     for (QWidget *full : {static_cast<QWidget *>(awal_menu), static_cast<QWidget *>(menu1),
                           static_cast<QWidget *>(diagno), static_cast<QWidget *>(PM)})
         QVERIFY(full->windowState() & Qt::WindowMaximized);
