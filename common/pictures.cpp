@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QTimer>
+
+#include <utility>
 
 #ifndef DIPO_PICTURE_DIR_INSTALL
 #define DIPO_PICTURE_DIR_INSTALL ""
@@ -24,7 +27,9 @@ struct DecorationCache
 {
     QHash<QString, QImage> images;
     QHash<QString, int> decodes;
+    QHash<QString, int> users;
     int allDecodes = 0;
+    bool releasePending = false;
 };
 
 DecorationCache &decorationCache()
@@ -42,6 +47,20 @@ QImage decodeDecoration(const QString &name)
         return jpeg::decode(file.readAll(), file.fileName());
     } catch (const PictureError &) {
         return QImage(); // decoration only: a window without it still works
+    }
+}
+
+// Lets go of the decoded decorations that only the cache still holds; the missing and
+// broken ones stay, so that they are not tried again.
+void releaseUnheld()
+{
+    DecorationCache &cache = decorationCache();
+    cache.releasePending = false;
+    for (auto it = cache.images.begin(); it != cache.images.end();) {
+        if (!it->isNull() && it->isDetached())
+            it = cache.images.erase(it);
+        else
+            ++it;
     }
 }
 
@@ -89,13 +108,50 @@ QImage decoration(const QString &name)
     ++cache.decodes[name];
     ++cache.allDecodes;
     cache.images.insert(name, decoded);
+    // Every widget painted in this turn of the event loop shares it; after that it is let
+    // go unless someone holds it.
+    if (!decoded.isNull() && !cache.releasePending && QCoreApplication::instance()) {
+        cache.releasePending = true;
+        QTimer::singleShot(0, QCoreApplication::instance(), &releaseUnheld);
+    }
     return decoded;
+}
+
+void addDecorationUser(const QString &name)
+{
+    ++decorationCache().users[name];
+}
+
+void removeDecorationUser(const QString &name)
+{
+    DecorationCache &cache = decorationCache();
+    const auto found = cache.users.find(name);
+    if (found != cache.users.end() && --*found <= 0)
+        cache.users.erase(found);
+}
+
+void decorationPainted(const QString &name)
+{
+    DecorationCache &cache = decorationCache();
+    if (cache.users.value(name) > 1)
+        return;
+    const auto found = cache.images.find(name);
+    if (found != cache.images.end() && !found->isNull() && found->isDetached())
+        cache.images.erase(found);
 }
 
 int decorationDecodes(const QString &name)
 {
     const DecorationCache &cache = decorationCache();
     return name.isEmpty() ? cache.allDecodes : cache.decodes.value(name);
+}
+
+int decorationsHeld()
+{
+    int held = 0;
+    for (const QImage &image : std::as_const(decorationCache().images))
+        held += image.isNull() ? 0 : 1;
+    return held;
 }
 
 void clearDecorations()

@@ -23,14 +23,25 @@ QString localPath(const QString &programPath);
 QImage load(const QString &programPath);
 
 // A decoration picture compiled into the program (":/decoration/<name>"), decoded
-// through libjpeg the first time it is asked for and shared from then on: every widget
-// that shows it holds the same image. A missing or broken resource gives a null image
-// (and is not tried again).
+// through libjpeg when it is asked for and not held, and shared while it is held: every
+// widget that asks for it while it is held gets the same image. Once the event loop turns
+// and no one but the cache holds it, the decoded image is let go (the widgets keep the
+// pixmaps they painted from it). A missing or broken resource gives a null image, and is
+// not tried again.
 QImage decoration(const QString &name);
+
+// The widgets that show a decoration count themselves in and out. One that only a single
+// widget shows is let go as soon as that widget has made its pixmap (decorationPainted),
+// not when the event loop turns, so that it is not held while the next is decoded.
+void addDecorationUser(const QString &name);
+void removeDecorationUser(const QString &name);
+void decorationPainted(const QString &name);
 
 // Test hooks of the decoration cache: how many times a decoration (or, with no name,
 // any decoration) was decoded since the start or the last clearDecorations().
 int decorationDecodes(const QString &name = QString());
+// How many decoded decorations the cache holds now.
+int decorationsHeld();
 // Forgets the cached decorations and the decode counts; widgets keep what they hold.
 void clearDecorations();
 

@@ -172,37 +172,59 @@ void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture,
     painter.restore();
 }
 
+PictureCanvas::~PictureCanvas()
+{
+    if (!m_decoration.isEmpty())
+        pictures::removeDecorationUser(m_decoration);
+}
+
 void PictureCanvas::setDecoration(const QString &name)
 {
+    if (!m_decoration.isEmpty())
+        pictures::removeDecorationUser(m_decoration);
+    if (!name.isEmpty())
+        pictures::addDecorationUser(name);
     m_decoration = name;
     m_image = QImage();
+    m_missing = false;
     m_pixmap = QPixmap();
 }
 
 void PictureCanvas::setImage(const QImage &image)
 {
+    if (!m_decoration.isEmpty())
+        pictures::removeDecorationUser(m_decoration);
     m_decoration.clear();
     m_image = image;
+    m_missing = false;
     m_pixmap = QPixmap();
 }
 
 const QImage &PictureCanvas::image() const
 {
-    if (!m_decoration.isEmpty()) {
+    if (!m_decoration.isEmpty() && m_image.isNull() && !m_missing) {
         m_image = pictures::decoration(m_decoration);
-        m_decoration.clear();
+        m_missing = m_image.isNull();
     }
     return m_image;
 }
 
+bool PictureCanvas::isNull() const
+{
+    if (!m_pixmap.isNull())
+        return false;
+    return image().isNull();
+}
+
 void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit)
 {
-    const QImage &picture = image();
-    if (picture.isNull() || place.isEmpty())
+    if (place.isEmpty())
         return;
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    if (m_pixmap.isNull() || m_place != place || m_fit != fit || m_ratio != ratio
-        || m_imageKey != picture.cacheKey()) {
+    if (m_pixmap.isNull() || m_place != place || m_fit != fit || m_ratio != ratio) {
+        const QImage &picture = image();
+        if (picture.isNull())
+            return;
         // The same drawing paintPicture() does, once, into a pixmap of the painted size.
         const QRectF target = placePicture(picture.size(), place, fit).target;
         const QPointF at(std::floor(target.left()), std::floor(target.top()));
@@ -227,7 +249,12 @@ void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit
         m_place = place;
         m_fit = fit;
         m_ratio = ratio;
-        m_imageKey = picture.cacheKey();
+        // A decoration is kept as this pixmap only; the decoration cache lets the decoded
+        // picture go once no widget holds it.
+        if (!m_decoration.isEmpty()) {
+            m_image = QImage();
+            pictures::decorationPainted(m_decoration);
+        }
     }
     painter.drawPixmap(m_pixmapAt, m_pixmap);
 }

@@ -34,27 +34,33 @@ void paintPicture(QPainter &painter, const QRectF &place, const QImage &picture,
 
 // What a widget shows of a picture: a decoration by name, decoded only when it is first
 // painted (or asked for) and shared through the decoration cache, or an image given to it.
-// It keeps a pixmap at the size it is painted, made again only when that size changes.
+// It keeps a pixmap at the size it is painted, made again only when that size changes;
+// of a decoration it keeps nothing else, so the decoded picture is let go once painted.
 class PictureCanvas
 {
 public:
+    PictureCanvas() = default;
+    ~PictureCanvas();
+    PictureCanvas(const PictureCanvas &) = delete;
+    PictureCanvas &operator=(const PictureCanvas &) = delete;
+
     void setDecoration(const QString &name);
     void setImage(const QImage &image);
-    // The picture shown; a decoration not yet decoded is decoded now.
+    // The picture shown; a decoration that is not held is decoded now.
     const QImage &image() const;
-    bool isNull() const { return image().isNull(); }
+    bool isNull() const;
     // Paints the picture as paintPicture() does, from the pixmap kept at its painted size.
     void paint(QPainter &painter, const QRectF &place, PictureFit fit);
 
 private:
-    mutable QString m_decoration; // still to be decoded when not empty
+    QString m_decoration; // the decoration shown, if it is one
     mutable QImage m_image;
+    mutable bool m_missing = false; // a decoration that cannot be decoded
     QPixmap m_pixmap;
     QPointF m_pixmapAt;
     QRectF m_place;
     PictureFit m_fit = PictureFit::Cover;
     qreal m_ratio = 0;
-    qint64 m_imageKey = 0;
 };
 
 // A top-level window of the program: created once, shown and hidden, never destroyed

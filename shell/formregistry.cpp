@@ -13,17 +13,24 @@
 #include "tuneup/tuneup.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace dipo::shell {
 
-void createForms()
+namespace {
+
+// The creation order of the window set; the first is the main window.
+void createStartScreen()
 {
     QApplication::setApplicationName(QStringLiteral("dipo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dipo"));
     number::initFromSystem();
-
-    // The creation order of the window set; the first is the main window.
     awal_menu = new Tawal_menu;
+}
+
+void createOtherForms()
+{
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
     menu1 = new Tmenu1;
@@ -37,6 +44,58 @@ void createForms()
     // Every new widget asks to be polished at the next turn of the event loop. Only the
     // start screen is shown then; the other windows are polished when first shown.
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+}
+
+// Ends a wait once the window has had its first paint (the round of painting it is in
+// finishes first).
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *window, QEventLoop *loop)
+        : m_window(window)
+        , m_loop(loop)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_painted && event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window) {
+            m_painted = true;
+            QMetaObject::invokeMethod(m_loop, &QEventLoop::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    QEventLoop *m_loop;
+    bool m_painted = false;
+};
+
+} // namespace
+
+void createForms()
+{
+    createStartScreen();
+    createOtherForms();
+}
+
+void startUp()
+{
+    createStartScreen();
+    awal_menu->show();
+    {
+        // Keys and clicks wait until every window exists. A window system that never
+        // shows the window (or is slow to) does not hold the start up for long.
+        QEventLoop loop;
+        FirstPaint painted(awal_menu, &loop);
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    createOtherForms();
 }
 
 namespace {

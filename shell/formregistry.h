@@ -10,6 +10,11 @@ namespace dipo::shell {
 // QApplication. Tests call it to build the whole application in-process.
 void createForms();
 
+// Start-up as the program does it: the same ten windows in the same order, but the start
+// screen is shown as soon as it is made, and the other nine are made once it has been
+// painted, before any input is handled. Returns when all ten exist.
+void startUp();
+
 // Destroys the windows in reverse order and clears the global references.
 void destroyForms();
 

@@ -1,4 +1,3 @@
-#include "shell/awal_menu.h"
 #include "shell/commandline.h"
 #include "shell/formregistry.h"
 
@@ -17,8 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets the desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dipo.Dipo"));
-    dipo::shell::createForms();
-    awal_menu->show();
+    dipo::shell::startUp();
     const int exitCode = QApplication::exec();
     dipo::shell::destroyForms();
     return exitCode;

@@ -104,6 +104,17 @@ void drive()
     finish(0, "PROSES showed the picture");
 }
 
+// Drives the program once all its windows are made (the last one made is the diagnosis
+// window): the start screen is shown before the others are made.
+void driveWhenStarted()
+{
+    if (!window("diagno")) {
+        QTimer::singleShot(10, QCoreApplication::instance(), driveWhenStarted);
+        return;
+    }
+    drive();
+}
+
 void startDriving()
 {
     // Queued from inside the application's constructor: it runs once the event loop does.
@@ -112,7 +123,7 @@ void startDriving()
             return;
         qApp->installEventFilter(new ErrorReportWatcher(qApp));
         QTimer::singleShot(60000, qApp, [] { finish(1, "timed out"); });
-        drive();
+        driveWhenStarted();
     });
 }
 
