@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QProxyStyle>
 
 Tawal_menu *awal_menu = nullptr;
 
@@ -43,6 +44,20 @@ const char *const kHelpLines[] = {
     "",
 };
 
+// The password field masks what is typed with "*" on every style. (A style sheet's
+// password character is read too early to take effect.)
+class PasswordMaskStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 const QString kButtonStyle = QStringLiteral(
     "QLabel { background: #3a4a5c; color: #f0f0f0; border: 2px outset #6d7f93;"
     " border-radius: 3px; font-weight: bold; }");
@@ -68,9 +83,10 @@ Tawal_menu::Tawal_menu(QWidget *parent)
 
     Edit1 = new QLineEdit(m_panel);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    auto *maskStyle = new PasswordMaskStyle;
+    maskStyle->setParent(this); // outlives the field, which is deleted first
+    Edit1->setStyle(maskStyle);
     Edit1->setEchoMode(QLineEdit::Password);
-    // U+002A: the mask character is "*" on every style.
-    Edit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 
     Panel2 = new dipo::ClickLabel(QStringLiteral("PROSES"), m_panel);
     Panel2->setObjectName(QStringLiteral("Panel2"));

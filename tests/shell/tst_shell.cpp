@@ -28,6 +28,7 @@ private slots:
     void cleanup();
 
     void createsTenWindowsInOrder();
+    void startUpShowsTheStartScreenFirst();
     void startScreenInitialState();
     void passwordGate_data();
     void passwordGate();
@@ -111,12 +112,48 @@ void TestShell::createsTenWindowsInOrder()
         QVERIFY(full->windowState() & Qt::WindowMaximized);
 }
 
+namespace {
+
+// The windows that exist when the start screen is first painted.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch() { qApp->installEventFilter(this); }
+    ~FirstPaintWatch() override { qApp->removeEventFilter(this); }
+    int windowsAtFirstPaint = -1;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (windowsAtFirstPaint < 0 && e->type() == QEvent::Paint && o == awal_menu)
+            windowsAtFirstPaint = int(QApplication::topLevelWidgets().size());
+        return false;
+    }
+};
+
+} // namespace
+
+void TestShell::startUpShowsTheStartScreenFirst()
+{
+    dipo::shell::destroyForms();
+    FirstPaintWatch watch;
+    dipo::shell::startUp();
+    QCOMPARE(watch.windowsAtFirstPaint, 1);
+    const QList<QWidget *> all = { awal_menu, info, DIALOG1, menu1, DM, gayrem, PM, TUNEUP, umurrem, diagno };
+    for (QWidget *w : all) {
+        QVERIFY(w);
+        QCOMPARE(w->isVisible(), w == awal_menu);
+    }
+}
+
 void TestShell::startScreenInitialState()
 {
     QCOMPARE(control<QLabel>(awal_menu, "Label1")->text(), QStringLiteral("Password"));
     auto *edit = control<QLineEdit>(awal_menu, "Edit1");
     QCOMPARE(edit->echoMode(), QLineEdit::Password);
     QVERIFY(edit->text().isEmpty());
+    // Masked with "*".
+    QTest::keyClicks(edit, QStringLiteral("kEra"));
+    QCOMPARE(edit->displayText(), QStringLiteral("****"));
+    edit->clear();
     QCOMPARE(control<QLabel>(awal_menu, "Panel2")->text(), QStringLiteral("PROSES"));
     QCOMPARE(control<QLabel>(awal_menu, "Label3")->text(), QStringLiteral(" =  Help  = "));
     QCOMPARE(control<QLabel>(awal_menu, "Label2")->text(), QStringLiteral("About Me"));
