@@ -24,6 +24,7 @@ public:
     void loadPicture(const QString &programPath);
 
     const QImage &picture() const { return m_picture.image(); }
+    const QString &decoration() const { return m_picture.decoration(); }
     bool hasPicture() const { return !m_picture.isNull(); }
     // The program path of the picture shown last, empty for none or a decoration.
     const QString &picturePath() const { return m_path; }

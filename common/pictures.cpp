@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QTimer>
 
+#include <future>
 #include <utility>
 
 #ifndef DIPO_PICTURE_DIR_INSTALL
@@ -28,6 +29,7 @@ struct DecorationCache
     QHash<QString, QImage> images;
     QHash<QString, int> decodes;
     QHash<QString, int> users;
+    QHash<QString, std::shared_future<QImage>> onTheirWay;
     int allDecodes = 0;
     bool releasePending = false;
 };
@@ -98,15 +100,34 @@ QImage load(const QString &programPath)
     return jpeg::loadFile(localPath(programPath));
 }
 
+void prefetchDecorations(const QStringList &names)
+{
+    DecorationCache &cache = decorationCache();
+    for (const QString &name : names) {
+        if (name.isEmpty() || cache.images.contains(name) || cache.onTheirWay.contains(name))
+            continue;
+        ++cache.decodes[name];
+        ++cache.allDecodes;
+        // Reading a resource and decoding touch nothing shared.
+        cache.onTheirWay.insert(name, std::async(std::launch::async, decodeDecoration, name).share());
+    }
+}
+
 QImage decoration(const QString &name)
 {
     DecorationCache &cache = decorationCache();
     const auto found = cache.images.constFind(name);
     if (found != cache.images.constEnd())
         return *found;
-    QImage decoded = decodeDecoration(name);
-    ++cache.decodes[name];
-    ++cache.allDecodes;
+    QImage decoded;
+    if (const auto coming = cache.onTheirWay.find(name); coming != cache.onTheirWay.end()) {
+        decoded = coming->get();
+        cache.onTheirWay.erase(coming);
+    } else {
+        decoded = decodeDecoration(name);
+        ++cache.decodes[name];
+        ++cache.allDecodes;
+    }
     cache.images.insert(name, decoded);
     // Every widget painted in this turn of the event loop shares it; after that it is let
     // go unless someone holds it.
@@ -157,6 +178,9 @@ int decorationsHeld()
 void clearDecorations()
 {
     DecorationCache &cache = decorationCache();
+    for (const std::shared_future<QImage> &coming : std::as_const(cache.onTheirWay))
+        coming.wait();
+    cache.onTheirWay.clear();
     cache.images.clear();
     cache.decodes.clear();
     cache.allDecodes = 0;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 // Where the pictures are. The program knows its picture folder as "d:\karya_hasil\";
 // on this platform that stands for one folder found with no configuration:
@@ -29,6 +30,11 @@ QImage load(const QString &programPath);
 // pixmaps they painted from it). A missing or broken resource gives a null image, and is
 // not tried again.
 QImage decoration(const QString &name);
+
+// Starts decoding these decorations on worker threads, for a window that is about to be
+// shown: decoration() then takes the result, waiting for it if need be. This is their
+// one decoding; a decoration that is held or already on its way is left alone.
+void prefetchDecorations(const QStringList &names);
 
 // The widgets that show a decoration count themselves in and out. One that only a single
 // widget shows is let go as soon as that widget has made its pixmap (decorationPainted),

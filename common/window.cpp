@@ -2,6 +2,7 @@
 
 #include "common/keys.h"
 #include "common/localenumber.h"
+#include "common/picturebox.h"
 #include "common/pictures.h"
 
 #include <QAbstractButton>
@@ -381,12 +382,38 @@ void Window::setVisible(bool visible)
 {
     // Before the window is polished for its first showing, so that its controls are
     // polished once, with their style.
+    // Its pictures are decoded on other threads while it is polished and laid out.
+    if (visible && !m_shownBefore) {
+        m_shownBefore = true;
+        pictures::prefetchDecorations(decorationsShown());
+    }
     if (visible && !m_styleSheetWhenShown.isEmpty())
         setStyleSheet(std::exchange(m_styleSheetWhenShown, QString()));
     // A dialog takes the size of its content, in its styled fonts.
     if (visible && m_fitPending)
         fitToContent();
     QWidget::setVisible(visible);
+}
+
+QStringList Window::decorationsShown() const
+{
+    QStringList names;
+    const auto add = [&names](const QString &name) {
+        if (!name.isEmpty() && !names.contains(name))
+            names << name;
+    };
+    add(m_background.decoration());
+    for (const QWidget *w : findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(this))
+            continue;
+        if (const auto *panel = qobject_cast<const PicturePanel *>(w))
+            add(panel->decoration());
+        else if (const auto *label = qobject_cast<const ClickLabel *>(w))
+            add(label->decoration());
+        else if (const auto *box = qobject_cast<const PictureBox *>(w))
+            add(box->decoration());
+    }
+    return names;
 }
 
 void Window::paintEvent(QPaintEvent *)

@@ -49,6 +49,8 @@ public:
     // The picture shown; a decoration that is not held is decoded now.
     const QImage &image() const;
     bool isNull() const;
+    // The decoration shown, empty for none or an image.
+    const QString &decoration() const { return m_decoration; }
     // Paints the picture as paintPicture() does, from the pixmap kept at its painted size.
     void paint(QPainter &painter, const QRectF &place, PictureFit fit);
 
@@ -96,6 +98,9 @@ public:
     // pay for them at start-up.
     void setStyleSheetWhenShown(const QString &styleSheet);
     void setVisible(bool visible) override;
+    // The decorations the window shows now: its background and those of its picture
+    // panels, click labels and picture boxes that are not hidden.
+    QStringList decorationsShown() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -112,6 +117,7 @@ private:
     QObject *m_wheelKeeper = nullptr;
     QString m_styleSheetWhenShown;
     bool m_fitPending = false;
+    bool m_shownBefore = false;
 };
 
 // A panel that shows a decoration picture covering it, as a frame for other controls.
@@ -123,6 +129,7 @@ public:
     explicit PicturePanel(const QString &decorationName, QWidget *parent = nullptr);
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture.image(); }
+    const QString &decoration() const { return m_picture.decoration(); }
     // Pictures that are shown for themselves (icons, portraits) keep their aspect ratio.
     void setFit(PictureFit fit);
     PictureFit fit() const { return m_fit; }
@@ -150,6 +157,7 @@ public:
     // A decoration picture, decoded when first painted.
     void setDecoration(const QString &name);
     const QImage &picture() const { return m_picture.image(); }
+    const QString &decoration() const { return m_picture.decoration(); }
 
     // Acts as a click does (nothing while disabled).
     void click();
