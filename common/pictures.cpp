@@ -113,6 +113,14 @@ void prefetchDecorations(const QStringList &names)
     }
 }
 
+void finishDecoding()
+{
+    DecorationCache &cache = decorationCache();
+    for (auto it = cache.onTheirWay.cbegin(); it != cache.onTheirWay.cend(); ++it)
+        cache.images.insert(it.key(), it.value().get());
+    cache.onTheirWay.clear();
+}
+
 QImage decoration(const QString &name)
 {
     DecorationCache &cache = decorationCache();

@@ -35,6 +35,9 @@ QImage decoration(const QString &name);
 // shown: decoration() then takes the result, waiting for it if need be. This is their
 // one decoding; a decoration that is held or already on its way is left alone.
 void prefetchDecorations(const QStringList &names);
+// Waits for the decodings on their way; called before the windows go at exit, so that no
+// worker outlives them.
+void finishDecoding();
 
 // The widgets that show a decoration count themselves in and out. One that only a single
 // widget shows is let go as soon as that widget has made its pixmap (decorationPainted),

@@ -5,6 +5,7 @@
 #include "calculators/gayrem.h"
 #include "calculators/umurrem.h"
 #include "common/localenumber.h"
+#include "common/pictures.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "shell/awal_menu.h"
@@ -111,6 +112,7 @@ void destroy(T *&window)
 
 void destroyForms()
 {
+    pictures::finishDecoding();
     destroy(diagno);
     destroy(umurrem);
     destroy(TUNEUP);
