@@ -10,11 +10,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QShortcut>
+
+#include <cmath>
 
 namespace dipo::keys {
 
@@ -200,6 +203,82 @@ void nameField(QLabel *label, QWidget *field, const QString &unit)
     } else if (auto *combo = qobject_cast<QComboBox *>(field)) {
         combo->setToolTip(fieldHint(unit));
     }
+}
+
+namespace {
+
+class ArrowFocus : public QObject
+{
+public:
+    ArrowFocus(const QList<QWidget *> &controls, QObject *parent)
+        : QObject(parent)
+        , m_controls(controls)
+    {
+        for (QWidget *control : controls)
+            control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        QPointF toward;
+        switch (key->key()) {
+        case Qt::Key_Left: toward = QPointF(-1, 0); break;
+        case Qt::Key_Right: toward = QPointF(1, 0); break;
+        case Qt::Key_Up: toward = QPointF(0, -1); break;
+        case Qt::Key_Down: toward = QPointF(0, 1); break;
+        default: return false;
+        }
+        auto *from = static_cast<QWidget *>(watched);
+        if (QWidget *to = nearest(from, toward))
+            to->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    static QPointF centre(const QWidget *w)
+    {
+        return QPointF(w->mapTo(w->window(), w->rect().center()));
+    }
+
+    // The nearest control ahead, within 45 degrees of the arrow; a control off to the
+    // side counts as farther.
+    QWidget *nearest(const QWidget *from, const QPointF &toward) const
+    {
+        const QPointF here = centre(from);
+        QWidget *best = nullptr;
+        qreal bestScore = 0;
+        for (QWidget *control : m_controls) {
+            if (control == from || !control->isVisible() || !control->isEnabled())
+                continue;
+            const QPointF d = centre(control) - here;
+            const qreal ahead = d.x() * toward.x() + d.y() * toward.y();
+            const qreal aside = std::abs(d.x() * toward.y() - d.y() * toward.x());
+            if (ahead <= 0 || aside > ahead)
+                continue;
+            const qreal score = ahead + 2 * aside;
+            if (!best || score < bestScore) {
+                best = control;
+                bestScore = score;
+            }
+        }
+        return best;
+    }
+
+    QList<QWidget *> m_controls;
+};
+
+} // namespace
+
+void arrowsMoveFocus(const QList<QWidget *> &controls)
+{
+    if (!controls.isEmpty())
+        new ArrowFocus(controls, controls.first());
 }
 
 void setReadingOrder(const QList<QWidget *> &controls)

@@ -46,5 +46,10 @@ QString nameFromCaption(const QString &caption);
 // Tab goes through the controls in this order.
 void setReadingOrder(const QList<QWidget *> &controls);
 
+// The arrow keys move the focus among these controls (buttons laid out in a grid, as on
+// a menu): to the nearest one in the arrow's direction, as they are placed on screen.
+// At the edge the focus stays.
+void arrowsMoveFocus(const QList<QWidget *> &controls);
+
 } // namespace keys
 } // namespace dipo

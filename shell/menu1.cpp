@@ -94,6 +94,8 @@ Tmenu1::Tmenu1(QWidget *parent)
     dipo::keys::setReadingOrder(
         { SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7, SpeedButton2, Image2 });
     dipo::keys::escapeClicks(this, Image2);
+    dipo::keys::arrowsMoveFocus(
+        { SpeedButton4, SpeedButton3, SpeedButton2, SpeedButton6, SpeedButton7 });
     SpeedButton4->setFocus();
 }
 

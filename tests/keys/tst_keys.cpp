@@ -101,6 +101,8 @@ private slots:
     void focusChain();
     void escape_data();
     void escape();
+    void menuArrows_data();
+    void menuArrows();
     void wrongPasswordHint();
     void fieldsNamedByTheirLabels();
     void refusedFieldTakesFocus_data();
@@ -376,6 +378,35 @@ void TestKeys::escape()
     press(Qt::Key_Escape);
     QVERIFY(!w->isVisible());
     QVERIFY(window(QStringLiteral("awal_menu"))->isVisible());
+}
+
+void TestKeys::menuArrows_data()
+{
+    // The entries stand in two columns: SpeedButton4, 3, 2 on the left, 6 and 7 on the right.
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("down") << "SpeedButton4" << int(Qt::Key_Down) << "SpeedButton3";
+    QTest::newRow("right") << "SpeedButton3" << int(Qt::Key_Right) << "SpeedButton7";
+    QTest::newRow("left") << "SpeedButton6" << int(Qt::Key_Left) << "SpeedButton4";
+    QTest::newRow("up") << "SpeedButton2" << int(Qt::Key_Up) << "SpeedButton3";
+    QTest::newRow("right of the last row") << "SpeedButton2" << int(Qt::Key_Right) << "SpeedButton7";
+    QTest::newRow("top edge stays") << "SpeedButton6" << int(Qt::Key_Up) << "SpeedButton6";
+    QTest::newRow("bottom edge stays") << "SpeedButton2" << int(Qt::Key_Down) << "SpeedButton2";
+}
+
+void TestKeys::menuArrows()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    auto *menu = static_cast<dipo::Window *>(window(QStringLiteral("menu1")));
+    menu->showWindow();
+    shown(menu);
+    menu->findChild<QWidget *>(from)->setFocus();
+    press(Qt::Key(key));
+    QCOMPARE(focused(), to);
+    menu->hide();
 }
 
 void TestKeys::wrongPasswordHint()
