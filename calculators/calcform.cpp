@@ -33,6 +33,23 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption)
     return label;
 }
 
+// A result's caption: on one line where the row has room, on two (or more) where the
+// screen is too narrow for the window otherwise. A plain word-wrapped label would wrap
+// even with room to spare.
+class ResultCaption : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override
+    {
+        const QMargins m = contentsMargins();
+        const int width = fontMetrics().horizontalAdvance(text()) + 1 + m.left() + m.right()
+            + 2 * margin();
+        return QSize(width, heightForWidth(width));
+    }
+};
+
 // Room for a typed number of ten digits and the drop-down button.
 int comboWidth(const QWidget *combo)
 {
@@ -51,11 +68,18 @@ Rows::Rows(QWidget *frame)
     m_grid->setColumnStretch(1, 1);
 }
 
-void Rows::addRow(const texts::FieldText &row, QWidget *field)
+void Rows::addRow(const texts::FieldText &row, QWidget *field, Caption caption)
 {
     const QString name = text(row.name);
     field->setObjectName(name);
-    QLabel *label = addLabel(m_frame, name + QStringLiteral("Label"), text(row.label));
+    QLabel *label = nullptr;
+    if (caption == Caption::WrapsWhenNarrow) {
+        label = new ResultCaption(text(row.label), m_frame);
+        label->setObjectName(name + QStringLiteral("Label"));
+        label->setWordWrap(true);
+    } else {
+        label = addLabel(m_frame, name + QStringLiteral("Label"), text(row.label));
+    }
     keys::nameField(label, field, text(row.unit));
     m_grid->addWidget(label, m_row, 0);
     m_grid->addWidget(field, m_row, 1);
@@ -78,7 +102,7 @@ QLineEdit *Rows::addValue(const texts::FieldText &row)
 {
     auto *edit = new QLineEdit(defaultText(row.defaultText), m_frame);
     edit->setReadOnly(true); // before it is named, so it gets no input hint
-    addRow(row, edit);
+    addRow(row, edit, Caption::WrapsWhenNarrow);
     edit->setReadOnly(false);
     makeValueField(edit);
     return edit;

@@ -50,7 +50,9 @@ public:
     const QList<QWidget *> &inputs() const { return m_inputs; }
 
 private:
-    void addRow(const texts::FieldText &row, QWidget *field);
+    // A result's caption may wrap on a narrow screen.
+    enum class Caption { OneLine, WrapsWhenNarrow };
+    void addRow(const texts::FieldText &row, QWidget *field, Caption caption = Caption::OneLine);
 
     QWidget *m_frame;
     QList<QWidget *> m_inputs;

@@ -340,6 +340,9 @@ void TestLayout::workingWindowsNeedNoScrolling()
     QFETCH(QString, name);
     auto *w = static_cast<dipo::Window *>(window(name));
     showAndSettle(w);
+    // On every screen, the narrowest too, they scroll up and down at most: long result
+    // captions take two lines instead.
+    QCOMPARE(w->scrollBox()->horizontalScrollBar()->maximum(), 0);
     if (!isLaptopScreen())
         QSKIP("for the 1366 x 728 screen");
     QCOMPARE(w->scrollBox()->verticalScrollBar()->maximum(), 0);
