@@ -2,42 +2,17 @@
 
 #include "diagnosis/riwayattexts.h"
 
+#include "common/savefile.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace dipo::diagnosis::report {
-
-namespace {
-
-QString reason(const QSaveFile &file, const QString &path)
-{
-    QString why;
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        why = texts::reasonNoPermission;
-        break;
-    case QFileDevice::OpenError:
-        why = QFileInfo(path).absoluteDir().exists() ? texts::reasonNoPermission
-                                                     : texts::reasonNoFolder;
-        break;
-    case QFileDevice::RenameError:
-        why = texts::reasonRename;
-        break;
-    default:
-        why = texts::reasonWrite;
-        break;
-    }
-    const QString detail = file.errorString();
-    return detail.isEmpty() ? why : QStringLiteral("%1 (%2)").arg(why, detail);
-}
-
-} // namespace
 
 void render(const QString &html, QPagedPaintDevice *device)
 {
@@ -80,14 +55,12 @@ void writePdf(const QString &html, QIODevice *device)
 
 QString savePdf(const QString &html, const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return texts::saveFailed.arg(shown, reason(file, path));
-    writePdf(html, &file);
-    if (!file.commit())
-        return texts::saveFailed.arg(shown, reason(file, path));
-    return QString();
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    writePdf(html, &buffer);
+    const QString why = files::saveWhole(path, pdf);
+    return why.isEmpty() ? QString() : texts::saveFailed.arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace dipo::diagnosis::report

@@ -13,9 +13,9 @@ void render(const QString &html, QPagedPaintDevice *device);
 // The report as a PDF into an open device.
 void writePdf(const QString &html, QIODevice *device);
 
-// Saves the report as a PDF file. It is written beside the target and renamed over it
-// only when complete, so a save that fails leaves neither a partial file nor a
-// damaged old one. Returns the error message (path and reason), empty on success.
+// Saves the report as a PDF file, made in memory and then saved whole (dipo::files), so a
+// save that fails leaves neither a partial file nor a damaged old one. Returns the error
+// message (path and reason), empty on success.
 QString savePdf(const QString &html, const QString &path);
 
 } // namespace dipo::diagnosis::report

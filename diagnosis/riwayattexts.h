@@ -41,12 +41,8 @@ inline const QString saved = QStringLiteral("Laporan disimpan: %1");
 inline const QString copied = QStringLiteral("Laporan disalin ke clipboard.");
 inline const QString printed = QStringLiteral("Laporan dikirim ke printer.");
 
-// A save that failed: the path, then why.
+// A save that failed: the path, then why (dipo::files).
 inline const QString saveFailed = QStringLiteral("Laporan tidak dapat disimpan ke %1: %2");
-inline const QString reasonNoFolder = QStringLiteral("folder tidak ada atau tidak dapat ditulisi");
-inline const QString reasonNoPermission = QStringLiteral("tidak ada izin menulis");
-inline const QString reasonWrite = QStringLiteral("gagal menulis, mungkin disk penuh");
-inline const QString reasonRename = QStringLiteral("berkas tidak dapat diganti");
 inline const QString printFailed = QStringLiteral("Laporan tidak dapat dicetak.");
 
 } // namespace dipo::diagnosis::texts

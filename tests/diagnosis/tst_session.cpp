@@ -24,10 +24,14 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QScopeGuard>
+
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 using namespace dipo::diagnosis;
@@ -482,37 +486,99 @@ void SessionTest::typicalWalkFitsOnePage()
     QCOMPARE(pdfPages(path), 1);
 }
 
+namespace {
+
+// What stands at the target before the save.
+enum class Before { Nothing, OldReport, ReadOnlyReport, Folder };
+
+#ifdef Q_OS_UNIX
+// Root writes over anything: the read-only case runs as "nobody", on files it owns.
+struct Unprivileged
+{
+    explicit Unprivileged(const QString &folder)
+        : active(geteuid() == 0)
+    {
+        if (!active)
+            return;
+        for (const QString &path : QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            lchown(QFile::encodeName(QDir(folder).filePath(path)).constData(), 65534, 65534);
+        chown(QFile::encodeName(folder).constData(), 65534, 65534);
+        setresgid(65534, 65534, 0);
+        setresuid(65534, 65534, 0);
+    }
+    ~Unprivileged()
+    {
+        if (!active)
+            return;
+        setresuid(0, 0, 0);
+        setresgid(0, 0, 0);
+    }
+    bool active;
+};
+#endif
+
+// A filesystem of `size` bytes mounted on `folder`; root only.
+bool mountSmall(const QString &folder, qint64 size)
+{
+#ifdef Q_OS_LINUX
+    if (geteuid() != 0)
+        return false;
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), { QStringLiteral("-t"), QStringLiteral("tmpfs"),
+        QStringLiteral("-o"), QStringLiteral("size=%1").arg(size), QStringLiteral("tmpfs"), folder });
+    return mount.waitForFinished(10000) && mount.exitCode() == 0;
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(size);
+    return false;
+#endif
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Before)
+
 void SessionTest::failedSaveLeavesNoFile_data()
 {
     QTest::addColumn<QString>("target"); // in the temporary folder
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<Before>("before");
     QTest::addColumn<bool>("fileTooBig");
-    QTest::newRow("folder missing") << "tidak-ada/laporan.pdf"
-                                    << "folder tidak ada" << false;
-    QTest::newRow("folder is a file") << "berkas/laporan.pdf"
-                                      << "folder tidak ada" << false;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "tidak-ada/laporan.pdf" << Before::Nothing << false
+                                    << "folder tidak ada";
+    QTest::newRow("folder is a file") << "berkas/laporan.pdf" << Before::Nothing << false
+                                      << "folder tidak ada";
+    QTest::newRow("target is a folder") << "laporan.pdf" << Before::Folder << false
+                                        << "tujuan adalah folder, bukan berkas";
 #ifdef Q_OS_UNIX
-    QTest::newRow("write fails, old file kept") << "laporan.pdf"
-                                                << "gagal menulis" << true;
+    QTest::newRow("read-only old file kept") << "laporan.pdf" << Before::ReadOnlyReport << false
+                                             << "berkas tujuan hanya dapat dibaca";
+    QTest::newRow("write fails, old file kept") << "laporan.pdf" << Before::OldReport << true
+                                                << "gagal menulis";
 #endif
 }
 
 void SessionTest::failedSaveLeavesNoFile()
 {
     QFETCH(QString, target);
-    QFETCH(QString, reason);
+    QFETCH(Before, before);
     QFETCH(bool, fileTooBig);
+    QFETCH(QString, reason);
     QTemporaryDir folder;
     QFile blocker(folder.filePath(QStringLiteral("berkas")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const QString path = folder.filePath(target);
-    QByteArray old;
-    if (fileTooBig) {
-        old = "laporan lama";
+    const QByteArray old = "laporan lama";
+    if (before == Before::Folder)
+        QVERIFY(QDir(folder.path()).mkdir(target));
+    if (before == Before::OldReport || before == Before::ReadOnlyReport) {
         QFile existing(path);
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write(old);
+        existing.close();
+        if (before == Before::ReadOnlyReport)
+            QVERIFY(existing.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
     }
     walk(5, QList<int>(16, Tidak));
     auto *trail = qobject_cast<Triwayat *>(this->trail());
@@ -527,7 +593,12 @@ void SessionTest::failedSaveLeavesNoFile()
         small.rlim_cur = 2048;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
     }
-    saved = trail->saveReport(path, trail->stampNow());
+    {
+        std::optional<Unprivileged> user;
+        if (before == Before::ReadOnlyReport)
+            user.emplace(folder.path());
+        saved = trail->saveReport(path, trail->stampNow());
+    }
     if (fileTooBig)
         setrlimit(RLIMIT_FSIZE, &original);
 #else
@@ -539,17 +610,62 @@ void SessionTest::failedSaveLeavesNoFile()
     QVERIFY2(m_errors.at(0).contains(reason), qPrintable(m_errors.at(0)));
     QVERIFY(!control<QLabel>(m_window, "LabelStatus")->text().contains(QLatin1String("disimpan")));
     // Nothing half written: only the blocker and an old file that is unchanged.
-    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     left.removeAll(QStringLiteral("berkas"));
-    if (fileTooBig) {
+    if (before == Before::Nothing) {
+        QCOMPARE(left, QStringList());
+        QVERIFY(!QFile::exists(path));
+    } else {
         QCOMPARE(left, QStringList { QStringLiteral("laporan.pdf") });
+    }
+    if (before == Before::OldReport || before == Before::ReadOnlyReport) {
         QFile existing(path);
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), old);
-    } else {
-        QCOMPARE(left, QStringList());
-        QVERIFY(!QFile::exists(path));
     }
+}
+
+// A disk with less room than the report: the last write fails at the flush, when the
+// file is renamed. The old report must stay, and the user must be told.
+void SessionTest::fullDiskKeepsOldReport_data()
+{
+    QTest::addColumn<qint64>("room"); // bytes free on the disk before the save
+    QTest::newRow("4 KB free") << qint64(4096);
+    QTest::newRow("16 KB free") << qint64(16384);
+    QTest::newRow("20 KB free") << qint64(20480);
+}
+
+void SessionTest::fullDiskKeepsOldReport()
+{
+    QFETCH(qint64, room);
+    QTemporaryDir mountPoint;
+    const qint64 disk = 256 * 1024;
+    if (!mountSmall(mountPoint.path(), disk))
+        QSKIP("a small tmpfs needs root (mount -t tmpfs); not run");
+    const auto unmount = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("umount"), { mountPoint.path() });
+    });
+    const QString path = mountPoint.filePath(QStringLiteral("laporan.pdf"));
+    const QByteArray old = "laporan lama";
+    {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(old);
+        QFile filler(mountPoint.filePath(QStringLiteral("pengisi")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(disk - room - 4096, 'x'));
+    }
+    walk(5, QList<int>(16, Tidak));
+    auto *trail = qobject_cast<Triwayat *>(this->trail());
+    QVERIFY(!trail->saveReport(path, trail->stampNow()));
+    QCOMPARE(m_errors.size(), 1);
+    QVERIFY2(m_errors.at(0).contains(QLatin1String("disk penuh")), qPrintable(m_errors.at(0)));
+    QVERIFY(!control<QLabel>(m_window, "LabelStatus")->text().contains(QLatin1String("disimpan")));
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), old);
+    QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden),
+        (QStringList { QStringLiteral("laporan.pdf"), QStringLiteral("pengisi") }));
 }
 
 void SessionTest::copiedTextHoldsTheWalk()

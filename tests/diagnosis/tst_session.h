@@ -34,6 +34,8 @@ private slots:
     void typicalWalkFitsOnePage();
     void failedSaveLeavesNoFile_data();
     void failedSaveLeavesNoFile();
+    void fullDiskKeepsOldReport_data();
+    void fullDiskKeepsOldReport();
     void copiedTextHoldsTheWalk();
     void suggestedFileName_data();
     void suggestedFileName();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Every file the program writes goes through here: made in memory first, then written
+// beside the target and renamed over it only when every write and the flush succeeded.
+// A save that fails leaves the old file as it was and no temporary file behind.
+namespace dipo::files {
+
+namespace texts {
+inline const QString reasonNoFolder = QStringLiteral("folder tidak ada atau tidak dapat ditulisi");
+inline const QString reasonNoPermission = QStringLiteral("tidak ada izin menulis");
+inline const QString reasonIsFolder = QStringLiteral("tujuan adalah folder, bukan berkas");
+inline const QString reasonReadOnly = QStringLiteral("berkas tujuan hanya dapat dibaca");
+inline const QString reasonDiskFull = QStringLiteral("gagal menulis, disk penuh");
+inline const QString reasonWrite = QStringLiteral("gagal menulis");
+inline const QString reasonRename = QStringLiteral("berkas tidak dapat diganti");
+} // namespace texts
+
+// Writes `bytes` as the whole content of `path`. Returns why it failed, in the program's
+// words with the system's own detail in parentheses where it adds something; empty on
+// success.
+QString saveWhole(const QString &path, const QByteArray &bytes);
+
+} // namespace dipo::files
