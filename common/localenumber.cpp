@@ -5,9 +5,8 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace dipo::number {
@@ -83,8 +82,46 @@ bool normalise(const QString &text, QChar separator, QByteArray *out)
     return true;
 }
 
-// The C library's conversion is locale-dependent (Qt sets LC_ALL from the
-// environment), so the normalised text goes through QLocale::c().
+// The power of ten of the first significant digit of a normalised text ("-0.012e5" is
+// 3); a very large exponent is cut off, and a zero mantissa gives a large negative power.
+long long leadingPower(const QByteArray &normalised)
+{
+    const int e = normalised.indexOf('e');
+    QByteArray mantissa = e < 0 ? normalised : normalised.left(e);
+    if (mantissa.startsWith('-'))
+        mantissa.remove(0, 1);
+    const int point = mantissa.indexOf('.');
+    QByteArray whole = point < 0 ? mantissa : mantissa.left(point);
+    const QByteArray fraction = point < 0 ? QByteArray() : mantissa.mid(point + 1);
+    while (whole.startsWith('0'))
+        whole.remove(0, 1);
+    long long power = 0;
+    if (!whole.isEmpty()) {
+        power = whole.size() - 1;
+    } else {
+        int zeros = 0;
+        while (zeros < fraction.size() && fraction[zeros] == '0')
+            ++zeros;
+        if (zeros == fraction.size())
+            return std::numeric_limits<int>::min();
+        power = -(zeros + 1);
+    }
+    long long exponent = 0;
+    if (e >= 0) {
+        int i = e + 1;
+        const bool negative = normalised[i] == '-';
+        if (normalised[i] == '+' || normalised[i] == '-')
+            ++i;
+        for (; i < normalised.size() && exponent < 1000000000LL; ++i)
+            exponent = exponent * 10 + (normalised[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    return power + exponent;
+}
+
+// Locale-free on every path: Qt sets the C library's locale from the environment, so
+// neither strtod nor printf may see the digits.
 bool convert(const QByteArray &normalised, double *value)
 {
     bool ok = false;
@@ -95,9 +132,18 @@ bool convert(const QByteArray &normalised, double *value)
     }
     // Qt refuses what underflows as well as what overflows; underflow reads as zero
     // or a subnormal value, only a value too large for a double is refused.
-    const long double wide = std::strtold(normalised.constData(), nullptr);
-    if (std::isfinite(wide) && std::fabs(wide) <= std::numeric_limits<double>::max()) {
+    const char *first = normalised.constData();
+    const char *last = first + normalised.size();
+    long double wide = 0;
+    const std::from_chars_result read = std::from_chars(first, last, wide);
+    if (read.ec == std::errc() && read.ptr == last) {
+        if (std::fabs(wide) > std::numeric_limits<double>::max())
+            return false;
         *value = double(wide);
+        return true;
+    }
+    if (read.ec == std::errc::result_out_of_range && leadingPower(normalised) < 0) {
+        *value = normalised.startsWith('-') ? -0.0 : 0.0;
         return true;
     }
     return false;
@@ -186,18 +232,24 @@ struct Digits
 Digits decimalDigits(double value, int significant)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
-    // "d.ddddde+XX"
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer,
+        std::fabs(value), std::chars_format::scientific, significant - 1);
+    // "d.ddddde+XX", whatever the C library's locale
     Digits d;
     const char *p = buffer;
+    const char *end = written.ptr;
     d.digits += *p++;
-    if (*p == '.') {
+    if (p != end && *p == '.') {
         ++p;
-        while (*p >= '0' && *p <= '9')
+        while (p != end && *p >= '0' && *p <= '9')
             d.digits += *p++;
     }
-    if (*p == 'e')
-        d.exponent = std::atoi(p + 1);
+    if (p != end && *p == 'e') {
+        ++p;
+        if (p != end && *p == '+')
+            ++p;
+        std::from_chars(p, end, d.exponent);
+    }
     return d;
 }
 

@@ -44,7 +44,7 @@ double maxMs()
 {
     static const double limit = [] {
         const char *text = std::getenv("DIPO_FUZZ_MAX_MS");
-        return text ? std::atof(text) : 1000.0;
+        return text ? QByteArray(text).toDouble() : 1000.0;
     }();
     return limit;
 }

@@ -33,8 +33,14 @@ for target in "${targets[@]}"; do
     jpeg) dict=(-dict="$top/fuzz/jpeg.dict") ;;
     kb | maintenance | tuneup) dict=(-dict="$top/fuzz/json.dict") ;;
   esac
+  # The number target runs under a locale with a decimal comma, which must be installed.
+  env=()
+  if [ "$target" = number ]; then
+    locale -a | grep -qx id_ID.utf8 || { echo "fuzz_number: the locale id_ID.UTF-8 is not installed (scripts/setup.sh)" >&2; exit 1; }
+    env=(LC_ALL=id_ID.UTF-8)
+  fi
   status=0
-  "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
+  env "${env[@]}" "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/findings/$target-" "${dict[@]}" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true

@@ -10,6 +10,8 @@ packages+=(graphviz)
 packages+=(dpkg-dev desktop-file-utils appstream man-db)
 # pdftotext and pdfinfo: the tests read the diagnosis report's PDF.
 packages+=(poppler-utils)
+# The locales the number tests run under, generated below: Indonesian, US English.
+packages+=(locales)
 # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
 packages+=(clang libclang-rt-14-dev)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
@@ -26,6 +28,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The tests read and write numbers under the locales of the people who use the program; a
+# locale that is not generated would quietly fall back to "C" and hide what they see.
+wanted_locales=(id_ID.UTF-8 en_US.UTF-8)
+for l in "${wanted_locales[@]}"; do
+  short="$(echo "${l%%.*}.utf8")"
+  if ! locale -a 2>/dev/null | grep -qx "$short"; then
+    echo "Generating the locale $l"
+    if [ "$(id -u)" -eq 0 ]; then sudo_cmd=(); else sudo_cmd=(sudo); fi
+    "${sudo_cmd[@]}" sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+  fi
+done
 
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$top/build}"

@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include <clocale>
+
 using namespace dipo::diagnosis;
 
 namespace {
@@ -41,6 +43,7 @@ void collectPaths(
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
     Figures load;

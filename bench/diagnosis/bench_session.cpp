@@ -20,6 +20,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include <clocale>
+
 using namespace dipo::diagnosis;
 
 namespace {
@@ -50,6 +52,7 @@ Figures timeBack(Tdiagno &window, bool concluding, int runs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
 
     Tdiagno window;

@@ -19,6 +19,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <clocale>
+
 namespace {
 
 struct Case
@@ -95,6 +97,7 @@ int main(int argc, char **argv)
     if (argc == 4 && qstrcmp(argv[1], "--decode") == 0)
         return decodeOne(argv[2], argv[3]);
     QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     using samples::Encoding;
 
     Encoding flood;

@@ -10,9 +10,12 @@
 
 #include <algorithm>
 
+#include <clocale>
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 30;
     QTextStream out(stdout);
     const QList<QStringList> commands { { QStringLiteral("check") }, { QStringLiteral("stats") },

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <clocale>
+
 namespace {
 
 class Window : public QWidget
@@ -38,6 +40,7 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     Window window;
     window.resize(1024, 768);
     window.show();

@@ -33,6 +33,8 @@
 #include <functional>
 #include <vector>
 
+#include <clocale>
+
 namespace {
 
 dipo::Window *window(const char *name)
@@ -198,6 +200,7 @@ private:
 int startChild(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     StartScreenShown shown;
     dipo::shell::startUp();
     // All ten windows made.
@@ -210,6 +213,7 @@ int startChild(int argc, char *argv[])
 int firstShowingChild(int argc, char *argv[], const char *name)
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     dipo::shell::createForms();
     showStartScreen();
     const Opening &o = opening(name);
@@ -226,6 +230,7 @@ int firstShowingChild(int argc, char *argv[], const char *name)
 int prosesChild(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     dipo::shell::createForms();
     showStartScreen();
     const int runs = 9;
@@ -332,6 +337,7 @@ int main(int argc, char *argv[])
         return prosesChild(argc, argv);
 
     QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // figures with a point, whatever the locale
     const int pairs = argc > 1 ? std::max(15, atoi(argv[1])) : 15;
     const QString self = QCoreApplication::applicationFilePath();
     const QString bare = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("bench_bare_window"));

@@ -5,6 +5,7 @@
 #include "calculators/dieselpower.h"
 #include "common/fpeval.h"
 #include "common/localenumber.h"
+#include "tests/testlocale.h"
 
 #include <QTest>
 
@@ -104,6 +105,11 @@ class TestCalculatorLogic : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString problem = dipo::test::localeProblem();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
     void init() { dipo::number::setDecimalSeparator(QLatin1Char(',')); }
     void cleanupTestCase() { dipo::number::setDecimalSeparator(QLatin1Char(',')); }
 

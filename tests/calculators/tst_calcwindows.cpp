@@ -7,6 +7,7 @@
 #include "common/errorreport.h"
 #include "common/localenumber.h"
 #include "common/richtextbox.h"
+#include "tests/testlocale.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +69,20 @@ QStringList texts(QWidget *window, const QStringList &names)
     return result;
 }
 
+// A null separator: the one the system's regional settings give, as at start-up, which
+// for a run under a chosen locale must be that locale's.
+void useSeparator(QChar separator)
+{
+    if (!separator.isNull()) {
+        dipo::number::setDecimalSeparator(separator);
+        return;
+    }
+    dipo::number::initFromSystem();
+    const QChar expected = dipo::test::separatorOfWantedLocale();
+    if (!expected.isNull())
+        QCOMPARE(dipo::number::decimalSeparator(), expected);
+}
+
 QStringList localised(QStringList values)
 {
     for (QString &v : values)
@@ -125,6 +140,11 @@ class TestCalculatorWindows : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString problem = dipo::test::localeProblem();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
     void init() { dipo::number::setDecimalSeparator(QLatin1Char(',')); }
     void cleanup() { dipo::number::setDecimalSeparator(QLatin1Char(',')); }
 
@@ -240,12 +260,13 @@ void TestCalculatorWindows::dieselDefaults_data()
     QTest::addColumn<QChar>("separator");
     QTest::newRow("comma locale") << QChar(QLatin1Char(','));
     QTest::newRow("dot locale") << QChar(QLatin1Char('.'));
+    QTest::newRow("system locale") << QChar(); // as the start-up reads it
 }
 
 void TestCalculatorWindows::dieselDefaults()
 {
     QFETCH(QChar, separator);
-    dipo::number::setDecimalSeparator(separator);
+    useSeparator(separator);
     TDM dm;
     Errors errors;
     QVERIFY(control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
@@ -445,12 +466,13 @@ void TestCalculatorWindows::lifeDefaults_data()
     QTest::addColumn<QChar>("separator");
     QTest::newRow("comma locale") << QChar(QLatin1Char(','));
     QTest::newRow("dot locale") << QChar(QLatin1Char('.'));
+    QTest::newRow("system locale") << QChar(); // as the start-up reads it
 }
 
 void TestCalculatorWindows::lifeDefaults()
 {
     QFETCH(QChar, separator);
-    dipo::number::setDecimalSeparator(separator);
+    useSeparator(separator);
     BrakeWindows w;
     Errors errors;
     QLabel *cover = control<QLabel>(&w.life, "Panel18");
@@ -646,12 +668,13 @@ void TestCalculatorWindows::forceDefaults_data()
     QTest::addColumn<QChar>("separator");
     QTest::newRow("comma locale") << QChar(QLatin1Char(','));
     QTest::newRow("dot locale") << QChar(QLatin1Char('.'));
+    QTest::newRow("system locale") << QChar(); // as the start-up reads it
 }
 
 void TestCalculatorWindows::forceDefaults()
 {
     QFETCH(QChar, separator);
-    dipo::number::setDecimalSeparator(separator);
+    useSeparator(separator);
     Tgayrem g;
     Errors errors;
     auto *conclusion = control<dipo::RichTextBox>(&g, "RichEdit1");

@@ -2,6 +2,7 @@
 #include "common/errorreport.h"
 #include "common/fpeval.h"
 #include "common/localenumber.h"
+#include "tests/testlocale.h"
 
 #include <QtTest>
 
@@ -16,6 +17,11 @@ class TestNumbers : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        const QString problem = dipo::test::localeProblem();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
     void init() { number::setDecimalSeparator(QLatin1Char(',')); }
     void cleanupTestCase() { number::initFromSystem(); }
 
@@ -342,6 +348,8 @@ void TestNumbers::separatorFromRegionalSettings()
     number::initFromSystem();
     const QChar fromSystem = number::decimalSeparator();
     QCOMPARE(fromSystem, QLocale::system().decimalPoint().at(0));
+    if (!test::separatorOfWantedLocale().isNull())
+        QCOMPARE(fromSystem, test::separatorOfWantedLocale());
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)
