@@ -1,5 +1,7 @@
 #include "diagnosis/kbcheck.h"
 
+#include "diagnosis/repairs.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -99,6 +101,9 @@ SheetAction readAction(const QJsonValue &value)
         action.header = object.value(QLatin1String("header")).toString();
         action.cause = object.value(QLatin1String("cause")).toString();
         action.fontSize = object.value(QLatin1String("fontSize")).toInt(12);
+        for (const QJsonValue &link : object.value(QLatin1String("repairs")).toArray())
+            if (const std::optional<Repair> repair = repairs::fromJson(link))
+                action.repairs.append(*repair);
     }
     return action;
 }
@@ -375,6 +380,16 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
                 if (action->kind == SheetAction::Kind::Fault)
                     usedHeaders.insert(action->header);
             }
+            for (const auto &[answer, action] :
+                { std::pair { QStringLiteral("YA"), &row.ya }, std::pair { QStringLiteral("TIDAK"), &row.tidak } }) {
+                const QString component = repairs::coveredComponentNamed(action->cause);
+                if (action->kind == SheetAction::Kind::Fault && action->repairs.isEmpty()
+                    && !component.isEmpty())
+                    warn(sheet, row.line,
+                        QStringLiteral("row %1: the %2 fault names \"%3\", which the program has "
+                                       "a procedure for, but links no repair")
+                            .arg(QString::number(row.no), answer, component));
+            }
             if (samePlace(row.ya, row.tidak)) {
                 warn(sheet, row.line,
                     QStringLiteral("row %1: YA and TIDAK both lead to %2")
@@ -426,6 +441,7 @@ KbStats sheetStats(const KbSheet &sheet)
         for (const SheetAction *action : { &row.ya, &row.tidak }) {
             if (action->kind == SheetAction::Kind::Fault) {
                 ++stats.faults;
+                stats.linkedFaults += action->repairs.isEmpty() ? 0 : 1;
                 causes.insert(action->cause);
                 headers.insert(action->header);
             } else if (action->kind == SheetAction::Kind::Notice) {

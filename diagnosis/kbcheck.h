@@ -24,6 +24,7 @@ struct SheetAction
     QString cause;
     int fontSize = 12;
     QStringList notice;
+    QList<Repair> repairs; // Fault: the links that read
 
     bool concludes() const { return kind == Kind::Fault || kind == Kind::Notice; }
 };
@@ -82,6 +83,7 @@ struct KbStats
     int questions = 0;
     int conclusions = 0; // answers that conclude
     int faults = 0;
+    int linkedFaults = 0; // faults that name a repair
     int notices = 0;
     int distinctCauses = 0;
     int headersUsed = 0;

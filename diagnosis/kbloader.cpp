@@ -1,5 +1,7 @@
 #include "diagnosis/kbloader.h"
 
+#include "diagnosis/repairs.h"
+
 #include <QFile>
 #include <QHash>
 #include <QJsonArray>
@@ -25,6 +27,7 @@ struct RawAction
     QString cause;
     int fontSize = 12;
     QStringList notice;
+    QList<Repair> repairs;
 };
 
 struct RawRow
@@ -141,6 +144,41 @@ bool hasOnlyKeys(const QJsonObject &object, const QStringList &allowed, QString 
     return true;
 }
 
+// "repairs": [ { "maintenance": 3 }, { "tuneUp": "V-1" }, { "calculator": "brakeLife" } ],
+// each naming something the program has, none twice.
+bool readRepairs(const QJsonValue &value, const QString &name, int row, Reporter &report,
+    QList<Repair> *repairs)
+{
+    if (!value.isArray()) {
+        report.row(row, QStringLiteral("%1 \"repairs\" is not a list of links").arg(name));
+        return false;
+    }
+    const QJsonArray links = value.toArray();
+    for (int i = 0; i < links.size(); ++i) {
+        const QString place = QStringLiteral("%1 repair link %2").arg(name, QString::number(i + 1));
+        const std::optional<Repair> read = repairs::fromJson(links.at(i));
+        if (!read) {
+            report.row(row,
+                QStringLiteral("%1 is not one of {\"maintenance\": N}, {\"tuneUp\": \"ID\"}, "
+                               "{\"calculator\": \"NAME\"}")
+                    .arg(place));
+            return false;
+        }
+        const Repair repair = *read;
+        const QString missing = repairs::whatIsMissing(repair);
+        if (!missing.isEmpty()) {
+            report.row(row, QStringLiteral("%1: %2").arg(place, missing));
+            return false;
+        }
+        if (repairs->contains(repair)) {
+            report.row(row, QStringLiteral("%1 names the same procedure twice").arg(place));
+            return false;
+        }
+        repairs->append(repair);
+    }
+    return true;
+}
+
 std::optional<RawAction> readAction(
     const QJsonValue &value, Answer answer, int row, Reporter &report)
 {
@@ -219,8 +257,12 @@ std::optional<RawAction> readAction(
             }
             action.fontSize = *size;
         }
+        if (object.contains(QLatin1String("repairs"))
+            && !readRepairs(object.value(QLatin1String("repairs")), name, row, report, &action.repairs))
+            return std::nullopt;
         if (!hasOnlyKeys(object,
-                { QStringLiteral("header"), QStringLiteral("cause"), QStringLiteral("fontSize") },
+                { QStringLiteral("header"), QStringLiteral("cause"), QStringLiteral("fontSize"),
+                    QStringLiteral("repairs") },
                 &unknown)) {
             report.row(
                 row, QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, unknown));
@@ -363,6 +405,7 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
             action.conclusion.lines
                 = QStringList { raw.headers.value(rawAction.header), rawAction.cause };
             action.conclusion.fontSize = rawAction.fontSize;
+            action.conclusion.repairs = rawAction.repairs;
             break;
         case RawAction::Kind::Notice:
             action.kind = Action::Kind::Conclude;

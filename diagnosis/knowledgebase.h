@@ -9,13 +9,25 @@ namespace dipo::diagnosis {
 
 enum class Answer { Ya, Tidak };
 
+// A procedure elsewhere in the program that mends a fault: a maintenance entry (its
+// component number), a tune-up procedure (its id) or a calculator (its name).
+struct Repair
+{
+    enum class Kind { Maintenance, TuneUp, Calculator };
+    Kind kind = Kind::Maintenance;
+    QString key; // "3", "V-1", "brakeLife"
+    bool operator==(const Repair &other) const { return kind == other.kind && key == other.key; }
+};
+
 // What the result box shows at the end of a diagnosis: a fault (header and cause) or
-// a notice that the fault is not defined, and the box's font size.
+// a notice that the fault is not defined, and the box's font size; with the procedures
+// that mend the fault, where the knowledge base names them.
 struct Conclusion
 {
     QStringList lines;
     int fontSize = 12;
     bool notice = false; // the fault is not defined
+    QList<Repair> repairs;
 };
 
 struct Action

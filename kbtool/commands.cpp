@@ -1,5 +1,7 @@
 #include "kbtool/commands.h"
 
+#include "diagnosis/repairs.h"
+
 #include "diagnosis/diagnotexts.h"
 
 #include <QFileInfo>
@@ -58,10 +60,29 @@ QString mdText(const QString &text)
 }
 
 // The key of a conclusion: the same key, the same node and the same handbook entry.
+// "Radiator (perawatan 3), TIMING FUEL INJECTOR (tune-up INJ-1)"
+QString repairList(const QList<diagnosis::Repair> &links)
+{
+    QStringList named;
+    for (const diagnosis::Repair &repair : links) {
+        const QString where = repair.kind == diagnosis::Repair::Kind::Maintenance
+            ? QStringLiteral("perawatan %1")
+            : repair.kind == diagnosis::Repair::Kind::TuneUp ? QStringLiteral("tune-up %1")
+                                                             : QStringLiteral("kalkulator %1");
+        named << QStringLiteral("%1 (%2)").arg(diagnosis::repairs::caption(repair), where.arg(repair.key));
+    }
+    return named.join(QStringLiteral(", "));
+}
+
 QString conclusionKey(const SheetAction &action)
 {
-    if (action.kind == SheetAction::Kind::Fault)
-        return QStringLiteral("F\x1f") + action.header + QChar(0x1f) + action.cause;
+    if (action.kind == SheetAction::Kind::Fault) {
+        // The same fault reached with other repairs is another node: its label names them.
+        QString key = QStringLiteral("F\x1f") + action.header + QChar(0x1f) + action.cause;
+        for (const diagnosis::Repair &repair : action.repairs)
+            key += QChar(0x1f) + QString::number(int(repair.kind)) + repair.key;
+        return key;
+    }
     return QStringLiteral("N\x1f") + action.notice.join(QChar(0x1f));
 }
 
@@ -93,10 +114,11 @@ int stats(const Base &base, bool json, QTextStream &out, QTextStream &err)
     int code = 0;
     QJsonArray systems;
     if (!json) {
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                    .arg(QStringLiteral("sistem"), -22)
                    .arg(QStringLiteral("pertanyaan"), 10)
                    .arg(QStringLiteral("kesimpulan"), 10)
+                   .arg(QStringLiteral("tertaut"), 7)
                    .arg(QStringLiteral("penyebab"), 8)
                    .arg(QStringLiteral("header"), 6)
                    .arg(QStringLiteral("terpendek"), 9)
@@ -120,6 +142,7 @@ int stats(const Base &base, bool json, QTextStream &out, QTextStream &err)
                 { QStringLiteral("questions"), s.questions },
                 { QStringLiteral("conclusions"), s.conclusions },
                 { QStringLiteral("faults"), s.faults },
+                { QStringLiteral("linkedFaults"), s.linkedFaults },
                 { QStringLiteral("notices"), s.notices },
                 { QStringLiteral("distinctCauses"), s.distinctCauses },
                 { QStringLiteral("headersUsed"), s.headersUsed },
@@ -135,10 +158,11 @@ int stats(const Base &base, bool json, QTextStream &out, QTextStream &err)
             systems.append(system);
             continue;
         }
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                    .arg(systemCaption(i), -22)
                    .arg(s.questions, 10)
                    .arg(s.conclusions, 10)
+                   .arg(s.linkedFaults, 7)
                    .arg(s.distinctCauses, 8)
                    .arg(QStringLiteral("%1/%2").arg(s.headersUsed).arg(s.headersDefined), 6)
                    .arg(figure(s.shortestWalk), 9)
@@ -174,7 +198,10 @@ int dot(const Base &base, int system, QTextStream &out)
             if (action->kind == SheetAction::Kind::Fault) {
                 out << "  " << node
                     << " [shape=ellipse, style=filled, fillcolor=\"#fde9c9\", label="
-                    << dotText(QStringLiteral("%1: %2").arg(action->header, action->cause))
+                    << dotText(action->repairs.isEmpty()
+                               ? QStringLiteral("%1: %2").arg(action->header, action->cause)
+                               : QStringLiteral("%1: %2; perbaikan: %3")
+                                     .arg(action->header, action->cause, repairList(action->repairs)))
                     << ", tooltip=" << dotText(sheet.headers.value(action->header), 1000) << "];\n";
             } else {
                 out << "  " << node << " [shape=note, style=filled, fillcolor=\"#e4ecf7\", label="
@@ -220,6 +247,8 @@ int exportMarkdown(const Base &base, QTextStream &out)
                     break;
                 case SheetAction::Kind::Fault:
                     out << "kesimpulan " << action->header << ", " << mdText(action->cause);
+                    if (!action->repairs.isEmpty())
+                        out << "; perbaikan: " << repairList(action->repairs);
                     break;
                 case SheetAction::Kind::Notice:
                     out << "gangguan belum terdefinisi";

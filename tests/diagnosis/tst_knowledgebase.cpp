@@ -1,6 +1,7 @@
 #include "tst_knowledgebase.h"
 
 #include "diagnosis/kbloader.h"
+#include "diagnosis/repairs.h"
 #include "kbwalks.h"
 
 #include <QJsonArray>
@@ -413,6 +414,41 @@ void KnowledgeBaseTest::links()
     QCOMPARE(action.question, next);
 }
 
+// Every built-in link names something the program has, a caption a list can show and,
+// but for a calculator, instructions; the counts are those the knowledge engineer set.
+void KnowledgeBaseTest::builtInRepairsResolve()
+{
+    QList<int> linkedFaults;
+    for (const System &system : kb().systems()) {
+        int linked = 0;
+        for (const Question &question : system.questions) {
+            for (const Action *action : { &question.ya, &question.tidak }) {
+                const QList<Repair> &repairs = action->conclusion.repairs;
+                linked += repairs.isEmpty() ? 0 : 1;
+                for (const Repair &repair : repairs) {
+                    QVERIFY2(repairs::whatIsMissing(repair).isEmpty(), qPrintable(repair.key));
+                    QVERIFY(!repairs::caption(repair).isEmpty());
+                    QCOMPARE(repairs::instructions(repair).has_value(),
+                        repair.kind != Repair::Kind::Calculator);
+                }
+            }
+        }
+        linkedFaults << linked;
+    }
+    QCOMPARE(linkedFaults, (QList<int> { 33, 18, 21, 2, 9, 3 }));
+    const Action radiator
+        = kb().answer(Answer::Ya, QStringLiteral("APAKAH SUHU TEMPERATUR MENUNJUKAN SUHU YANG PANAS/TINGGI"));
+    QCOMPARE(radiator.conclusion.repairs.size(), 1);
+    QCOMPARE(repairs::caption(radiator.conclusion.repairs.first()), QStringLiteral("Radiator"));
+    const Action clearance
+        = kb().answer(Answer::Ya, QStringLiteral("APAKAH PENYETELAN SPELING KLEP TIDAK BENAR"));
+    QCOMPARE(repairs::caption(clearance.conclusion.repairs.first()),
+        QStringLiteral("EXHAUST VALVE CLEARANCE ADJUSMENT WITH 2 VALVE"));
+    // A caption that repeats across the governor groups is told apart by its group.
+    QCOMPARE(repairs::caption(Repair { Repair::Kind::TuneUp, QStringLiteral("CSM-1") }),
+        QStringLiteral("1. Menyetel governor gap (CONSTANT SPEED MECHANICAL [ CSM ])"));
+}
+
 void KnowledgeBaseTest::onlyExactTextMatches_data()
 {
     QTest::addColumn<QString>("text");
@@ -552,6 +588,35 @@ void KnowledgeBaseTest::brokenData_data()
                                        << "brakes.json: the start row 40 does not exist";
     QTest::newRow("a list instead of an object") << withBytes(QStringLiteral("fuel.json"),
         QByteArray("[1, 2]")) << "fuel.json: the file does not hold an object";
+
+    // Repair links name what the program has, each once.
+    const auto linked = [](const QString &file, int row, const QJsonArray &links) {
+        return withEdit(file, row, [links](QJsonObject &entry) {
+            QJsonObject ya = entry.value(QStringLiteral("ya")).toObject();
+            ya.insert(QStringLiteral("repairs"), links);
+            entry.insert(QStringLiteral("ya"), ya);
+        });
+    };
+    const auto link = [](const char *kind, const QJsonValue &target) {
+        return QJsonObject { { QLatin1String(kind), target } };
+    };
+    QTest::newRow("repair: component 31") << linked(QStringLiteral("cooling.json"), 11,
+        { link("maintenance", 3), link("maintenance", 31) })
+        << "cooling.json: row 11: YA repair link 2: maintenance component 31 does not exist (1 to 30)";
+    QTest::newRow("repair: unknown tune-up id")
+        << linked(QStringLiteral("exhaust.json"), 8, { link("tuneUp", QStringLiteral("V-3")) })
+        << "exhaust.json: row 8: YA repair link 1: tune-up procedure \"V-3\" does not exist";
+    QTest::newRow("repair: unknown calculator")
+        << linked(QStringLiteral("brakes.json"), 1, { link("calculator", QStringLiteral("brakeWear")) })
+        << "brakes.json: row 1: YA repair link 1: calculator \"brakeWear\" does not exist "
+           "(brakeLife, brakeForce, dieselPower)";
+    QTest::newRow("repair: two kinds in one link") << linked(QStringLiteral("brakes.json"), 2,
+        { QJsonObject { { QStringLiteral("maintenance"), 3 }, { QStringLiteral("tuneUp"), QStringLiteral("V-1") } } })
+        << "brakes.json: row 2: YA repair link 1 is not one of {\"maintenance\": N}, "
+           "{\"tuneUp\": \"ID\"}, {\"calculator\": \"NAME\"}";
+    QTest::newRow("repair: the same link twice") << linked(QStringLiteral("fuel.json"), 5,
+        { link("maintenance", 6), link("maintenance", 6) })
+        << "fuel.json: row 5: YA repair link 2 names the same procedure twice";
     QTest::newRow("header letter holding %1") << withBytes(QStringLiteral("fuel.json"),
         QByteArray(R"({"start": 1, "headers": {"%1%2": 5}, "questions": [1]})"))
                                               << "fuel.json: header %1%2 is not a text";

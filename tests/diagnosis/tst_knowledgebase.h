@@ -16,6 +16,7 @@ private slots:
     void conclusions();
     void links_data();
     void links();
+    void builtInRepairsResolve();
     void onlyExactTextMatches_data();
     void onlyExactTextMatches();
     void walksReachEveryQuestionAndNotice_data();

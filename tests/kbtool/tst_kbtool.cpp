@@ -284,6 +284,17 @@ void KbToolTest::findings_data()
         << smallSystem(
                { row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "text": "APAKAH B" })") })
         << "9: error: entry 2 of \"questions\": no valid row number \"no\"";
+    QTest::newRow("fault names a covered component without a link")
+        << smallSystem({ row(1, "APAKAH A", a, ask2),
+               row(2, "APAKAH B", QStringLiteral(R"({ "header": "B", "cause": "radiator kotor" })"), notice) })
+        << "9: warning: row 2: the YA fault names \"radiator\", which the program has a "
+           "procedure for, but links no repair";
+    QTest::newRow("repair link to a missing component")
+        << smallSystem({ row(1, "APAKAH A", a, ask2),
+               row(2, "APAKAH B",
+                   QStringLiteral(R"({ "header": "B", "cause": "c", "repairs": [{ "maintenance": 31 }] })"),
+                   notice) })
+        << "9: error: row 2: YA repair link 1: maintenance component 31 does not exist (1 to 30)";
     QTest::newRow("bad JSON on line 9")
         << smallSystem({ row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "no": 2, "text": })") })
         << "9: error: not valid JSON at offset";
@@ -631,6 +642,19 @@ void KbToolTest::schemaAgreesWithLoader_data()
     QTest::newRow("font size too large") << changeRow(
         1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 40 } })
                                          << false << false;
+    QTest::newRow("repair links") << changeRow(1, "ya",
+        QJsonObject { { "header", "A" }, { "cause", "c" },
+            { "repairs", QJsonArray { QJsonObject { { "maintenance", 3 } },
+                             QJsonObject { { "tuneUp", "V-1" } }, QJsonObject { { "calculator", "brakeLife" } } } } })
+                                  << true << true;
+    QTest::newRow("repair link to component 31") << changeRow(1, "ya",
+        QJsonObject { { "header", "A" }, { "cause", "c" },
+            { "repairs", QJsonArray { QJsonObject { { "maintenance", 31 } } } } })
+                                                 << false << false;
+    QTest::newRow("repair link of two kinds") << changeRow(1, "ya",
+        QJsonObject { { "header", "A" }, { "cause", "c" },
+            { "repairs", QJsonArray { QJsonObject { { "maintenance", 3 }, { "calculator", "brakeLife" } } } } })
+                                              << false << false;
     QTest::newRow("font size 10") << changeRow(
         1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 10 } })
                                   << true << true;
