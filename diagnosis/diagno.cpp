@@ -7,12 +7,15 @@
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/kbfolder.h"
 #include "diagnosis/kbnotice.h"
+#include "diagnosis/repairs.h"
 #include "diagnosis/riwayat.h"
 #include "diagnosis/riwayattexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -143,6 +146,8 @@ void Tdiagno::createControls()
         explanationColours.color(QPalette::Active, QPalette::Text));
     Memo2->setPalette(explanationColours);
 
+    // Made before the result box, which is raised over the explanation and so stays last.
+    createRepairList(right);
     // The result box lies over the explanation when it is shown.
     RichEdit1 = named(new dipo::RichTextBox(right), "RichEdit1");
     RichEdit1->setReadOnly(true);
@@ -154,6 +159,9 @@ void Tdiagno::createControls()
     rightLayout->setContentsMargins(16, 16, 16, 16);
     rightLayout->addWidget(Memo2, 0, 0);
     rightLayout->addWidget(RichEdit1, 0, 0);
+    rightLayout->addWidget(LabelPerbaikan, 1, 0);
+    rightLayout->addWidget(ListPerbaikan, 2, 0);
+    rightLayout->setRowStretch(0, 1);
 
     QWidget *strip = panel("diagno_panel.jpg", "Panel4", page);
     Label2 = named(new QLabel(texts::questionLabel, strip), "Label2");
@@ -235,7 +243,8 @@ void Tdiagno::connectKeys()
     QList<QWidget *> order;
     for (int i = 0; i < RadioGroup1->count(); ++i)
         order << RadioGroup1->item(i);
-    order << BitBtn8 << BitBtnKembali << BitBtnRiwayat << BitBtn7 << RichEdit1 << RichEdit2
+    order << BitBtn8 << BitBtnKembali << BitBtnRiwayat << BitBtn7 << RichEdit1 << ListPerbaikan
+          << RichEdit2
           << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
     dipo::keys::setReadingOrder(order);
     RadioGroup1->item(0)->setFocus();
@@ -415,6 +424,86 @@ void Tdiagno::sessionChanged()
 {
     BitBtnKembali->setEnabled(m_session.canStepBack());
     riwayat->sessionChanged();
+    showRepairs();
+}
+
+namespace {
+Tdiagno::RepairOpener g_repairOpener;
+} // namespace
+
+void Tdiagno::setRepairOpener(RepairOpener opener)
+{
+    g_repairOpener = std::move(opener);
+}
+
+// Under the result box: a list of the procedures, each by its own caption; it stays only
+// as long as the fault it belongs to is shown.
+void Tdiagno::createRepairList(QWidget *panel)
+{
+    LabelPerbaikan = named(new QLabel(texts::repairsLabel, panel), "LabelPerbaikan");
+    QFont font = LabelPerbaikan->font();
+    font.setPointSize(12);
+    font.setBold(true);
+    LabelPerbaikan->setFont(font);
+    lightText(LabelPerbaikan);
+    ListPerbaikan = named(new QListWidget(panel), "ListPerbaikan");
+    font.setBold(false);
+    ListPerbaikan->setFont(font);
+    ListPerbaikan->setAccessibleName(texts::repairsLabel);
+    ListPerbaikan->setAccessibleDescription(texts::repairsHint);
+    ListPerbaikan->setToolTip(texts::repairsHint);
+    ListPerbaikan->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    ListPerbaikan->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ListPerbaikan->installEventFilter(this);
+    LabelPerbaikan->setBuddy(ListPerbaikan);
+    LabelPerbaikan->hide();
+    ListPerbaikan->hide();
+    connect(ListPerbaikan, &QListWidget::itemClicked, this, &Tdiagno::ListPerbaikanActivated);
+}
+
+void Tdiagno::showRepairs()
+{
+    if (!ListPerbaikan)
+        return; // not made yet
+    const bool shown = m_session.isConcluded() && !m_session.conclusion().notice
+        && !m_session.conclusion().repairs.isEmpty();
+    ListPerbaikan->clear();
+    if (shown) {
+        for (const dipo::diagnosis::Repair &repair : m_session.conclusion().repairs) {
+            auto *item = new QListWidgetItem(dipo::diagnosis::repairs::caption(repair), ListPerbaikan);
+            item->setData(Qt::UserRole, int(repair.kind));
+            item->setData(Qt::UserRole + 1, repair.key);
+        }
+        ListPerbaikan->setCurrentRow(0);
+        // At most four rows high, so that the result box keeps its room.
+        const int rows = std::min(int(ListPerbaikan->count()), 4);
+        ListPerbaikan->setFixedHeight(rows * ListPerbaikan->sizeHintForRow(0)
+            + 2 * ListPerbaikan->frameWidth() + 4);
+    }
+    LabelPerbaikan->setVisible(shown);
+    ListPerbaikan->setVisible(shown);
+}
+
+void Tdiagno::ListPerbaikanActivated(QListWidgetItem *item)
+{
+    if (!item || !g_repairOpener)
+        return;
+    g_repairOpener(dipo::diagnosis::Repair {
+        dipo::diagnosis::Repair::Kind(item->data(Qt::UserRole).toInt()),
+        item->data(Qt::UserRole + 1).toString() });
+}
+
+// Enter and Space open the entry with the focus, as a click does.
+bool Tdiagno::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ListPerbaikan && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            ListPerbaikanActivated(ListPerbaikan->currentItem());
+            return true;
+        }
+    }
+    return dipo::Window::eventFilter(watched, event);
 }
 
 // Takes back the last answer: its question is asked again, and a conclusion it

@@ -4,6 +4,10 @@
 #include "diagnosis/kbloader.h"
 #include "diagnosis/session.h"
 
+#include <functional>
+
+class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QLabel;
@@ -28,6 +32,11 @@ public:
     // The walk as the user answered it.
     const dipo::diagnosis::Session &session() const { return m_session; }
 
+    // What activating a repair link does: the start-up shows the link's window with its
+    // procedure. Without one the list shows, but opens nothing.
+    using RepairOpener = std::function<void(const dipo::diagnosis::Repair &)>;
+    static void setRepairOpener(RepairOpener opener);
+
 public slots:
     void FormCreate();
     void RadioGroup1Click(int index);
@@ -38,6 +47,7 @@ public slots:
     void BitBtn4Click();
     void BitBtnKembaliClick();
     void BitBtnRiwayatClick();
+    void ListPerbaikanActivated(QListWidgetItem *item);
 
 private:
     void createControls();
@@ -47,6 +57,8 @@ private:
     void showConclusion(const dipo::diagnosis::Conclusion &conclusion);
     void createSessionControls(QWidget *panel);
     void sessionChanged();
+    void createRepairList(QWidget *panel);
+    void showRepairs();
     // The knowledge base, read from the chosen folder (or the built-in one) on first
     // use or when the window is first shown, not when the window is made.
     const dipo::diagnosis::KbLoad &knowledgeBase();
@@ -80,6 +92,12 @@ private:
     QPushButton *BitBtnKembali;
     QPushButton *BitBtnRiwayat;
     Triwayat *riwayat;
+    // After a fault that names the procedures mending it.
+    QLabel *LabelPerbaikan = nullptr;
+    QListWidget *ListPerbaikan = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 extern Tdiagno *diagno;

@@ -53,4 +53,8 @@ inline const QString promptConcluded = QStringLiteral("lihat hasil diagnosa ");
 
 inline const QString resultTitle = QStringLiteral("HASIL DIAGNOSA: ");
 
+// The procedures a fault leads to, under the result box.
+inline const QString repairsLabel = QStringLiteral("Langkah perbaikan");
+inline const QString repairsHint = QStringLiteral("Enter atau Spasi membuka langkah perbaikan");
+
 } // namespace dipo::diagnosis::texts

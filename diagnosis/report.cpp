@@ -3,6 +3,8 @@
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/riwayattexts.h"
 
+#include "diagnosis/repairs.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -15,16 +17,39 @@ QString answerText(Answer answer)
     return answer == Answer::Ya ? texts::ya : texts::tidak;
 }
 
-// Blanks count in the knowledge base's texts: keep them in rich text too.
-QString kept(const QString &text)
-{
-    return QStringLiteral("<span style=\"white-space: pre-wrap\">%1</span>")
-        .arg(text.toHtmlEscaped());
-}
-
 QString labelled(const QString &label, const QString &value)
 {
-    return QStringLiteral("<p><b>%1:</b> %2</p>").arg(label.toHtmlEscaped(), kept(value));
+    document::Builder doc { QString() };
+    doc.field(label, value);
+    return doc.html();
+}
+
+void addAnswers(document::Builder &doc, const Session &session)
+{
+    if (session.steps().isEmpty()) {
+        doc.paragraph(texts::noAnswerYet);
+        return;
+    }
+    QList<QStringList> rows;
+    int number = 0;
+    for (const SessionStep &step : session.steps())
+        rows.append({ QStringLiteral("%1.").arg(++number), step.question, answerText(step.answer) });
+    doc.table({ texts::numberColumn, texts::questionColumn, texts::answerColumn }, rows, { 0 });
+}
+
+// The result box: the title 2 points in, the rest 12 points in, all bold (rich text
+// takes the indent in pixels of 1/96 inch).
+void addResultBox(document::Builder &doc, const Conclusion &conclusion)
+{
+    doc.lines(resultBoxLines(conclusion), 3, 16, true, true);
+}
+
+void addRepairs(document::Builder &doc, const Conclusion &conclusion)
+{
+    if (conclusion.notice || conclusion.repairs.isEmpty())
+        return;
+    doc.label(texts::repairsLabel);
+    doc.lines(repairLines(conclusion), 16, 16);
 }
 
 QString dateText(const QDateTime &when)
@@ -35,36 +60,16 @@ QString dateText(const QDateTime &when)
 
 QString answersTable(const Session &session)
 {
-    if (session.steps().isEmpty())
-        return QStringLiteral("<p>%1</p>").arg(texts::noAnswerYet.toHtmlEscaped());
-    QString rows;
-    int number = 0;
-    for (const SessionStep &step : session.steps()) {
-        rows += QStringLiteral("<tr><td align=\"right\">%1.</td><td>%2</td><td>%3</td></tr>")
-                    .arg(QString::number(++number), kept(step.question), answerText(step.answer));
-    }
-    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                          "width=\"100%\" style=\"border-collapse: collapse\">"
-                          "<tr><th align=\"right\">%1</th><th align=\"left\">%2</th>"
-                          "<th align=\"left\">%3</th></tr>%4</table>")
-        .arg(texts::numberColumn.toHtmlEscaped(), texts::questionColumn.toHtmlEscaped(),
-            texts::answerColumn.toHtmlEscaped(), rows);
+    document::Builder doc { QString() };
+    addAnswers(doc, session);
+    return doc.html();
 }
 
-// The result box: the title 2 points in, the rest 12 points in, all bold (rich text
-// takes the indent in pixels of 1/96 inch).
 QString resultBox(const Conclusion &conclusion)
 {
-    const QStringList lines = resultBoxLines(conclusion);
-    QString html;
-    for (int i = 0; i < lines.size(); ++i) {
-        html += QStringLiteral("<p style=\"margin: 0; text-indent: %1px\"><b>%2</b></p>")
-                    .arg(i == 0 ? 3 : 16)
-                    .arg(lines.at(i).isEmpty() ? QStringLiteral("&nbsp;") : kept(lines.at(i)));
-    }
-    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "
-                          "width=\"100%\"><tr><td>%1</td></tr></table>")
-        .arg(html);
+    document::Builder doc { QString() };
+    addResultBox(doc, conclusion);
+    return doc.html();
 }
 
 QString outcome(const Conclusion &conclusion)
@@ -79,6 +84,15 @@ QStringList resultBoxLines(const Conclusion &conclusion)
     return QStringList { texts::resultTitle, QString() } + conclusion.lines;
 }
 
+QStringList repairLines(const Conclusion &conclusion)
+{
+    QStringList lines;
+    int number = 0;
+    for (const Repair &repair : conclusion.repairs)
+        lines << QStringLiteral("%1. %2").arg(++number).arg(repairs::caption(repair));
+    return lines;
+}
+
 QString trailHtml(const Session &session, const QuestionsLeft &left)
 {
     if (session.system() < 0)
@@ -91,7 +105,9 @@ QString trailHtml(const Session &session, const QuestionsLeft &left)
     if (session.isConcluded()) {
         html += labelled(texts::outcomeLabel, outcome(session.conclusion()));
         html += resultBox(session.conclusion());
-        return html;
+        document::Builder repairList { QString() };
+        addRepairs(repairList, session.conclusion());
+        return html + repairList.html();
     }
     html += labelled(texts::currentLabel, session.currentQuestion());
     const auto bound = left.constFind(session.currentQuestion());
@@ -100,25 +116,48 @@ QString trailHtml(const Session &session, const QuestionsLeft &left)
     return html;
 }
 
-QString html(const Session &session, const Stamp &stamp)
+document::Builder build(const Session &session, const Stamp &stamp, bool withAppendix)
 {
-    QString html
-        = QStringLiteral("<h2 align=\"center\">%1</h2>").arg(texts::reportTitle.toHtmlEscaped());
-    html += labelled(texts::dateLabel, dateText(stamp.when));
-    html += labelled(texts::systemLabel, session.systemName());
-    html += QStringLiteral("<p><b>%1:</b></p>").arg(texts::answeredLabel.toHtmlEscaped());
-    html += answersTable(session);
+    document::Builder doc(texts::reportTitle);
+    doc.heading(texts::reportTitle);
+    doc.field(texts::dateLabel, dateText(stamp.when));
+    doc.field(texts::systemLabel, session.systemName());
+    doc.label(texts::answeredLabel);
+    addAnswers(doc, session);
     if (session.isConcluded()) {
-        html += labelled(texts::outcomeLabel, outcome(session.conclusion()));
-        html += resultBox(session.conclusion());
+        doc.field(texts::outcomeLabel, outcome(session.conclusion()));
+        addResultBox(doc, session.conclusion());
+        addRepairs(doc, session.conclusion());
     } else {
         if (!session.currentQuestion().isEmpty())
-            html += labelled(texts::currentLabel, session.currentQuestion());
-        html += labelled(texts::outcomeLabel, texts::unfinished);
+            doc.field(texts::currentLabel, session.currentQuestion());
+        doc.field(texts::outcomeLabel, texts::unfinished);
     }
-    html += QStringLiteral("<p style=\"color: #555555\"><small>%1</small></p>")
-                .arg(texts::madeWith.arg(stamp.programName, stamp.programVersion).toHtmlEscaped());
-    return html;
+    doc.note(texts::madeWith.arg(stamp.programName, stamp.programVersion));
+    if (withAppendix && hasAppendix(session)) {
+        doc.pageBreak();
+        doc.heading(texts::appendixTitle);
+        for (const Repair &repair : session.conclusion().repairs) {
+            if (const auto steps = repairs::instructions(repair))
+                doc.procedure(repairs::caption(repair), steps->heading, steps->lines, steps->picture);
+        }
+    }
+    return doc;
+}
+
+bool hasAppendix(const Session &session)
+{
+    if (!session.isConcluded())
+        return false;
+    for (const Repair &repair : session.conclusion().repairs)
+        if (repairs::instructions(repair))
+            return true;
+    return false;
+}
+
+QString html(const Session &session, const Stamp &stamp)
+{
+    return build(session, stamp, false).html();
 }
 
 QString plainText(const Session &session, const Stamp &stamp)
@@ -138,6 +177,9 @@ QString plainText(const Session &session, const Stamp &stamp)
     if (session.isConcluded()) {
         lines << QStringLiteral("%1: %2").arg(texts::outcomeLabel, outcome(session.conclusion()));
         lines << resultBoxLines(session.conclusion());
+        if (!session.conclusion().notice && !session.conclusion().repairs.isEmpty())
+            lines << QString() << texts::repairsLabel + QLatin1Char(':')
+                  << repairLines(session.conclusion());
     } else {
         if (!session.currentQuestion().isEmpty())
             lines << QStringLiteral("%1: %2").arg(texts::currentLabel, session.currentQuestion());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/document.h"
 #include "diagnosis/session.h"
 
 #include <QDateTime>
@@ -18,13 +19,19 @@ struct Stamp
 
 // The result box's lines for a conclusion, as the window writes them.
 QStringList resultBoxLines(const Conclusion &conclusion);
+// The procedures a fault leads to, numbered, by their captions.
+QStringList repairLines(const Conclusion &conclusion);
 
 // The trail window's view of a session, as rich text.
 QString trailHtml(const Session &session, const QuestionsLeft &left);
 
 // The report to keep: title, date, system, every answer, the end reached, the
 // program. As rich text for the PDF and the printer, as plain text for the clipboard.
+// With the appendix, each linked procedure follows in full: heading, instructions, picture.
+document::Builder build(const Session &session, const Stamp &stamp, bool withAppendix);
 QString html(const Session &session, const Stamp &stamp);
+// Whether a linked procedure has instructions for the appendix.
+bool hasAppendix(const Session &session);
 QString plainText(const Session &session, const Stamp &stamp);
 
 // The name the save dialog offers: diagnosa-<system>-<yyyyMMdd-HHmm>.pdf.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/document.h"
+
 #include <QString>
 
 class QIODevice;
 class QPagedPaintDevice;
 
+// The diagnosis report on paper and as a PDF file, through the program's document builder.
 namespace dipo::diagnosis::report {
 
 // Lays the report's rich text out on the device's pages (A4 for a PDF) and paints it.
@@ -17,5 +20,6 @@ void writePdf(const QString &html, QIODevice *device);
 // save that fails leaves neither a partial file nor a damaged old one. Returns the error
 // message (path and reason), empty on success.
 QString savePdf(const QString &html, const QString &path);
+QString savePdf(const document::Builder &report, const QString &path);
 
 } // namespace dipo::diagnosis::report

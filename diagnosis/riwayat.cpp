@@ -6,6 +6,7 @@
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -62,6 +63,9 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     BtnCetak = button(texts::cetak, "BtnCetak", this);
     BtnSalin = button(texts::salin, "BtnSalin", this);
     BtnTutup = button(texts::tutup, "BtnTutup", this);
+    CheckLampiran = new QCheckBox(texts::withAppendix, this);
+    CheckLampiran->setObjectName(QStringLiteral("CheckLampiran"));
+    CheckLampiran->setChecked(false); // the report alone, unless asked
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnSimpanPdf);
@@ -72,6 +76,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(TrailView, 1);
     layout->addWidget(LabelStatus);
+    layout->addWidget(CheckLampiran);
     layout->addLayout(buttons);
 
     connect(BtnSimpanPdf, &QPushButton::clicked, this, &Triwayat::BtnSimpanPdfClick);
@@ -120,6 +125,7 @@ void Triwayat::refresh()
     BtnSimpanPdf->setEnabled(walk);
     BtnCetak->setEnabled(walk);
     BtnSalin->setEnabled(walk);
+    CheckLampiran->setVisible(report::hasAppendix(m_session));
     m_stale = false;
 }
 
@@ -137,7 +143,8 @@ report::Stamp Triwayat::stampNow() const
 bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
 {
     setStatus(QString());
-    const QString error = report::savePdf(report::html(m_session, stamp), path);
+    const QString error = report::savePdf(
+        report::build(m_session, stamp, CheckLampiran->isChecked()), path);
     if (!error.isEmpty()) {
         dipo::errorreport::show(error);
         return false;
@@ -176,7 +183,7 @@ void Triwayat::BtnCetakClick()
         dipo::errorreport::show(texts::printFailed);
         return;
     }
-    report::render(report::html(m_session, stampNow()), &printer);
+    report::build(m_session, stampNow(), CheckLampiran->isChecked()).render(&printer);
     if (printer.printerState() == QPrinter::Error) {
         dipo::errorreport::show(texts::printFailed);
         return;

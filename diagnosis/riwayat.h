@@ -4,6 +4,7 @@
 #include "diagnosis/report.h"
 #include "diagnosis/session.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTextBrowser;
@@ -51,4 +52,6 @@ private:
     QPushButton *BtnCetak;
     QPushButton *BtnSalin;
     QPushButton *BtnTutup;
+    // Whether the saved or printed report carries the linked procedures in full.
+    QCheckBox *CheckLampiran;
 };

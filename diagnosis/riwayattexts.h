@@ -40,6 +40,8 @@ inline const QString printDialogTitle = QStringLiteral("Cetak Laporan Diagnosa")
 inline const QString saved = QStringLiteral("Laporan disimpan: %1");
 inline const QString copied = QStringLiteral("Laporan disalin ke clipboard.");
 inline const QString printed = QStringLiteral("Laporan dikirim ke printer.");
+inline const QString appendixTitle = QStringLiteral("Lampiran: langkah perbaikan");
+inline const QString withAppendix = QStringLiteral("Sertakan lampiran langkah perbaikan");
 
 // A save that failed: the path, then why (dipo::files).
 inline const QString saveFailed = QStringLiteral("Laporan tidak dapat disimpan ke %1: %2");

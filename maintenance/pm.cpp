@@ -222,6 +222,26 @@ void TPM::chooseComponent(int component)
     }
 }
 
+void TPM::showComponent(int component)
+{
+    if (!m_table.entry(component))
+        return;
+    showWindow();
+    const bool chosen = m_components.checkedIndex() + 1 == component;
+    bool othersLocked = false;
+    for (int n = 1; n <= dipo::maintenance::kComponentCount; ++n)
+        othersLocked = othersLocked || (n != component && !radioButton(n)->isEnabled());
+    if (chosen && othersLocked && !BitBtn1->isEnabled())
+        return; // its instructions are shown
+    if (othersLocked && !chosen)
+        BitBtn2->click();
+    if (!chosen)
+        radioButton(component)->click();
+    else if (!othersLocked)
+        (this->*kComponentHandlers.at(std::size_t(component - 1)))(); // still marked: a click does nothing
+    BitBtn1->click();
+}
+
 // PROSES
 void TPM::BitBtn1Click()
 {

@@ -25,6 +25,10 @@ public:
     // Component 1 ... 30.
     QRadioButton *radioButton(int component) const { return RadioButton.at(component - 1); }
 
+    // Shows the window with this component's instructions, reached as the user would:
+    // ULANGI first when another component is chosen, the component, then PROSES.
+    void showComponent(int component);
+
     QLabel *Label1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
     std::array<QRadioButton *, dipo::maintenance::kComponentCount> RadioButton {};

@@ -7,6 +7,7 @@
 #include "common/localenumber.h"
 #include "common/pictures.h"
 #include "diagnosis/diagno.h"
+#include "diagnosis/repairs.h"
 #include "maintenance/pm.h"
 #include "shell/awal_menu.h"
 #include "shell/info.h"
@@ -20,6 +21,29 @@
 namespace dipo::shell {
 
 namespace {
+
+// A repair link of the diagnosis shows its window, in the state the user's own clicks
+// there would leave it.
+void openRepairsInTheirWindows()
+{
+    Tdiagno::setRepairOpener([](const diagnosis::Repair &repair) {
+        switch (repair.kind) {
+        case diagnosis::Repair::Kind::Maintenance:
+            PM->showComponent(repair.key.toInt());
+            break;
+        case diagnosis::Repair::Kind::TuneUp:
+            TUNEUP->showProcedure(repair.key);
+            break;
+        case diagnosis::Repair::Kind::Calculator: {
+            const int index = int(diagnosis::repairs::calculatorNames.indexOf(repair.key));
+            dipo::Window *calculators[] = { umurrem, gayrem, DM };
+            if (index >= 0)
+                calculators[index]->showWindow();
+            break;
+        }
+        }
+    });
+}
 
 // The creation order of the window set; the first is the main window.
 void createStartScreen()
@@ -41,6 +65,7 @@ void createOtherForms()
     TUNEUP = new TTUNEUP;
     umurrem = new Tumurrem;
     diagno = new Tdiagno;
+    openRepairsInTheirWindows();
 
     // Every new widget asks to be polished at the next turn of the event loop. Only the
     // start screen is shown then; the other windows are polished when first shown.
@@ -113,6 +138,7 @@ void destroy(T *&window)
 void destroyForms()
 {
     pictures::finishDecoding();
+    Tdiagno::setRepairOpener({});
     destroy(diagno);
     destroy(umurrem);
     destroy(TUNEUP);

@@ -441,6 +441,29 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
     }
 }
 
+void TTUNEUP::showProcedure(const QString &id)
+{
+    const Procedure *procedure = nullptr;
+    for (const Procedure &candidate : ProcedureTable::builtIn().procedures())
+        if (candidate.id == id)
+            procedure = &candidate;
+    if (!procedure)
+        return;
+    showWindow();
+    dipo::RadioGroup *group = radioGroup(procedure->group);
+    if (!group->isEnabled()) {
+        QPushButton *kind = procedure->group == 1 ? BitBtn1
+            : procedure->group == 2                ? BitBtn3
+                                                   : BitBtn2;
+        if (!kind->isEnabled())
+            SpeedButton1->click();
+        kind->click();
+    }
+    if (group->itemIndex() != procedure->item)
+        group->item(procedure->item)->click();
+    SpeedButton2->click();
+}
+
 void TTUNEUP::Button3Click()
 {
     dipo::errorreport::guard([&] { close(); });

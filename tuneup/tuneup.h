@@ -27,6 +27,10 @@ class TTUNEUP : public dipo::Window
     Q_OBJECT
 
 public:
+    // Shows the window with this procedure's tutorial (by its id, "V-1"), reached as the
+    // user would: ULANGI first when another kind is chosen, the kind, the item, PROSES.
+    void showProcedure(const QString &id);
+
     explicit TTUNEUP(QWidget *parent = nullptr);
 
     // Radio groups 1 to 7.
