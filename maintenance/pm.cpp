@@ -136,6 +136,7 @@ void TPM::createControls()
     Image2->setDecoration(QStringLiteral("pm_decoration.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
+    KartuKerja = named(new dipo::WorkCardButtons(GroupBox2), QStringLiteral("KartuKerja"));
 }
 
 void TPM::placeControls()
@@ -172,6 +173,7 @@ void TPM::placeControls()
     }
     BitBtn3->setMinimumSize(120, 36);
     pictures->addWidget(BitBtn3, 1, 0, Qt::AlignHCenter);
+    pictures->addWidget(KartuKerja, 2, 0, Qt::AlignHCenter);
     pictures->setRowStretch(0, 1);
     auto *explanation = new QHBoxLayout(GroupBox2);
     explanation->setContentsMargins(10, 10, 10, 10);
@@ -256,6 +258,8 @@ void TPM::BitBtn1Click()
         for (const QString &line : entry->lines)
             RichEdit1->appendLine(line);
         BitBtn1->setEnabled(false);
+        KartuKerja->setCard({ entry->button, entry->heading, entry->lines,
+            entry->hasPicture() ? m_table.picturePath(*entry) : QString() });
         // Last, so that a missing picture leaves everything above in place.
         if (entry->hasPicture())
             Image3->loadPicture(m_table.picturePath(*entry));
@@ -276,6 +280,7 @@ void TPM::BitBtn2Click()
             RichEdit1->appendLine(line);
         BitBtn1->setEnabled(false);
         BitBtn2->setEnabled(false);
+        KartuKerja->clearCard();
         Image3->loadPicture(m_table.repeatPicture());
     });
 }

@@ -4,6 +4,7 @@
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
+#include "common/workcard.h"
 #include "maintenance/maintenancetable.h"
 
 #include <QGroupBox>
@@ -40,6 +41,7 @@ public:
     dipo::PictureBox *Image2 = nullptr; // decoration under the picture
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *BitBtn3 = nullptr; // CLOSE
+    dipo::WorkCardButtons *KartuKerja = nullptr; // after PROSES
 
 public slots:
     void RadioButton1Click() { chooseComponent(1); }

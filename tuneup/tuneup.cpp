@@ -221,6 +221,8 @@ void TTUNEUP::buildControls()
     Image3 = named(new dipo::PictureBox(GroupBox2), "Image3");
     Button3 = button(text::closeButton, "Button3", GroupBox2);
     Button3->setMinimumHeight(40);
+    KartuKerja = new dipo::WorkCardButtons(GroupBox2);
+    KartuKerja->setObjectName(QStringLiteral("KartuKerja"));
     auto *picture = new QGridLayout;
     picture->setVerticalSpacing(10);
     for (dipo::PictureBox *box : { Image2, Image3 }) {
@@ -233,7 +235,8 @@ void TTUNEUP::buildControls()
         picture->addWidget(box, 0, 0);
     }
     picture->addWidget(Button3, 1, 0);
-    picture->setRowStretch(2, 1);
+    picture->addWidget(KartuKerja, 2, 0);
+    picture->setRowStretch(3, 1);
     auto *explanation = new QGridLayout(GroupBox2);
     explanation->setContentsMargins(10, 10, 10, 10);
     explanation->setHorizontalSpacing(10);
@@ -323,6 +326,7 @@ void TTUNEUP::BitBtn2Click()
         writePrompt(text::governorPrompt);
         clearSelections();
         RichEdit1->clearLines();
+        KartuKerja->clearCard();
         Image3->hide();
         Image2->setFocusPolicy(Qt::StrongFocus); // the picture shown takes the focus
     });
@@ -402,6 +406,7 @@ void TTUNEUP::SpeedButton1Click()
         }
         writePrompt(text::resetPrompt);
         RichEdit1->clearLines();
+        KartuKerja->clearCard();
         Memo1->show();
         RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
         Image3->hide();
@@ -434,6 +439,8 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
     for (const QString &line : procedure.body)
         RichEdit1->appendLine(line);
     setTabStops();
+    KartuKerja->setCard({ procedure.caption, procedure.heading, procedure.body,
+        procedure.hasPicture() ? procedure.picturePath() : QString() });
     if (procedure.hasPicture()) {
         Image3->loadPicture(procedure.picturePath());
         Image3->show();

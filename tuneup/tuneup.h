@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/window.h"
+#include "common/workcard.h"
 
 #include <array>
 
@@ -86,6 +87,7 @@ private:
     dipo::PictureBox *Image2 = nullptr;
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *Button3 = nullptr;
+    dipo::WorkCardButtons *KartuKerja = nullptr; // after PROSES
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
     dipo::PictureViewer *m_viewer = nullptr;

@@ -1,0 +1,146 @@
+#include "common/workcard.h"
+
+#include "common/document.h"
+#include "common/errorreport.h"
+#include "common/savefile.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+// DIPO_VERSION: the project's version, from the build.
+
+namespace dipo {
+
+namespace texts {
+const QString cardTitle = QStringLiteral("KARTU KERJA");
+const QString printCard = QStringLiteral("Cetak kartu kerja\u2026");
+const QString savePdf = QStringLiteral("Simpan PDF\u2026");
+const QString dateLabel = QStringLiteral("Tanggal");
+const QString madeWith = QStringLiteral("Dibuat dengan Dipo versi %1");
+const QString blankLocomotive = QStringLiteral("Nomor lokomotif");
+const QString blankTechnician = QStringLiteral("Teknisi");
+const QString blankSignature = QStringLiteral("Tanda tangan");
+const QString saveDialogTitle = QStringLiteral("Simpan Kartu Kerja");
+const QString printDialogTitle = QStringLiteral("Cetak Kartu Kerja");
+const QString pdfFilter = QStringLiteral("Dokumen PDF (*.pdf)");
+const QString saved = QStringLiteral("Kartu kerja disimpan: %1");
+const QString printed = QStringLiteral("Kartu kerja dikirim ke printer.");
+const QString saveFailed = QStringLiteral("Kartu kerja tidak dapat disimpan ke %1: %2");
+const QString printFailed = QStringLiteral("Kartu kerja tidak dapat dicetak.");
+} // namespace texts
+
+document::Builder workCardDocument(const WorkCard &card, const QDateTime &when)
+{
+    document::Builder doc(texts::cardTitle);
+    doc.heading(texts::cardTitle);
+    doc.field(texts::dateLabel,
+        QLocale(QLocale::Indonesian, QLocale::Indonesia)
+            .toString(when, QStringLiteral("dddd, d MMMM yyyy, HH.mm")));
+    doc.blanks({ texts::blankLocomotive, texts::blankTechnician });
+    doc.procedure(card.title, card.heading, card.lines, card.picture);
+    doc.blanks({ texts::blankSignature });
+    doc.note(texts::madeWith.arg(QStringLiteral(DIPO_VERSION)));
+    return doc;
+}
+
+WorkCardButtons::WorkCardButtons(QWidget *parent)
+    : QWidget(parent)
+{
+    BtnKartuCetak = new QPushButton(texts::printCard, this);
+    BtnKartuCetak->setObjectName(QStringLiteral("BtnKartuCetak"));
+    BtnKartuPdf = new QPushButton(texts::savePdf, this);
+    BtnKartuPdf->setObjectName(QStringLiteral("BtnKartuPdf"));
+    BtnKartuPdf->setAccessibleName(QStringLiteral("Simpan kartu kerja sebagai PDF"));
+    LabelKartu = new QLabel(this);
+    LabelKartu->setObjectName(QStringLiteral("LabelKartu"));
+    LabelKartu->setWordWrap(true);
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(BtnKartuCetak, 0, 0);
+    layout->addWidget(BtnKartuPdf, 0, 1);
+    layout->addWidget(LabelKartu, 1, 0, 1, 2);
+    connect(BtnKartuCetak, &QPushButton::clicked, this, &WorkCardButtons::BtnKartuCetakClick);
+    connect(BtnKartuPdf, &QPushButton::clicked, this, &WorkCardButtons::BtnKartuPdfClick);
+    hide();
+}
+
+void WorkCardButtons::setCard(const WorkCard &card)
+{
+    m_card = card;
+    LabelKartu->clear();
+    show();
+}
+
+void WorkCardButtons::clearCard()
+{
+    m_card = WorkCard();
+    LabelKartu->clear();
+    hide();
+}
+
+bool WorkCardButtons::saveCard(const QString &path, const QDateTime &when)
+{
+    LabelKartu->clear();
+    const QString why
+        = files::saveWhole(path, workCardDocument(m_card, when).pdf(QStringLiteral("Dipo")));
+    if (!why.isEmpty()) {
+        errorreport::show(texts::saveFailed.arg(QDir::toNativeSeparators(path), why));
+        return false;
+    }
+    LabelKartu->setText(texts::saved.arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void WorkCardButtons::BtnKartuPdfClick()
+{
+    const QDateTime when = QDateTime::currentDateTime();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    static const QRegularExpression notWordy(QStringLiteral("[^a-z0-9]+"));
+    QString name = m_card.title.toLower().replace(notWordy, QStringLiteral("-"));
+    name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+    QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(
+        QDir(folder).filePath(QStringLiteral("kartu-kerja-%1-%2.pdf")
+                                  .arg(name.isEmpty() ? QStringLiteral("prosedur") : name,
+                                      when.toString(QStringLiteral("yyyyMMdd-HHmm")))));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    saveCard(dialog.selectedFiles().constFirst(), when);
+}
+
+void WorkCardButtons::BtnKartuCetakClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(texts::cardTitle);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(texts::printDialogTitle);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.isValid()) {
+        errorreport::show(texts::printFailed);
+        return;
+    }
+    workCardDocument(m_card, QDateTime::currentDateTime()).render(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        errorreport::show(texts::printFailed);
+        return;
+    }
+    LabelKartu->setText(texts::printed);
+}
+
+} // namespace dipo

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace dipo {
+
+namespace document {
+class Builder;
+}
+
+// A work card: one procedure of the maintenance guide or the tune-up tutorials, to take to
+// the engine. Heading, instructions and picture, the date and the program's version, and
+// lines for the locomotive, the technician and the signature.
+struct WorkCard
+{
+    QString title; // the component or procedure, as its control names it
+    QString heading;
+    QStringList lines;
+    QString picture; // the program's path; empty for none
+};
+
+document::Builder workCardDocument(const WorkCard &card, const QDateTime &when);
+
+// "Cetak kartu kerja" and "Simpan PDF" for the procedure a window shows, with the status
+// of the last save. Hidden until the window has a procedure to put on a card.
+class WorkCardButtons : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WorkCardButtons(QWidget *parent = nullptr);
+
+    // The card the buttons print and save; hides them when there is none.
+    void setCard(const WorkCard &card);
+    void clearCard();
+    const WorkCard &card() const { return m_card; }
+
+    // Saves the card to this path; a failure goes to the error report. The save dialog
+    // only supplies the path.
+    bool saveCard(const QString &path, const QDateTime &when);
+
+public slots:
+    void BtnKartuCetakClick();
+    void BtnKartuPdfClick();
+
+private:
+    WorkCard m_card;
+    QPushButton *BtnKartuCetak;
+    QPushButton *BtnKartuPdf;
+    QLabel *LabelKartu;
+};
+
+} // namespace dipo
