@@ -248,9 +248,7 @@ Parsed parse(const QByteArray &bytes)
         // The line the first bad byte is on: no UTF-8 sequence spans a line feed.
         int line = 1;
         for (const QByteArray &part : body.split('\n')) {
-            QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            (void)probe.decode(part);
-            if (probe.hasError())
+            if (QString::fromUtf8(part).toUtf8() != part)
                 break;
             ++line;
         }

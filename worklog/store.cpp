@@ -219,8 +219,10 @@ bool Store::open(Purpose purpose)
         return true;
     }
     const QString shown = m_location.shown();
+    QSqlDatabase db;
     const auto failOpen = [&](const QString &reason) {
         m_error = texts::cannotOpen.arg(shown, reason);
+        db = QSqlDatabase();
         if (QSqlDatabase::contains(m_connection)) {
             QSqlDatabase::database(m_connection, false).close();
             QSqlDatabase::removeDatabase(m_connection);
@@ -254,7 +256,7 @@ bool Store::open(Purpose purpose)
     }
     m_absent = false;
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(driver, m_connection);
+    db = QSqlDatabase::addDatabase(driver, m_connection);
     if (isSQLite()) {
         db.setDatabaseName(m_location.file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
@@ -278,6 +280,8 @@ bool Store::open(Purpose purpose)
         }
         if (forWriting && !execText(QStringLiteral("PRAGMA journal_mode = WAL")))
             return failOpen(m_error);
+    } else if (!execText(QStringLiteral("SET client_min_messages = warning"))) {
+        return failOpen(m_error);
     }
     bool ok = false;
     const int version = readVersion(&ok);
