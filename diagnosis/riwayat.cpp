@@ -5,6 +5,8 @@
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
+#include "worklog/entrydialog.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -62,11 +64,13 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     BtnCetak = button(texts::cetak, "BtnCetak", this);
     BtnSalin = button(texts::salin, "BtnSalin", this);
     BtnTutup = button(texts::tutup, "BtnTutup", this);
+    BtnCatat = button(dipo::worklog::window_texts::simpanKeCatatan, "BtnCatat", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnSimpanPdf);
     buttons->addWidget(BtnCetak);
     buttons->addWidget(BtnSalin);
+    buttons->addWidget(BtnCatat);
     buttons->addStretch(1);
     buttons->addWidget(BtnTutup);
     auto *layout = new QVBoxLayout(this);
@@ -77,6 +81,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     connect(BtnSimpanPdf, &QPushButton::clicked, this, &Triwayat::BtnSimpanPdfClick);
     connect(BtnCetak, &QPushButton::clicked, this, &Triwayat::BtnCetakClick);
     connect(BtnSalin, &QPushButton::clicked, this, &Triwayat::BtnSalinClick);
+    connect(BtnCatat, &QPushButton::clicked, this, &Triwayat::BtnCatatClick);
     connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -120,6 +125,8 @@ void Triwayat::refresh()
     BtnSimpanPdf->setEnabled(walk);
     BtnCetak->setEnabled(walk);
     BtnSalin->setEnabled(walk);
+    // The log keeps diagnoses that reached their end.
+    BtnCatat->setEnabled(m_session.isConcluded());
     m_stale = false;
 }
 
@@ -188,4 +195,23 @@ void Triwayat::BtnSalinClick()
 {
     QGuiApplication::clipboard()->setText(report::plainText(m_session, stampNow()));
     setStatus(texts::copied);
+}
+
+void Triwayat::BtnCatatClick()
+{
+    if (!m_session.isConcluded())
+        return;
+    dipo::worklog::Entry draft;
+    draft.kind = dipo::worklog::Kind::Diagnosis;
+    draft.system = m_session.systemName();
+    for (const dipo::diagnosis::SessionStep &step : m_session.steps())
+        draft.steps.append({ step.question,
+            step.answer == dipo::diagnosis::Answer::Ya ? QStringLiteral("YA")
+                                                       : QStringLiteral("TIDAK") });
+    draft.subject = m_session.conclusion().lines.join(QLatin1Char('\n'));
+    draft.notDefined = m_session.conclusion().notice;
+    // The repair procedures linked to the conclusion are handed in here once the
+    // knowledge base has them.
+    if (const qint64 id = dipo::worklog::EntryDialog::record(draft, this); id > 0)
+        setStatus(dipo::worklog::window_texts::savedAs.arg(id));
 }

@@ -32,6 +32,7 @@ public slots:
     void BtnSimpanPdfClick();
     void BtnCetakClick();
     void BtnSalinClick();
+    void BtnCatatClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -50,5 +51,6 @@ private:
     QPushButton *BtnSimpanPdf;
     QPushButton *BtnCetak;
     QPushButton *BtnSalin;
+    QPushButton *BtnCatat;
     QPushButton *BtnTutup;
 };

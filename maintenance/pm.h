@@ -36,6 +36,7 @@ public:
     dipo::PictureBox *Image2 = nullptr; // decoration under the picture
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *BitBtn3 = nullptr; // CLOSE
+    QPushButton *BtnCatatPekerjaan = nullptr; // records the job shown in the log
 
 public slots:
     void RadioButton1Click() { chooseComponent(1); }
@@ -71,6 +72,7 @@ public slots:
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
+    void BtnCatatPekerjaanClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

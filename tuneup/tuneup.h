@@ -47,6 +47,7 @@ private slots:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void Button3Click();
+    void BtnCatatPekerjaanClick();
 
 private:
     void buildControls();
@@ -82,6 +83,8 @@ private:
     dipo::PictureBox *Image2 = nullptr;
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *Button3 = nullptr;
+    QPushButton *BtnCatatPekerjaan = nullptr; // records the procedure shown in the log
+    QString m_shownProcedure;
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
     dipo::PictureViewer *m_viewer = nullptr;

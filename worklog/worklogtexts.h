@@ -10,6 +10,17 @@ inline const QString kindJob = QStringLiteral("Pekerjaan");
 inline const QString ya = QStringLiteral("YA");
 inline const QString tidak = QStringLiteral("TIDAK");
 
+// The log's table.
+inline const QString columnDate = QStringLiteral("Tanggal");
+inline const QString columnLocomotive = QStringLiteral("Lokomotif");
+inline const QString columnKind = QStringLiteral("Jenis");
+inline const QString columnSystem = QStringLiteral("Sistem / bagian");
+inline const QString columnResult = QStringLiteral("Hasil / pekerjaan");
+inline const QString columnTechnician = QStringLiteral("Teknisi");
+inline const QString columnMarks = QStringLiteral("Tanda");
+inline const QString markRecurring = QStringLiteral("Berulang");
+inline const QString markCorrected = QStringLiteral("Koreksi");
+
 // Why an entry is refused.
 inline const QString badLocomotive = QStringLiteral(
     "Nomor lokomotif harus 2 sampai 20 karakter: huruf, angka, spasi atau tanda hubung.");
