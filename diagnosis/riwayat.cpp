@@ -82,6 +82,8 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     connect(BtnCetak, &QPushButton::clicked, this, &Triwayat::BtnCetakClick);
     connect(BtnSalin, &QPushButton::clicked, this, &Triwayat::BtnSalinClick);
     connect(BtnCatat, &QPushButton::clicked, this, &Triwayat::BtnCatatClick);
+    setTabOrder(BtnSalin, BtnCatat);
+    setTabOrder(BtnCatat, BtnTutup);
     connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

@@ -138,8 +138,9 @@ void TPM::createControls()
     Image2->setDecoration(QStringLiteral("pm_decoration.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
-    BtnCatatPekerjaan = named(new QPushButton(dipo::worklog::window_texts::catatPekerjaan, GroupBox2),
-        QStringLiteral("BtnCatatPekerjaan"));
+    BtnCatatPekerjaan
+        = named(new QPushButton(dipo::worklog::window_texts::catatPekerjaan, GroupBox2),
+            QStringLiteral("BtnCatatPekerjaan"));
     BtnCatatPekerjaan->hide(); // until PROSES shows a component's instructions
 }
 

@@ -57,7 +57,8 @@ Tmenu1::Tmenu1(QWidget *parent)
                             "menu_icon_diesel.jpg", 1, 1);
     // The workshop log, in the free place below the five entries' right column.
     BtnCatatan = addEntry("BtnCatatan", "LabelCatatan", "", "", "menu_icon_worklog.jpg", 1, 2);
-    findChild<QLabel *>(QStringLiteral("LabelCatatan"))->setText(dipo::worklog::window_texts::menuLabel);
+    findChild<QLabel *>(QStringLiteral("LabelCatatan"))
+        ->setText(dipo::worklog::window_texts::menuLabel);
     BtnCatatan->setText(dipo::worklog::window_texts::menuCaption);
     BtnCatatan->setAccessibleDescription(dipo::worklog::window_texts::menuLabel.simplified());
 
@@ -99,8 +100,8 @@ Tmenu1::Tmenu1(QWidget *parent)
     connect(Image2, &dipo::ClickLabel::clicked, this, &Tmenu1::Close1Click);
 
     // The entries row by row, then Close; Esc does what Close does.
-    dipo::keys::setReadingOrder(
-        { SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7, SpeedButton2, BtnCatatan, Image2 });
+    dipo::keys::setReadingOrder({ SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7,
+        SpeedButton2, BtnCatatan, Image2 });
     dipo::keys::escapeClicks(this, Image2);
     dipo::keys::arrowsMoveFocus(
         { SpeedButton4, SpeedButton3, SpeedButton2, SpeedButton6, SpeedButton7, BtnCatatan });

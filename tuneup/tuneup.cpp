@@ -236,7 +236,8 @@ void TTUNEUP::buildControls()
         picture->addWidget(box, 0, 0);
     }
     picture->addWidget(Button3, 1, 0);
-    BtnCatatPekerjaan = button(dipo::worklog::window_texts::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
+    BtnCatatPekerjaan
+        = button(dipo::worklog::window_texts::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
     BtnCatatPekerjaan->hide(); // until PROSES shows a procedure
     picture->addWidget(BtnCatatPekerjaan, 2, 0);
     picture->setRowStretch(3, 1);

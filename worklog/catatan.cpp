@@ -54,6 +54,7 @@ QDateEdit *dateField(const char *name, QWidget *parent)
     field->setMinimumDate(QDate(2000, 1, 1));
     field->setSpecialValueText(wtexts::filterAll);
     field->setDate(field->minimumDate());
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(wtexts::filterAll) + 48);
     return field;
 }
 
@@ -90,7 +91,8 @@ dipo::diagnosis::Session sessionOf(const Entry &entry)
             action.conclusion.notice = entry.notDefined;
         }
         session.record(
-            entry.steps.at(i).answer == dipo::worklog::texts::ya ? Answer::Ya : Answer::Tidak, action);
+            entry.steps.at(i).answer == dipo::worklog::texts::ya ? Answer::Ya : Answer::Tidak,
+            action);
     }
     return session;
 }
@@ -108,7 +110,7 @@ Tcatatan *Tcatatan::instance(QWidget *owner)
 Tcatatan::Tcatatan(QWidget *parent)
     : dipo::Window(QStringLiteral("catatan"), wtexts::caption, parent)
 {
-    resize(980, 640);
+    setMinimumSize(720, 480);
 
     EditLokomotif = new QLineEdit(this);
     EditLokomotif->setObjectName(QStringLiteral("EditLokomotif"));
@@ -131,10 +133,19 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelCatatan->setWordWrap(false);
     TabelCatatan->verticalHeader()->hide();
-    TabelCatatan->horizontalHeader()->setSectionResizeMode(EntryModel::Result, QHeaderView::Stretch);
-    TabelCatatan->setColumnWidth(EntryModel::Date, 130);
-    TabelCatatan->setColumnWidth(EntryModel::Locomotive, 120);
-    TabelCatatan->setColumnWidth(EntryModel::System, 170);
+    TabelCatatan->horizontalHeader()->setSectionResizeMode(
+        EntryModel::Result, QHeaderView::Stretch);
+    // Widths from the font, not from the rows: the table may hold many.
+    const QFontMetrics metrics = TabelCatatan->fontMetrics();
+    const auto width
+        = [&](const QString &sample) { return metrics.horizontalAdvance(sample) + 20; };
+    TabelCatatan->setColumnWidth(EntryModel::Date, width(QStringLiteral("00-00-0000 00:00")));
+    TabelCatatan->setColumnWidth(EntryModel::Locomotive, width(QStringLiteral("CC 201 83 12 XX")));
+    TabelCatatan->setColumnWidth(EntryModel::KindColumn, width(texts::kindJob));
+    TabelCatatan->setColumnWidth(EntryModel::System, width(QStringLiteral("sistem pendinginan")));
+    TabelCatatan->setColumnWidth(EntryModel::Technician, width(QStringLiteral("Teknisi teknisi")));
+    TabelCatatan->setColumnWidth(EntryModel::Marks,
+        width(texts::markRecurring + QStringLiteral(", ") + texts::markCorrected));
 
     DetailCatatan = new QTextBrowser(this);
     DetailCatatan->setObjectName(QStringLiteral("DetailCatatan"));
@@ -312,10 +323,9 @@ QString Tcatatan::recordHtml(const QList<Entry> &versions, bool recurring) const
         for (const Entry &older : versions) {
             html += QStringLiteral("<li>%1 %2 &mdash; %3, %4: %5</li>")
                         .arg(older.id)
-                        .arg(when(older.when), escaped(older.locomotive),
-                            escaped(older.technician),
-                            escaped(QString(older.subject).replace(QLatin1Char('\n'),
-                                QLatin1Char(' '))));
+                        .arg(when(older.when), escaped(older.locomotive), escaped(older.technician),
+                            escaped(QString(older.subject)
+                                        .replace(QLatin1Char('\n'), QLatin1Char(' '))));
         }
         html += QStringLiteral("</ul>");
     }
@@ -368,8 +378,7 @@ void Tcatatan::BtnPdfClick()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(this,
-        dipo::diagnosis::texts::saveDialogTitle,
+    const QString path = QFileDialog::getSaveFileName(this, dipo::diagnosis::texts::saveDialogTitle,
         QDir(folder).filePath(report::suggestedFileName(session, entry->when)),
         dipo::diagnosis::texts::pdfFilter);
     if (path.isEmpty())

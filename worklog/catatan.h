@@ -28,19 +28,22 @@ public:
 
     // The window, made on first use as a window of owner.
     static Tcatatan *instance(QWidget *owner);
+    // Room for the table's columns; the window fits it to the screen when shown.
+    QSize sizeHint() const override { return QSize(1000, 640); }
 
 public slots:
     void BtnKoreksiClick();
     void BtnEksporClick();
     void BtnPdfClick();
     void BtnBasisDataClick();
+    // Shows the entries that the filter fields select.
+    void applyFilter();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void openLog();
-    void applyFilter();
     void showChosen();
     void setStatus(const QString &text);
     std::optional<dipo::worklog::Entry> chosenEntry();

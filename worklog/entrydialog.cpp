@@ -2,8 +2,8 @@
 
 #include "worklog/programlog.h"
 #include "worklog/store.h"
-#include "worklog/worklogwindowtexts.h"
 #include "worklog/worklogtexts.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -50,8 +50,8 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     EditTeknisi = new QLineEdit(draft.technician, this);
     EditTeknisi->setObjectName(QStringLiteral("EditTeknisi"));
     EditTeknisi->setMaxLength(kTechnicianMax);
-    EditTanggal = new QDateTimeEdit(
-        draft.when.isValid() ? draft.when : QDateTime::currentDateTime(), this);
+    EditTanggal
+        = new QDateTimeEdit(draft.when.isValid() ? draft.when : QDateTime::currentDateTime(), this);
     EditTanggal->setObjectName(QStringLiteral("EditTanggal"));
     EditTanggal->setDisplayFormat(QStringLiteral("dd-MM-yyyy HH:mm"));
     EditTanggal->setCalendarPopup(true);

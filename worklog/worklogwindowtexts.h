@@ -41,8 +41,8 @@ inline const QString entriesShown = QStringLiteral("%1 entri");
 inline const QString noLogYet = QStringLiteral("Catatan masih kosong. Entri dibuat dari "
                                                "\"Simpan ke catatan\" atau \"Catat pekerjaan\".");
 inline const QString noEntryChosen = QStringLiteral("Pilih entri untuk melihat isinya.");
-inline const QString recurringNote = QStringLiteral(
-    "Kerusakan berulang: penyebab yang sama pada lokomotif ini dalam 90 hari.");
+inline const QString recurringNote
+    = QStringLiteral("Kerusakan berulang: penyebab yang sama pada lokomotif ini dalam 90 hari.");
 inline const QString historyHeading = QStringLiteral("Riwayat koreksi");
 inline const QString correctsLabel = QStringLiteral("mengoreksi entri %1");
 inline const QString noteHeading = QStringLiteral("Catatan");
@@ -52,10 +52,10 @@ inline const QString csvTitle = QStringLiteral("Ekspor Catatan Bengkel");
 inline const QString csvSaved = QStringLiteral("Catatan diekspor: %1");
 inline const QString csvFailed = QStringLiteral("Catatan tidak dapat diekspor ke %1: %2");
 inline const QString databaseTitle = QStringLiteral("Basis Data Catatan");
-inline const QString databasePrompt = QStringLiteral(
-    "Alamat PostgreSQL (postgresql://user@host:port/nama) atau folder socket;\n"
-    "kosongkan untuk berkas di PC ini:\n%1");
-inline const QString databaseFixed = QStringLiteral(
-    "Basis data ditentukan oleh --db atau DIPO_DB: %1");
+inline const QString databasePrompt
+    = QStringLiteral("Alamat PostgreSQL (postgresql://user@host:port/nama) atau folder socket;\n"
+                     "kosongkan untuk berkas di PC ini:\n%1");
+inline const QString databaseFixed
+    = QStringLiteral("Basis data ditentukan oleh --db atau DIPO_DB: %1");
 
 } // namespace dipo::worklog::window_texts
