@@ -65,7 +65,7 @@ void printEntry(QTextStream &out, const Entry &entry)
 {
     out << "Nomor: " << entry.id << "\n"
         << "Jenis: " << kindText(entry.kind) << "\n"
-        << "Tanggal: " << entry.when.toString(Qt::ISODate) << "\n"
+        << "Tanggal: " << entry.when.toLocalTime().toString(Qt::ISODate) << "\n"
         << "Lokomotif: " << entry.locomotive << "\n"
         << "Teknisi: " << entry.technician << "\n"
         << "Sistem: " << entry.system << "\n"

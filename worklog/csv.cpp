@@ -24,26 +24,79 @@ constexpr int kMaxFaults = 20;
 void appendField(QByteArray &out, const QString &text)
 {
     out += '"';
-    QByteArray bytes = text.toUtf8();
-    bytes.replace('"', "\"\"");
-    out += bytes;
+    const QByteArray bytes = text.toUtf8();
+    if (!bytes.contains('"')) {
+        out += bytes;
+    } else {
+        for (const char c : bytes) {
+            if (c == '"')
+                out += '"';
+            out += c;
+        }
+    }
     out += '"';
+}
+
+// JSON strings written directly: QJsonDocument costs more than the rest of a record.
+void appendJsonString(QString &out, const QString &text)
+{
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
+
+QString jsonRows(const QList<QStringList> &rows)
+{
+    QString out = QStringLiteral("[");
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        out += r ? QLatin1String(",[") : QLatin1String("[");
+        for (qsizetype i = 0; i < rows.at(r).size(); ++i) {
+            if (i)
+                out += QLatin1Char(',');
+            appendJsonString(out, rows.at(r).at(i));
+        }
+        out += QLatin1Char(']');
+    }
+    return out + QLatin1Char(']');
 }
 
 QString stepsJson(const QList<Step> &steps)
 {
-    QJsonArray array;
+    QList<QStringList> rows;
     for (const Step &step : steps)
-        array.append(QJsonArray { step.answer, step.question });
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+        rows.append({ step.answer, step.question });
+    return jsonRows(rows);
 }
 
 QString repairsJson(const QList<RepairLink> &repairs)
 {
-    QJsonArray array;
+    QList<QStringList> rows;
     for (const RepairLink &link : repairs)
-        array.append(QJsonArray { link.kind, link.key, link.caption });
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+        rows.append({ link.kind, link.key, link.caption });
+    return jsonRows(rows);
 }
 
 // The rows of RFC 4180 text, each with the line it starts on.
@@ -170,7 +223,7 @@ QByteArray record(const Entry &entry)
     QByteArray out;
     out += QByteArray::number(entry.id);
     out += entry.kind == Kind::Job ? ",job," : ",diagnosis,";
-    out += entry.when.toOffsetFromUtc(entry.when.offsetFromUtc()).toString(Qt::ISODate).toUtf8();
+    out += entry.when.toUTC().toString(Qt::ISODate).toUtf8();
     for (const QString *text :
         { &entry.locomotive, &entry.technician, &entry.system, &entry.subject }) {
         out += ',';

@@ -50,8 +50,8 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     EditTeknisi = new QLineEdit(draft.technician, this);
     EditTeknisi->setObjectName(QStringLiteral("EditTeknisi"));
     EditTeknisi->setMaxLength(kTechnicianMax);
-    EditTanggal
-        = new QDateTimeEdit(draft.when.isValid() ? draft.when : QDateTime::currentDateTime(), this);
+    EditTanggal = new QDateTimeEdit(
+        draft.when.isValid() ? draft.when.toLocalTime() : QDateTime::currentDateTime(), this);
     EditTanggal->setObjectName(QStringLiteral("EditTanggal"));
     EditTanggal->setDisplayFormat(QStringLiteral("dd-MM-yyyy HH:mm"));
     EditTanggal->setCalendarPopup(true);

@@ -51,7 +51,11 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     const QString server = qEnvironmentVariable("DIPO_TEST_DB");
-    const QString log = server.isEmpty() ? folder.filePath(QStringLiteral("bench.sqlite")) : server;
+    // DIPO_BENCH_LOG keeps the filled SQLite log for another run.
+    const QString kept = qEnvironmentVariable("DIPO_BENCH_LOG");
+    const QString log = !server.isEmpty() ? server
+        : kept.isEmpty()                  ? folder.filePath(QStringLiteral("bench.sqlite"))
+                                          : kept;
     qputenv("DIPO_DB", log.toUtf8());
     QString why;
     Store store(*parseLocation(log, &why));
@@ -76,8 +80,9 @@ int main(int argc, char **argv)
 
     QElapsedTimer fill;
     fill.start();
+    const qint64 already = store.count(Filter { {}, {}, {}, {}, false }) - 50;
     QList<Entry> batch;
-    for (int n = 50; n < kEntries; ++n) {
+    for (int n = 50 + int(already); n < kEntries; ++n) {
         batch.append(sample(n));
         if (batch.size() == 10000 || n + 1 == kEntries) {
             if (!store.saveAll(batch))
