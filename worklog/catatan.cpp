@@ -133,8 +133,8 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelCatatan->setWordWrap(false);
     TabelCatatan->verticalHeader()->hide();
-    TabelCatatan->horizontalHeader()->setSectionResizeMode(
-        EntryModel::Result, QHeaderView::Stretch);
+    // The result keeps room to be read; on a narrow window the table scrolls sideways.
+    TabelCatatan->horizontalHeader()->setStretchLastSection(true);
     // Widths from the font, not from the rows: the table may hold many.
     const QFontMetrics metrics = TabelCatatan->fontMetrics();
     const auto width
@@ -144,6 +144,8 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setColumnWidth(EntryModel::KindColumn, width(texts::kindJob));
     TabelCatatan->setColumnWidth(EntryModel::System, width(QStringLiteral("sistem pendinginan")));
     TabelCatatan->setColumnWidth(EntryModel::Technician, width(QStringLiteral("Teknisi teknisi")));
+    TabelCatatan->setColumnWidth(
+        EntryModel::Result, width(QStringLiteral("PERMUKAAN RADIATOR TERTUTUP KOTORAN")));
     TabelCatatan->setColumnWidth(EntryModel::Marks,
         width(texts::markRecurring + QStringLiteral(", ") + texts::markCorrected));
 
