@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 constexpr int kSaveAttempts = 20;
-constexpr int kDetailChunk = 500;
+constexpr int kDetailChunk = 2000;
 
 std::atomic<int> g_connections { 0 };
 
@@ -653,7 +653,6 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
                          " THEN 1 ELSE 0 END")
               .arg(qint64(kRecurrenceDays) * 86400);
     QSqlQuery query(database());
-    query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
                                  " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
                       .arg(QLatin1String(kRowColumns), recurring, where)
@@ -731,7 +730,6 @@ bool Store::loadDetails(QList<Entry> &entries)
         high = std::max(high, entries.at(i).id);
     }
     QSqlQuery steps(database());
-    steps.setForwardOnly(true);
     steps.prepare(QStringLiteral("SELECT entry_id, question, answer FROM step"
                                  " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
     steps.addBindValue(low);
@@ -745,7 +743,6 @@ bool Store::loadDetails(QList<Entry> &entries)
                 Step { steps.value(1).toString(), steps.value(2).toString() });
     }
     QSqlQuery repairs(database());
-    repairs.setForwardOnly(true);
     repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
                                    " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
     repairs.addBindValue(low);
@@ -848,8 +845,9 @@ bool Store::forEachEntry(const Filter &filter, const std::function<bool(const En
         where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
         where += QStringLiteral("e.id > ?");
         values << after;
+        // Bounded pages, read whole: PostgreSQL's row-by-row mode for forward-only
+        // queries costs more than the page.
         QSqlQuery query(database());
-        query.setForwardOnly(true);
         query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
                           .arg(QLatin1String(kEntryColumns), where)
                           .arg(kDetailChunk));

@@ -76,7 +76,8 @@ int main(int argc, char **argv)
             return 1;
         save.add(millisecondsSince(timer));
     }
-    std::printf("one save: median %.2f ms, 90%% %.2f ms\n", save.median(), save.at(0.9));
+    const double saveMedian = save.median();
+    std::printf("one save: median %.2f ms, 90%% %.2f ms\n", saveMedian, save.at(0.9));
 
     QElapsedTimer fill;
     fill.start();
