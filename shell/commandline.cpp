@@ -41,9 +41,7 @@ struct Options
         QStringLiteral("folder") };
 
     QCommandLineOption database { QStringLiteral("db"),
-        QStringLiteral("Catatan bengkel di <url> (postgresql://user@host:port/nama, folder "
-                       "socket, atau berkas .sqlite; menggantikan DIPO_DB)."),
-        QStringLiteral("url") };
+        QStringLiteral("Catatan bengkel di <url> (menggantikan DIPO_DB)."), QStringLiteral("url") };
 
     QList<QCommandLineOption> shown() const
     {
