@@ -9,6 +9,7 @@
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
 #include "worklog/catatan.h"
+#include "worklog/entrymodel.h"
 #include "worklog/programlog.h"
 #include "worklog/store.h"
 
@@ -307,6 +308,26 @@ void TestWorklogWindows::logWindow()
     QVERIFY(record.contains(QStringLiteral("Kerusakan berulang")));
     QCOMPARE(table->model()->index(0, 6).data().toString(), QStringLiteral("Berulang"));
     QVERIFY(control<QPushButton>(window, "BtnPdf")->isEnabled());
+
+    // A correction: a new entry naming the old one; the list shows the latest.
+    const qint64 corrected = table->model()->index(0, 0).data(EntryModel::IdRole).toLongLong();
+    onDialog([&](QWidget *dialog) {
+        QCOMPARE(control<QComboBox>(dialog, "ComboLokomotif")->currentText(), "CC 201 83 12");
+        fill(dialog, QStringLiteral("CC 201 83 12"), QStringLiteral("Sari"));
+        press(dialog, "BtnSimpan");
+    });
+    press(window, "BtnKoreksi");
+    QCOMPARE(control<QLabel>(window, "LabelStatus")->text(),
+        QStringLiteral("Tersimpan di catatan sebagai entri 451."));
+    QCOMPARE(table->model()->index(0, 0).data(EntryModel::IdRole).toLongLong(), 451);
+    QCOMPARE(table->model()->index(0, 6).data().toString(), QStringLiteral("Berulang, Koreksi"));
+    table->selectRow(1);
+    table->selectRow(0);
+    const QString history = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
+    QVERIFY(history.contains(QStringLiteral("Riwayat koreksi")));
+    QVERIFY(history.contains(QString::number(corrected)));
+    QCOMPARE(reader()->entry(451)->corrects, corrected);
+    QCOMPARE(reader()->entry(451)->steps, reader()->entry(corrected)->steps);
 
     if (const QString shots = qEnvironmentVariable("DIPO_WORKLOG_SHOTS"); !shots.isEmpty()) {
         window->grab().save(shots + QStringLiteral("/catatan.png"));
