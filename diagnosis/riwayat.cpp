@@ -3,8 +3,11 @@
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "diagnosis/diagnotexts.h"
+#include "diagnosis/repairs.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
+#include "worklog/entrydialog.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -66,11 +69,13 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     CheckLampiran = new QCheckBox(texts::withAppendix, this);
     CheckLampiran->setObjectName(QStringLiteral("CheckLampiran"));
     CheckLampiran->setChecked(false); // the report alone, unless asked
+    BtnCatat = button(dipo::worklog::window_texts::simpanKeCatatan, "BtnCatat", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnSimpanPdf);
     buttons->addWidget(BtnCetak);
     buttons->addWidget(BtnSalin);
+    buttons->addWidget(BtnCatat);
     buttons->addStretch(1);
     buttons->addWidget(BtnTutup);
     auto *layout = new QVBoxLayout(this);
@@ -82,6 +87,9 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     connect(BtnSimpanPdf, &QPushButton::clicked, this, &Triwayat::BtnSimpanPdfClick);
     connect(BtnCetak, &QPushButton::clicked, this, &Triwayat::BtnCetakClick);
     connect(BtnSalin, &QPushButton::clicked, this, &Triwayat::BtnSalinClick);
+    connect(BtnCatat, &QPushButton::clicked, this, &Triwayat::BtnCatatClick);
+    setTabOrder(BtnSalin, BtnCatat);
+    setTabOrder(BtnCatat, BtnTutup);
     connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -126,6 +134,8 @@ void Triwayat::refresh()
     BtnCetak->setEnabled(walk);
     BtnSalin->setEnabled(walk);
     CheckLampiran->setVisible(report::hasAppendix(m_session));
+    // The log keeps diagnoses that reached their end.
+    BtnCatat->setEnabled(m_session.isConcluded());
     m_stale = false;
 }
 
@@ -195,4 +205,28 @@ void Triwayat::BtnSalinClick()
 {
     QGuiApplication::clipboard()->setText(report::plainText(m_session, stampNow()));
     setStatus(texts::copied);
+}
+
+void Triwayat::BtnCatatClick()
+{
+    if (!m_session.isConcluded())
+        return;
+    dipo::worklog::Entry draft;
+    draft.kind = dipo::worklog::Kind::Diagnosis;
+    draft.system = m_session.systemName();
+    for (const dipo::diagnosis::SessionStep &step : m_session.steps())
+        draft.steps.append({ step.question,
+            step.answer == dipo::diagnosis::Answer::Ya ? QStringLiteral("YA")
+                                                       : QStringLiteral("TIDAK") });
+    draft.subject = m_session.conclusion().lines.join(QLatin1Char('\n'));
+    draft.notDefined = m_session.conclusion().notice;
+    // The procedures the knowledge base links to the fault, by kind, key and caption.
+    static const QString kinds[] = { QStringLiteral("maintenance"), QStringLiteral("tuneUp"),
+        QStringLiteral("calculator") };
+    if (!draft.notDefined)
+        for (const dipo::diagnosis::Repair &repair : m_session.conclusion().repairs)
+            draft.repairs.append({ kinds[int(repair.kind)], repair.key,
+                dipo::diagnosis::repairs::caption(repair) });
+    if (const qint64 id = dipo::worklog::EntryDialog::record(draft, this); id > 0)
+        setStatus(dipo::worklog::window_texts::savedAs.arg(id));
 }

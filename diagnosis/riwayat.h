@@ -33,6 +33,7 @@ public slots:
     void BtnSimpanPdfClick();
     void BtnCetakClick();
     void BtnSalinClick();
+    void BtnCatatClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,6 +52,7 @@ private:
     QPushButton *BtnSimpanPdf;
     QPushButton *BtnCetak;
     QPushButton *BtnSalin;
+    QPushButton *BtnCatat;
     QPushButton *BtnTutup;
     // Whether the saved or printed report carries the linked procedures in full.
     QCheckBox *CheckLampiran;

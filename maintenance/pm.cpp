@@ -4,6 +4,8 @@
 
 #include "common/errorreport.h"
 #include "common/pictures.h"
+#include "worklog/entrydialog.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -137,6 +139,10 @@ void TPM::createControls()
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
     KartuKerja = named(new dipo::WorkCardButtons(GroupBox2), QStringLiteral("KartuKerja"));
+    BtnCatatPekerjaan
+        = named(new QPushButton(dipo::worklog::window_texts::catatPekerjaan, GroupBox2),
+            QStringLiteral("BtnCatatPekerjaan"));
+    BtnCatatPekerjaan->hide(); // until PROSES shows a component's instructions
 }
 
 void TPM::placeControls()
@@ -178,7 +184,10 @@ void TPM::placeControls()
     auto *explanation = new QHBoxLayout(GroupBox2);
     explanation->setContentsMargins(10, 10, 10, 10);
     explanation->setSpacing(12);
-    explanation->addWidget(RichEdit1, 3);
+    auto *text = new QVBoxLayout;
+    text->addWidget(RichEdit1, 1);
+    text->addWidget(BtnCatatPekerjaan, 0, Qt::AlignLeft);
+    explanation->addLayout(text, 3);
     explanation->addLayout(pictures, 2);
 
     auto *layout = new QVBoxLayout(sheet());
@@ -198,6 +207,7 @@ void TPM::placeControls()
     setTabOrder(BitBtn2, BitBtn1);
     setTabOrder(BitBtn1, BitBtn3);
     setTabOrder(BitBtn3, RichEdit1);
+    setTabOrder(RichEdit1, BtnCatatPekerjaan);
     RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
     // Esc does what CLOSE does.
     dipo::keys::escapeClicks(this, BitBtn3);
@@ -211,6 +221,7 @@ void TPM::connectHandlers()
     connect(BitBtn1, &QPushButton::clicked, this, &TPM::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TPM::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TPM::BitBtn3Click);
+    connect(BtnCatatPekerjaan, &QPushButton::clicked, this, &TPM::BtnCatatPekerjaanClick);
 }
 
 void TPM::chooseComponent(int component)
@@ -260,6 +271,7 @@ void TPM::BitBtn1Click()
         BitBtn1->setEnabled(false);
         KartuKerja->setCard({ entry->button, entry->heading, entry->lines,
             entry->hasPicture() ? m_table.picturePath(*entry) : QString() });
+        BtnCatatPekerjaan->show();
         // Last, so that a missing picture leaves everything above in place.
         if (entry->hasPicture())
             Image3->loadPicture(m_table.picturePath(*entry));
@@ -281,6 +293,7 @@ void TPM::BitBtn2Click()
         BitBtn1->setEnabled(false);
         BitBtn2->setEnabled(false);
         KartuKerja->clearCard();
+        BtnCatatPekerjaan->hide();
         Image3->loadPicture(m_table.repeatPicture());
     });
 }
@@ -289,6 +302,18 @@ void TPM::BitBtn2Click()
 void TPM::BitBtn3Click()
 {
     close();
+}
+
+void TPM::BtnCatatPekerjaanClick()
+{
+    const int chosen = m_components.checkedIndex() + 1;
+    if (chosen < 1)
+        return;
+    dipo::worklog::Entry draft;
+    draft.kind = dipo::worklog::Kind::Job;
+    draft.system = dipo::worklog::window_texts::maintenanceSystem;
+    draft.subject = radioButton(chosen)->text().simplified();
+    dipo::worklog::EntryDialog::record(draft, this);
 }
 
 bool TPM::eventFilter(QObject *watched, QEvent *event)

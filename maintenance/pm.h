@@ -42,6 +42,7 @@ public:
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *BitBtn3 = nullptr; // CLOSE
     dipo::WorkCardButtons *KartuKerja = nullptr; // after PROSES
+    QPushButton *BtnCatatPekerjaan = nullptr; // records the job shown in the log
 
 public slots:
     void RadioButton1Click() { chooseComponent(1); }
@@ -77,6 +78,7 @@ public slots:
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
+    void BtnCatatPekerjaanClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -12,6 +12,9 @@ packages+=(dpkg-dev desktop-file-utils appstream man-db)
 packages+=(poppler-utils)
 # The locales the number tests run under, generated below: Indonesian, US English.
 packages+=(locales)
+# The workshop log: Qt SQL's SQLite and PostgreSQL drivers, and a PostgreSQL 15 server that
+# the tests start as a throwaway instance.
+packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
 packages+=(clang libclang-rt-14-dev)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then

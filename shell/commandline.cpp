@@ -1,5 +1,7 @@
 #include "shell/commandline.h"
 
+#include "worklog/store.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -38,7 +40,13 @@ struct Options
         QStringLiteral("Muat basis pengetahuan dari <folder>, bukan yang bawaan."),
         QStringLiteral("folder") };
 
-    QList<QCommandLineOption> shown() const { return { help, version, pictureDir, knowledgeBase }; }
+    QCommandLineOption database { QStringLiteral("db"),
+        QStringLiteral("Catatan bengkel di <url> (menggantikan DIPO_DB)."), QStringLiteral("url") };
+
+    QList<QCommandLineOption> shown() const
+    {
+        return { help, version, pictureDir, knowledgeBase, database };
+    }
 };
 
 QString optionNames(const QCommandLineOption &option)
@@ -167,6 +175,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     // missing or broken copy is reported there and the built-in base is used.
     if (parser.isSet(options.knowledgeBase))
         result.knowledgeBaseDir = QDir::cleanPath(QDir(parser.value(options.knowledgeBase)).absolutePath());
+    // The log is only named here; it is opened at the first save or showing of its window.
+    if (parser.isSet(options.database)) {
+        result.database = parser.value(options.database);
+        QString why;
+        if (result.database.isEmpty() || !worklog::parseLocation(result.database, &why))
+            return usageError(why.isEmpty() ? QStringLiteral("--db tanpa alamat") : why);
+    }
     return result;
 }
 
@@ -192,6 +207,8 @@ void apply(const CommandLine &commandLine)
         qputenv("DIPO_PICTURE_DIR", QFile::encodeName(commandLine.pictureDir));
     if (!commandLine.knowledgeBaseDir.isEmpty())
         qputenv("DIPO_KB_DIR", QFile::encodeName(commandLine.knowledgeBaseDir));
+    if (!commandLine.database.isEmpty())
+        qputenv("DIPO_DB", commandLine.database.toUtf8());
 }
 
 } // namespace dipo::shell

@@ -20,6 +20,8 @@ struct CommandLine
     // Absolute folders given on the command line; empty when not given.
     QString pictureDir;
     QString knowledgeBaseDir;
+    // The workshop log's place as given with --db; empty when not given.
+    QString database;
 };
 
 // The exit status of a command line that cannot be used.
@@ -38,7 +40,7 @@ QStringList argumentsOf(int argc, char **argv);
 int report(const CommandLine &commandLine);
 
 // Hands the chosen folders to the parts that read them, through their environment variables
-// (DIPO_PICTURE_DIR, DIPO_KB_DIR): the command line wins over the environment.
+// (DIPO_PICTURE_DIR, DIPO_KB_DIR, DIPO_DB): the command line wins over the environment.
 void apply(const CommandLine &commandLine);
 
 } // namespace dipo::shell

@@ -13,6 +13,7 @@
 #include "shell/info.h"
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
+#include "worklog/programlog.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -149,6 +150,8 @@ void destroyForms()
     destroy(DIALOG1);
     destroy(info);
     destroy(awal_menu);
+    // The workshop log's connection, if one was opened, goes before the application.
+    worklog::closeProgramLog();
 }
 
 } // namespace dipo::shell

@@ -7,6 +7,8 @@
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "tuneup/tuneup.h"
+#include "worklog/catatan.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,6 +55,12 @@ Tmenu1::Tmenu1(QWidget *parent)
                             "Virodo dan Gaya Rem", "menu_icon_brake.jpg", 1, 0);
     SpeedButton7 = addEntry("SpeedButton7", "Label5", "Memprediksi Daya Komponen", "Mesin diesel",
                             "menu_icon_diesel.jpg", 1, 1);
+    // The workshop log, in the free place below the five entries' right column.
+    BtnCatatan = addEntry("BtnCatatan", "LabelCatatan", "", "", "menu_icon_worklog.jpg", 1, 2);
+    findChild<QLabel *>(QStringLiteral("LabelCatatan"))
+        ->setText(dipo::worklog::window_texts::menuLabel);
+    BtnCatatan->setText(dipo::worklog::window_texts::menuCaption);
+    BtnCatatan->setAccessibleDescription(dipo::worklog::window_texts::menuLabel.simplified());
 
     auto *closeLabel = new QLabel(QStringLiteral("Close"), page);
     closeLabel->setObjectName(QStringLiteral("Label6"));
@@ -88,14 +96,15 @@ Tmenu1::Tmenu1(QWidget *parent)
     connect(SpeedButton2, &QToolButton::clicked, this, &Tmenu1::SpeedButton2Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &Tmenu1::SpeedButton6Click);
     connect(SpeedButton7, &QToolButton::clicked, this, &Tmenu1::SpeedButton7Click);
+    connect(BtnCatatan, &QToolButton::clicked, this, &Tmenu1::BtnCatatanClick);
     connect(Image2, &dipo::ClickLabel::clicked, this, &Tmenu1::Close1Click);
 
     // The entries row by row, then Close; Esc does what Close does.
-    dipo::keys::setReadingOrder(
-        { SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7, SpeedButton2, Image2 });
+    dipo::keys::setReadingOrder({ SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7,
+        SpeedButton2, BtnCatatan, Image2 });
     dipo::keys::escapeClicks(this, Image2);
     dipo::keys::arrowsMoveFocus(
-        { SpeedButton4, SpeedButton3, SpeedButton2, SpeedButton6, SpeedButton7 });
+        { SpeedButton4, SpeedButton3, SpeedButton2, SpeedButton6, SpeedButton7, BtnCatatan });
     SpeedButton4->setFocus();
 }
 
@@ -180,6 +189,11 @@ void Tmenu1::SpeedButton6Click()
 void Tmenu1::SpeedButton7Click()
 {
     DM->showWindow();
+}
+
+void Tmenu1::BtnCatatanClick()
+{
+    Tcatatan::instance(this)->showWindow();
 }
 
 void Tmenu1::Close1Click()

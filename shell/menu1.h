@@ -21,6 +21,7 @@ public:
     void SpeedButton2Click();
     void SpeedButton6Click();
     void SpeedButton7Click();
+    void BtnCatatanClick();
     void Close1Click();
 
 private:
@@ -32,6 +33,7 @@ private:
     QToolButton *SpeedButton2;
     QToolButton *SpeedButton6;
     QToolButton *SpeedButton7;
+    QToolButton *BtnCatatan;
     dipo::ClickLabel *Image2;
     QGridLayout *m_entries;
 };

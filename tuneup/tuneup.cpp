@@ -9,6 +9,8 @@
 #include "common/richtextbox.h"
 #include "tuneup/proceduretable.h"
 #include "tuneup/tuneuptexts.h"
+#include "worklog/entrydialog.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -97,6 +99,7 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     connect(SpeedButton1, &QPushButton::clicked, this, &TTUNEUP::SpeedButton1Click);
     connect(SpeedButton2, &QPushButton::clicked, this, &TTUNEUP::SpeedButton2Click);
     connect(Button3, &QPushButton::clicked, this, &TTUNEUP::Button3Click);
+    connect(BtnCatatPekerjaan, &QPushButton::clicked, this, &TTUNEUP::BtnCatatPekerjaanClick);
     connect(Image2, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     connect(Image3, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     // The controls were made in reading order, which is Tab's; Esc does what CLOSE does.
@@ -235,8 +238,12 @@ void TTUNEUP::buildControls()
         picture->addWidget(box, 0, 0);
     }
     picture->addWidget(Button3, 1, 0);
-    picture->addWidget(KartuKerja, 2, 0);
-    picture->setRowStretch(3, 1);
+    BtnCatatPekerjaan
+        = button(dipo::worklog::window_texts::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
+    BtnCatatPekerjaan->hide(); // until PROSES shows a procedure
+    picture->addWidget(BtnCatatPekerjaan, 2, 0);
+    picture->addWidget(KartuKerja, 3, 0);
+    picture->setRowStretch(4, 1);
     auto *explanation = new QGridLayout(GroupBox2);
     explanation->setContentsMargins(10, 10, 10, 10);
     explanation->setHorizontalSpacing(10);
@@ -407,6 +414,7 @@ void TTUNEUP::SpeedButton1Click()
         writePrompt(text::resetPrompt);
         RichEdit1->clearLines();
         KartuKerja->clearCard();
+        BtnCatatPekerjaan->hide();
         Memo1->show();
         RichEdit1->setFocusPolicy(Qt::NoFocus); // under the introduction
         Image3->hide();
@@ -435,6 +443,8 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
     RichEdit1->setFirstLineIndent(kHeadingIndent);
     RichEdit1->setFontSize(kTutorialFontSize);
     RichEdit1->appendLine(procedure.heading);
+    m_shownProcedure = procedure.heading;
+    BtnCatatPekerjaan->show();
     RichEdit1->setFirstLineIndent(kBodyIndent);
     for (const QString &line : procedure.body)
         RichEdit1->appendLine(line);
@@ -469,6 +479,15 @@ void TTUNEUP::showProcedure(const QString &id)
     if (group->itemIndex() != procedure->item)
         group->item(procedure->item)->click();
     SpeedButton2->click();
+}
+
+void TTUNEUP::BtnCatatPekerjaanClick()
+{
+    dipo::worklog::Entry draft;
+    draft.kind = dipo::worklog::Kind::Job;
+    draft.system = dipo::worklog::window_texts::tuneupSystem;
+    draft.subject = m_shownProcedure.simplified();
+    dipo::worklog::EntryDialog::record(draft, this);
 }
 
 void TTUNEUP::Button3Click()

@@ -52,6 +52,7 @@ private slots:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void Button3Click();
+    void BtnCatatPekerjaanClick();
 
 private:
     void buildControls();
@@ -88,6 +89,8 @@ private:
     dipo::PictureBox *Image3 = nullptr;
     QPushButton *Button3 = nullptr;
     dipo::WorkCardButtons *KartuKerja = nullptr; // after PROSES
+    QPushButton *BtnCatatPekerjaan = nullptr; // records the procedure shown in the log
+    QString m_shownProcedure;
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
     dipo::PictureViewer *m_viewer = nullptr;

@@ -238,7 +238,7 @@ void TestKeys::focusChain_data()
     QTest::newRow("menu") << "menu1"
                           << ""
                           << QStringList { "SpeedButton4", "SpeedButton6", "SpeedButton3",
-                                 "SpeedButton7", "SpeedButton2", "Image2" };
+                                 "SpeedButton7", "SpeedButton2", "BtnCatatan", "Image2" };
     QTest::newRow("diagnosis") << "diagno"
                                << ""
                                << QStringList { "RadioGroup1_item0", "BitBtnRiwayat", "BitBtn7",
@@ -255,7 +255,7 @@ void TestKeys::focusChain_data()
     QTest::newRow("trail") << "riwayat"
                            << ""
                            << QStringList { "TrailView", "BtnSimpanPdf", "BtnCetak", "BtnSalin",
-                                  "BtnTutup" };
+                                  "BtnCatat", "BtnTutup" };
     QTest::newRow("diesel") << "DM"
                             << "results"
                             << QStringList { "Edit9", "edit11", "edit12", "edit13", "edit14",
@@ -288,7 +288,7 @@ void TestKeys::focusChain_data()
         << "TUNEUP"
         << "procedure"
         << QStringList { "BitBtn1", "RadioGroup1_item1", "SpeedButton1", "SpeedButton2",
-               "RichEdit1", "Image3", "Button3", "BtnKartuCetak", "BtnKartuPdf" };
+               "RichEdit1", "Image3", "Button3", "BtnCatatPekerjaan", "BtnKartuCetak", "BtnKartuPdf" };
 }
 
 // Tab from the first control goes through the chain in reading order and comes back;
@@ -382,7 +382,8 @@ void TestKeys::escape()
 
 void TestKeys::menuArrows_data()
 {
-    // The entries stand in two columns: SpeedButton4, 3, 2 on the left, 6 and 7 on the right.
+    // The entries stand in two columns: SpeedButton4, 3, 2 on the left, 6, 7 and the log's
+    // BtnCatatan on the right.
     QTest::addColumn<QString>("from");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("to");
@@ -390,7 +391,8 @@ void TestKeys::menuArrows_data()
     QTest::newRow("right") << "SpeedButton3" << int(Qt::Key_Right) << "SpeedButton7";
     QTest::newRow("left") << "SpeedButton6" << int(Qt::Key_Left) << "SpeedButton4";
     QTest::newRow("up") << "SpeedButton2" << int(Qt::Key_Up) << "SpeedButton3";
-    QTest::newRow("right of the last row") << "SpeedButton2" << int(Qt::Key_Right) << "SpeedButton7";
+    QTest::newRow("right of the last row") << "SpeedButton2" << int(Qt::Key_Right) << "BtnCatatan";
+    QTest::newRow("down to the log") << "SpeedButton7" << int(Qt::Key_Down) << "BtnCatatan";
     QTest::newRow("top edge stays") << "SpeedButton6" << int(Qt::Key_Up) << "SpeedButton6";
     QTest::newRow("bottom edge stays") << "SpeedButton2" << int(Qt::Key_Down) << "SpeedButton2";
 }

@@ -316,6 +316,21 @@ void iconDiesel(QImage &i, const PictureEntry &)
     p.drawLine(P(36, 6), P(38, 2));
 }
 
+void iconWorklog(QImage &i, const PictureEntry &)
+{
+    QPainter p;
+    freshIcon(i, p, QColor(0x2e, 0x5f, 0x8a));
+    // A clipboard with its written lines and a tick.
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawRoundedRect(R(16, 12, 32, 42), 3, 3);
+    p.drawRect(R(26, 8, 12, 8));
+    for (int y : { 24, 32, 40 })
+        p.drawLine(P(22, y), P(36, y));
+    p.setPen(QPen(QColor(0xff, 0xc0, 0x70), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(P(36, 46), P(40, 50));
+    p.drawLine(P(40, 50), P(50, 38));
+}
+
 void closeMark(QImage &i, const PictureEntry &)
 {
     QPainter p;
@@ -519,6 +534,7 @@ void addDecorationDrawings(Registry &r)
         { "panel_tuneup", panelTuneup },   { "icon_diagnosis", iconDiagnosis },
         { "icon_maintenance", iconMaintenance }, { "icon_tuneup", iconTuneup },
         { "icon_brake", iconBrake },       { "icon_diesel", iconDiesel },
+        { "icon_worklog", iconWorklog },
         { "close_mark", closeMark },       { "about_banner", aboutBanner },
         { "about_portrait", aboutPortrait }, { "diagno_mulai", diagnoMulai },
         { "strip_rails", stripRails },     { "strip_tools", stripTools },

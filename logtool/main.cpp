@@ -1,0 +1,251 @@
+// dipo-log: the workshop log on the command line. Lists, shows, exports and imports
+// entries, and checks the log, on the PC's SQLite file or on the depot's PostgreSQL.
+
+#include "worklog/csv.h"
+#include "worklog/store.h"
+#include "worklog/worklogtexts.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+using namespace dipo::worklog;
+
+constexpr int Good = 0;
+constexpr int Findings = 1;
+constexpr int BadUsage = 2;
+constexpr int Unusable = 3;
+
+const char *const Description = R"(Membaca, mengekspor dan memeriksa catatan bengkel Dipo.
+
+Perintah:
+  list            entri terbaru lebih dulu; --loko, --teks, --dari, --sampai menyaring
+  show NOMOR      satu entri lengkap: jalur diagnosa, catatan, dan riwayat koreksinya
+  export --csv    seluruh catatan (atau yang tersaring) sebagai CSV ke stdout atau --output
+  import --csv BERKAS   memeriksa setiap baris, lalu memasukkan semua atau tidak sama sekali
+  check           pemeriksaan integritas dan versi skema
+
+Basis data: --db, lalu DIPO_DB, lalu dipo.sqlite di folder data aplikasi.
+Kode keluar: 0 baik, 1 ada temuan, 2 salah pemakaian, 3 catatan tidak dapat dipakai.)";
+
+int fail(QTextStream &err, const QString &message, int code = BadUsage)
+{
+    err << "dipo-log: " << message << "\n";
+    return code;
+}
+
+QString kindText(Kind kind)
+{
+    return kind == Kind::Job ? texts::kindJob : texts::kindDiagnosis;
+}
+
+QString dateText(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// One line of a list: tabs between the fields, the result on one line.
+void printRow(QTextStream &out, const Row &row)
+{
+    QString marks;
+    if (row.recurring)
+        marks += QStringLiteral(" [berulang]");
+    if (row.corrected)
+        marks += QStringLiteral(" [koreksi]");
+    out << row.id << '\t' << dateText(row.madeAt) << '\t' << row.locomotive << '\t'
+        << kindText(row.kind) << '\t' << row.system << '\t'
+        << QString(row.subject).replace(QLatin1Char('\n'), QLatin1Char(' ')) << '\t'
+        << row.technician << marks << "\n";
+}
+
+void printEntry(QTextStream &out, const Entry &entry)
+{
+    out << "Nomor: " << entry.id << "\n"
+        << "Jenis: " << kindText(entry.kind) << "\n"
+        << "Tanggal: " << entry.when.toLocalTime().toString(Qt::ISODate) << "\n"
+        << "Lokomotif: " << entry.locomotive << "\n"
+        << "Teknisi: " << entry.technician << "\n"
+        << "Sistem: " << entry.system << "\n"
+        << "Hasil: " << entry.subject << "\n";
+    if (entry.corrects > 0)
+        out << "Mengoreksi: " << entry.corrects << "\n";
+    for (int i = 0; i < entry.steps.size(); ++i)
+        out << "  " << i + 1 << ". " << entry.steps.at(i).question << " -> "
+            << entry.steps.at(i).answer << "\n";
+    for (const RepairLink &link : entry.repairs)
+        out << "Perbaikan: " << link.caption << " (" << link.kind << " " << link.key << ")\n";
+    if (!entry.note.isEmpty())
+        out << "Catatan: " << entry.note << "\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("dipo-log"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DIPO_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption dbOption(QStringLiteral("db"),
+        QStringLiteral("Basis data: postgresql://user@host:port/nama, folder socket, atau berkas "
+                       ".sqlite."),
+        QStringLiteral("URL"));
+    const QCommandLineOption csvOption(
+        QStringLiteral("csv"), QStringLiteral("export, import: CSV."));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+        QStringLiteral("export: tulis ke <BERKAS> (utuh atau tidak sama sekali)."),
+        QStringLiteral("BERKAS"));
+    const QCommandLineOption locoOption(QStringLiteral("loko"),
+        QStringLiteral("Nomor lokomotif atau awalnya."), QStringLiteral("NOMOR"));
+    const QCommandLineOption textOption(QStringLiteral("teks"),
+        QStringLiteral("Bagian dari sistem atau hasil."), QStringLiteral("TEKS"));
+    const QCommandLineOption fromOption(QStringLiteral("dari"),
+        QStringLiteral("Mulai tanggal (YYYY-MM-DD)."), QStringLiteral("TANGGAL"));
+    const QCommandLineOption toOption(QStringLiteral("sampai"),
+        QStringLiteral("Sampai tanggal (YYYY-MM-DD), termasuk."), QStringLiteral("TANGGAL"));
+    const QCommandLineOption allOption(
+        QStringLiteral("semua"), QStringLiteral("list, export: termasuk versi yang dikoreksi."));
+    parser.addOptions({ dbOption, csvOption, outputOption, locoOption, textOption, fromOption,
+        toOption, allOption });
+    parser.addPositionalArgument(
+        QStringLiteral("perintah"), QStringLiteral("list, show, export, import atau check"));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(err, parser.errorText());
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        return Good;
+    }
+    if (parser.isSet(versionOption)) {
+        out << "dipo-log " << QCoreApplication::applicationVersion() << "\n";
+        return Good;
+    }
+
+    const QStringList arguments = parser.positionalArguments();
+    const QString command = arguments.value(0);
+    const QStringList commands { QStringLiteral("list"), QStringLiteral("show"),
+        QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("check") };
+    if (command.isEmpty())
+        return fail(err, QStringLiteral("perintah tidak ada; lihat dipo-log --help"));
+    if (!commands.contains(command))
+        return fail(err,
+            QStringLiteral("perintah \"%1\" tidak dikenal; lihat dipo-log --help").arg(command));
+    const bool takesArgument
+        = command == QLatin1String("show") || command == QLatin1String("import");
+    if (arguments.size() != (takesArgument ? 2 : 1))
+        return fail(err,
+            takesArgument ? QStringLiteral("%1 perlu satu argumen").arg(command)
+                          : QStringLiteral("%1 tidak menerima argumen").arg(command));
+    const bool csvCommand
+        = command == QLatin1String("export") || command == QLatin1String("import");
+    if (csvCommand && !parser.isSet(csvOption))
+        return fail(err, QStringLiteral("%1 perlu --csv").arg(command));
+    if (!csvCommand && parser.isSet(csvOption))
+        return fail(err, QStringLiteral("--csv hanya untuk export dan import"));
+    if (parser.isSet(outputOption) && command != QLatin1String("export"))
+        return fail(err, QStringLiteral("--output hanya untuk export"));
+
+    Filter filter;
+    filter.locomotive = parser.value(locoOption);
+    filter.text = parser.value(textOption);
+    filter.latestOnly = !parser.isSet(allOption) && command != QLatin1String("export");
+    for (const auto &[option, date] :
+        { std::pair { &fromOption, &filter.from }, std::pair { &toOption, &filter.to } }) {
+        if (parser.isSet(*option)) {
+            *date = QDate::fromString(parser.value(*option), Qt::ISODate);
+            if (!date->isValid())
+                return fail(
+                    err, QStringLiteral("tanggal tidak sah: %1").arg(parser.value(*option)));
+        }
+    }
+
+    QString why;
+    const QString given = parser.value(dbOption);
+    const std::optional<Location> location
+        = given.isEmpty() ? chosenLocation(QString(), &why) : parseLocation(given, &why);
+    if (!location)
+        return fail(err, why);
+    Store store(*location);
+    const bool writes = command == QLatin1String("import");
+    if (!store.open(writes ? Store::Purpose::Write : Store::Purpose::Read))
+        return fail(err, store.errorString(), Unusable);
+
+    if (command == QLatin1String("list")) {
+        std::optional<PageEnd> after;
+        for (;;) {
+            const QList<Row> rows = store.page(filter, after, 1000);
+            if (!store.errorString().isEmpty())
+                return fail(err, store.errorString(), Unusable);
+            for (const Row &row : rows)
+                printRow(out, row);
+            if (rows.size() < 1000)
+                return Good;
+            after = PageEnd { rows.constLast().madeAt, rows.constLast().id };
+        }
+    }
+    if (command == QLatin1String("show")) {
+        bool ok = false;
+        const qint64 id = arguments.at(1).toLongLong(&ok);
+        if (!ok || id <= 0)
+            return fail(err, QStringLiteral("nomor entri tidak sah: %1").arg(arguments.at(1)));
+        const QList<Entry> versions = store.history(store.latest(id));
+        if (versions.isEmpty())
+            return fail(err, texts::unknownEntry.arg(id), Findings);
+        printEntry(out, versions.constFirst());
+        for (qsizetype i = 1; i < versions.size(); ++i) {
+            out << "\n-- versi sebelumnya --\n";
+            printEntry(out, versions.at(i));
+        }
+        return Good;
+    }
+    if (command == QLatin1String("export")) {
+        if (parser.isSet(outputOption)) {
+            if (!csv::save(store, filter, parser.value(outputOption), &why))
+                return fail(err, why, Unusable);
+            return Good;
+        }
+        QFile standardOutput;
+        if (!standardOutput.open(stdout, QIODevice::WriteOnly))
+            return fail(err, standardOutput.errorString(), Unusable);
+        if (!csv::write(store, filter, &standardOutput, &why) || !standardOutput.flush())
+            return fail(err, why, Unusable);
+        return Good;
+    }
+    if (command == QLatin1String("import")) {
+        QFile file;
+        const QString path = arguments.at(1);
+        const bool opened = path == QLatin1String("-")
+            ? file.open(stdin, QIODevice::ReadOnly)
+            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+        if (!opened)
+            return fail(err, QStringLiteral("%1: %2").arg(path, file.errorString()));
+        const csv::Parsed parsed = csv::parse(file.readAll());
+        if (!parsed.faults.isEmpty()) {
+            for (const QString &fault : parsed.faults)
+                err << "dipo-log: " << path << ": " << fault << "\n";
+            err << "dipo-log: tidak ada yang dimasukkan\n";
+            return Findings;
+        }
+        if (!store.saveAll(parsed.entries))
+            return fail(err, store.errorString(), Unusable);
+        out << parsed.entries.size() << " entri dimasukkan\n";
+        return Good;
+    }
+    // check
+    const QStringList problems = store.integrityProblems();
+    out << "skema: " << store.schemaVersion() << " (program: " << Store::kSchemaVersion << ")\n";
+    out << "entri: " << store.count(Filter { {}, {}, {}, {}, false }) << "\n";
+    for (const QString &problem : problems)
+        out << "masalah: " << problem << "\n";
+    out << (problems.isEmpty() ? "integritas: baik\n" : "integritas: RUSAK\n");
+    return problems.isEmpty() ? Good : Findings;
+}

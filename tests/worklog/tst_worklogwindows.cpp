@@ -1,0 +1,343 @@
+// The log as a user meets it: "Simpan ke catatan" in the trail window, "Catat pekerjaan"
+// after PROSES, the dialog that asks for the locomotive, and the window "Catatan Bengkel".
+
+#include "common/errorreport.h"
+#include "common/radiogroup.h"
+#include "common/richtextbox.h"
+#include "diagnosis/diagno.h"
+#include "maintenance/pm.h"
+#include "shell/menu1.h"
+#include "tuneup/tuneup.h"
+#include "worklog/catatan.h"
+#include "worklog/entrymodel.h"
+#include "worklog/programlog.h"
+#include "worklog/store.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+using namespace dipo::worklog;
+
+namespace {
+
+template <typename T> T *control(QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// Runs the steps on the modal dialog that the click opens, then returns what it showed.
+void onDialog(const std::function<void(QWidget *)> &steps)
+{
+    QTimer::singleShot(0, [steps] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->objectName(), QStringLiteral("CatatDialog"));
+        steps(dialog);
+    });
+}
+
+void fill(QWidget *dialog, const QString &locomotive, const QString &technician)
+{
+    QLineEdit *number = control<QComboBox>(dialog, "ComboLokomotif")->lineEdit();
+    number->clear();
+    QTest::keyClicks(number, locomotive);
+    auto *name = control<QLineEdit>(dialog, "EditTeknisi");
+    name->clear();
+    QTest::keyClicks(name, technician);
+}
+
+void press(QWidget *window, const char *name)
+{
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestWorklogWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void diagnosisFromTrail();
+    void failedSaveKeepsTheEntry();
+    void jobsAfterProses();
+    void logWindow();
+
+private:
+    std::unique_ptr<Store> reader();
+    QTemporaryDir m_dir;
+    QString m_log;
+    int m_logs = 0;
+};
+
+void TestWorklogWindows::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    dipo::errorreport::setSink([](const QString &, const QString &text) { qWarning() << text; });
+}
+
+void TestWorklogWindows::init()
+{
+    m_log = m_dir.filePath(QStringLiteral("log%1.sqlite").arg(++m_logs));
+    qputenv("DIPO_DB", m_log.toUtf8());
+    closeProgramLog();
+}
+
+void TestWorklogWindows::cleanup()
+{
+    closeProgramLog();
+}
+
+std::unique_ptr<Store> TestWorklogWindows::reader()
+{
+    QString why;
+    auto store = std::make_unique<Store>(*parseLocation(m_log, &why));
+    store->open(Store::Purpose::Read);
+    return store;
+}
+
+void TestWorklogWindows::diagnosisFromTrail()
+{
+    Tdiagno window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    press(&window, "BitBtnRiwayat");
+    QWidget *trail = control<QWidget>(&window, "riwayat");
+    auto *save = control<QPushButton>(trail, "BtnCatat");
+    QCOMPARE(save->text(), QStringLiteral("Simpan ke catatan"));
+    QVERIFY(!save->isEnabled());
+    QRadioButton *brakes = control<dipo::RadioGroup>(&window, "RadioGroup1")->item(5);
+    QTest::mouseClick(brakes, Qt::LeftButton, {}, QPoint(8, brakes->height() / 2));
+    press(&window, "BitBtn8");
+    QVERIFY(!save->isEnabled());
+    const QString first = control<dipo::RichTextBox>(&window, "RichEdit2")->firstLine();
+    press(&window, "BITBTN2");
+    const QString second = control<dipo::RichTextBox>(&window, "RichEdit2")->firstLine();
+    press(&window, "BITBTN1");
+    QVERIFY(save->isEnabled());
+    const QStringList result = control<dipo::RichTextBox>(&window, "RichEdit1")->lines();
+    QVERIFY(!QFile::exists(m_log)); // nothing kept before the user asks
+
+    bool refused = false;
+    onDialog([&](QWidget *dialog) {
+        fill(dialog, QStringLiteral("C"), QStringLiteral("Budi"));
+        press(dialog, "BtnSimpan");
+        auto *message = control<QLabel>(dialog, "LabelPesan");
+        refused = dialog->isVisible() && message->isVisible()
+            && message->text().startsWith(QStringLiteral("Nomor lokomotif"));
+        fill(dialog, QStringLiteral("  CC 201  83 12 "), QStringLiteral("Budi \"O'Neil\""));
+        press(dialog, "BtnSimpan");
+    });
+    press(trail, "BtnCatat");
+    QVERIFY(refused);
+    QCOMPARE(control<QLabel>(trail, "LabelStatus")->text(),
+        QStringLiteral("Tersimpan di catatan sebagai entri 1."));
+    // Readable by its owner only.
+    QCOMPARE(QFile::permissions(m_log) & 0x0fff, QFileDevice::ReadUser | QFileDevice::WriteUser);
+
+    const auto entry = reader()->entry(1);
+    QVERIFY(entry);
+    QCOMPARE(entry->locomotive, QStringLiteral("CC 201 83 12"));
+    QCOMPARE(entry->technician, QStringLiteral("Budi \"O'Neil\""));
+    QCOMPARE(entry->system, QStringLiteral("sistem rem"));
+    QCOMPARE(entry->steps,
+        (QList<Step> { { first, QStringLiteral("TIDAK") }, { second, QStringLiteral("YA") } }));
+    QCOMPARE(entry->subject, result.mid(2).join('\n'));
+
+    // The recent numbers are offered the next time.
+    onDialog([&](QWidget *dialog) {
+        auto *numbers = control<QComboBox>(dialog, "ComboLokomotif");
+        QCOMPARE(numbers->count(), 1);
+        QCOMPARE(numbers->itemText(0), QStringLiteral("CC 201 83 12"));
+        press(dialog, "BtnBatal");
+    });
+    press(trail, "BtnCatat");
+    QCOMPARE(reader()->count(Filter {}), 1);
+}
+
+void TestWorklogWindows::failedSaveKeepsTheEntry()
+{
+    // The log's folder would have to be made below a file.
+    QFile blocker(m_dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("DIPO_DB", (blocker.fileName() + QStringLiteral("/dipo.sqlite")).toUtf8());
+    closeProgramLog();
+
+    TPM window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.radioButton(12), Qt::LeftButton, {}, QPoint(8, 8));
+    press(&window, "BitBtn1");
+    QString shown;
+    bool kept = false;
+    onDialog([&](QWidget *dialog) {
+        fill(dialog, QStringLiteral("CC 201 83 12"), QString());
+        QTest::keyClicks(control<QPlainTextEdit>(dialog, "EditCatatan"), "dibersihkan");
+        press(dialog, "BtnSimpan");
+        shown = control<QLabel>(dialog, "LabelPesan")->text();
+        kept = dialog->isVisible()
+            && control<QPlainTextEdit>(dialog, "EditCatatan")->toPlainText() == "dibersihkan";
+        press(dialog, "BtnBatal");
+    });
+    press(&window, "BtnCatatPekerjaan");
+    QVERIFY2(
+        shown.startsWith(QStringLiteral("Catatan bengkel tidak dapat dibuka")), qPrintable(shown));
+    QVERIFY(kept);
+}
+
+void TestWorklogWindows::jobsAfterProses()
+{
+    TPM maintenance;
+    maintenance.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&maintenance));
+    auto *job = control<QPushButton>(&maintenance, "BtnCatatPekerjaan");
+    QCOMPARE(job->text(), QStringLiteral("Catat pekerjaan"));
+    QVERIFY(!job->isVisible());
+    QTest::mouseClick(maintenance.radioButton(12), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(!job->isVisible());
+    press(&maintenance, "BitBtn1");
+    QVERIFY(job->isVisible());
+    onDialog([&](QWidget *dialog) {
+        fill(dialog, QStringLiteral("CC 203 01"), QStringLiteral("Sari"));
+        control<QPlainTextEdit>(dialog, "EditCatatan")->setPlainText("sirip\ndibersihkan");
+        press(dialog, "BtnSimpan");
+    });
+    press(&maintenance, "BtnCatatPekerjaan");
+    press(&maintenance, "BitBtn2"); // ULANGI
+    QVERIFY(!job->isVisible());
+    const auto entry = reader()->entry(1);
+    QVERIFY(entry);
+    QCOMPARE(entry->kind, Kind::Job);
+    QCOMPARE(entry->system, QStringLiteral("Perawatan Mesin"));
+    QCOMPARE(entry->subject, maintenance.radioButton(12)->text().simplified());
+    QCOMPARE(entry->note, QStringLiteral("sirip\ndibersihkan"));
+
+    TTUNEUP tuneup;
+    tuneup.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&tuneup));
+    auto *tuneupJob = control<QPushButton>(&tuneup, "BtnCatatPekerjaan");
+    QVERIFY(!tuneupJob->isVisible());
+    press(&tuneup, "BitBtn1");
+    QRadioButton *item = tuneup.radioGroup(1)->item(0);
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
+    press(&tuneup, "SpeedButton2"); // PROSES
+    QVERIFY(tuneupJob->isVisible());
+    const QString heading = control<dipo::RichTextBox>(&tuneup, "RichEdit1")->firstLine();
+    onDialog([&](QWidget *dialog) {
+        fill(dialog, QStringLiteral("CC 203 01"), QString());
+        press(dialog, "BtnSimpan");
+    });
+    press(&tuneup, "BtnCatatPekerjaan");
+    press(&tuneup, "SpeedButton1");
+    QVERIFY(!tuneupJob->isVisible());
+    QCOMPARE(reader()->entry(2)->subject, heading.simplified());
+    QCOMPARE(reader()->entry(2)->system, QStringLiteral("Tune Up"));
+}
+
+void TestWorklogWindows::logWindow()
+{
+    Tmenu1 menu;
+    auto *entry = control<QToolButton>(&menu, "BtnCatatan");
+    QCOMPARE(entry->text(), QStringLiteral("Catatan Bengkel"));
+    QTest::mouseClick(entry, Qt::LeftButton);
+    auto *window = qobject_cast<Tcatatan *>(QApplication::topLevelWidgets().constLast());
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("catatan") && top->isVisible())
+            window = qobject_cast<Tcatatan *>(top);
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Catatan Bengkel"));
+    // Opening the window does not make the log.
+    QVERIFY(!QFile::exists(m_log));
+    QVERIFY(control<QLabel>(window, "LabelStatus")->text().startsWith("Catatan masih kosong"));
+    window->close();
+
+    {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        const auto day = [](int n) { return QDateTime(QDate(2026, 3, 1).addDays(n), QTime(8, 0)); };
+        QList<Entry> entries;
+        for (int n = 0; n < 450; ++n) {
+            Entry e;
+            e.locomotive = n % 2 ? QStringLiteral("CC 201 83 12") : QStringLiteral("CC 203 01");
+            e.when = day(n / 10);
+            e.system = QStringLiteral("sistem pendinginan");
+            e.subject = n % 3 ? QStringLiteral("RADIATOR KOTOR") : QStringLiteral("POMPA AUS");
+            e.steps = { { QStringLiteral("Apakah mesin panas?"), QStringLiteral("YA") } };
+            entries << e;
+        }
+        QVERIFY(store.saveAll(entries));
+    }
+    QTest::mouseClick(entry, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *table = control<QTableView>(window, "TabelCatatan");
+    QCOMPARE(table->model()->rowCount(), 200); // one page; more as it scrolls
+    QCOMPARE(control<QLabel>(window, "LabelStatus")->text(), QStringLiteral("450 entri"));
+    table->scrollToBottom();
+    QTRY_VERIFY(table->model()->rowCount() > 200);
+
+    QTest::keyClicks(control<QLineEdit>(window, "EditLokomotif"), "cc 20183");
+    QTRY_COMPARE(control<QLabel>(window, "LabelStatus")->text(), QStringLiteral("225 entri"));
+    QTest::keyClicks(control<QLineEdit>(window, "EditCari"), "pompa");
+    QTRY_COMPARE(control<QLabel>(window, "LabelStatus")->text(), QStringLiteral("75 entri"));
+    table->selectRow(0);
+    const QString record = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
+    QVERIFY(record.contains(QStringLiteral("Apakah mesin panas?")));
+    QVERIFY(record.contains(QStringLiteral("Kerusakan berulang")));
+    QCOMPARE(table->model()->index(0, 6).data().toString(), QStringLiteral("Berulang"));
+    QVERIFY(control<QPushButton>(window, "BtnPdf")->isEnabled());
+
+    // A correction: a new entry naming the old one; the list shows the latest.
+    const qint64 corrected = table->model()->index(0, 0).data(EntryModel::IdRole).toLongLong();
+    onDialog([&](QWidget *dialog) {
+        QCOMPARE(control<QComboBox>(dialog, "ComboLokomotif")->currentText(), "CC 201 83 12");
+        fill(dialog, QStringLiteral("CC 201 83 12"), QStringLiteral("Sari"));
+        press(dialog, "BtnSimpan");
+    });
+    press(window, "BtnKoreksi");
+    QCOMPARE(control<QLabel>(window, "LabelStatus")->text(),
+        QStringLiteral("Tersimpan di catatan sebagai entri 451."));
+    QCOMPARE(table->model()->index(0, 0).data(EntryModel::IdRole).toLongLong(), 451);
+    QCOMPARE(table->model()->index(0, 6).data().toString(), QStringLiteral("Berulang, Koreksi"));
+    table->selectRow(1);
+    table->selectRow(0);
+    const QString history = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
+    QVERIFY(history.contains(QStringLiteral("Riwayat koreksi")));
+    QVERIFY(history.contains(QString::number(corrected)));
+    QCOMPARE(reader()->entry(451)->corrects, corrected);
+    QCOMPARE(reader()->entry(451)->steps, reader()->entry(corrected)->steps);
+
+    if (const QString shots = qEnvironmentVariable("DIPO_WORKLOG_SHOTS"); !shots.isEmpty()) {
+        window->grab().save(shots + QStringLiteral("/catatan.png"));
+        menu.showWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QTest::qWait(200);
+        menu.grab().save(shots + QStringLiteral("/menu.png"));
+    }
+    window->close();
+}
+
+QTEST_MAIN(TestWorklogWindows)
+#include "tst_worklogwindows.moc"

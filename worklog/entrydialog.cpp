@@ -1,0 +1,137 @@
+#include "worklog/entrydialog.h"
+
+#include "worklog/programlog.h"
+#include "worklog/store.h"
+#include "worklog/worklogtexts.h"
+#include "worklog/worklogwindowtexts.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace dipo::worklog {
+
+namespace wtexts = window_texts;
+
+EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
+    : QDialog(parent)
+    , m_draft(draft)
+{
+    setObjectName(QStringLiteral("CatatDialog"));
+    setWindowTitle(draft.kind == Kind::Job ? wtexts::recordJobTitle : wtexts::recordDiagnosisTitle);
+
+    auto *what = new QLabel(this);
+    what->setObjectName(QStringLiteral("LabelIsi"));
+    what->setWordWrap(true);
+    what->setTextFormat(Qt::PlainText);
+    what->setText(draft.system + QStringLiteral(": ")
+        + QString(draft.subject).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+
+    ComboLokomotif = new QComboBox(this);
+    ComboLokomotif->setObjectName(QStringLiteral("ComboLokomotif"));
+    ComboLokomotif->setEditable(true);
+    ComboLokomotif->setInsertPolicy(QComboBox::NoInsert);
+    ComboLokomotif->lineEdit()->setMaxLength(kLocomotiveMax);
+    ComboLokomotif->lineEdit()->setPlaceholderText(wtexts::locomotiveExample);
+    ComboLokomotif->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\p{L}\\p{Nd} -]{0,20}")), ComboLokomotif));
+    QString why;
+    if (Store *log = programLog(&why); log && log->open(Store::Purpose::Read))
+        ComboLokomotif->addItems(log->recentLocomotives(10));
+    ComboLokomotif->setCurrentText(draft.locomotive);
+
+    EditTeknisi = new QLineEdit(draft.technician, this);
+    EditTeknisi->setObjectName(QStringLiteral("EditTeknisi"));
+    EditTeknisi->setMaxLength(kTechnicianMax);
+    EditTanggal = new QDateTimeEdit(
+        draft.when.isValid() ? draft.when.toLocalTime() : QDateTime::currentDateTime(), this);
+    EditTanggal->setObjectName(QStringLiteral("EditTanggal"));
+    EditTanggal->setDisplayFormat(QStringLiteral("dd-MM-yyyy HH:mm"));
+    EditTanggal->setCalendarPopup(true);
+    EditCatatan = new QPlainTextEdit(draft.note, this);
+    EditCatatan->setObjectName(QStringLiteral("EditCatatan"));
+    EditCatatan->setTabChangesFocus(true);
+    EditCatatan->setMinimumHeight(90);
+    LabelSisa = new QLabel(this);
+    LabelSisa->setObjectName(QStringLiteral("LabelSisa"));
+
+    LabelPesan = new QLabel(this);
+    LabelPesan->setObjectName(QStringLiteral("LabelPesan"));
+    LabelPesan->setWordWrap(true);
+    LabelPesan->setTextFormat(Qt::PlainText);
+    LabelPesan->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelPesan->setStyleSheet(QStringLiteral("color: #a40000;"));
+    LabelPesan->hide();
+
+    auto *buttons = new QDialogButtonBox(this);
+    BtnSimpan = buttons->addButton(wtexts::simpan, QDialogButtonBox::AcceptRole);
+    BtnSimpan->setObjectName(QStringLiteral("BtnSimpan"));
+    BtnBatal = buttons->addButton(wtexts::batal, QDialogButtonBox::RejectRole);
+    BtnBatal->setObjectName(QStringLiteral("BtnBatal"));
+
+    auto *form = new QFormLayout;
+    form->addRow(wtexts::locomotiveLabel, ComboLokomotif);
+    form->addRow(wtexts::technicianLabel, EditTeknisi);
+    form->addRow(wtexts::dateLabel, EditTanggal);
+    form->addRow(wtexts::noteLabel, EditCatatan);
+    form->addRow(QString(), LabelSisa);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(what);
+    layout->addLayout(form);
+    layout->addWidget(LabelPesan);
+    layout->addWidget(buttons);
+
+    connect(BtnSimpan, &QPushButton::clicked, this, &EntryDialog::BtnSimpanClick);
+    connect(BtnBatal, &QPushButton::clicked, this, &QDialog::reject);
+    connect(EditCatatan, &QPlainTextEdit::textChanged, this, &EntryDialog::noteChanged);
+    noteChanged();
+    resize(480, sizeHint().height());
+    ComboLokomotif->setFocus();
+}
+
+void EntryDialog::noteChanged()
+{
+    const qsizetype used = EditCatatan->toPlainText().toUcs4().size();
+    LabelSisa->setText(wtexts::charactersLeft.arg(kNoteMax - used));
+}
+
+void EntryDialog::BtnSimpanClick()
+{
+    Entry entry = m_draft;
+    entry.locomotive = tidyLocomotive(ComboLokomotif->currentText());
+    entry.technician = EditTeknisi->text().trimmed();
+    entry.when = EditTanggal->dateTime();
+    entry.note = EditCatatan->toPlainText();
+    QString why = checkEntry(entry);
+    std::optional<qint64> id;
+    if (why.isEmpty()) {
+        if (Store *log = programLog(&why)) {
+            id = log->save(entry);
+            if (!id)
+                why = log->errorString();
+        }
+    }
+    if (!id) {
+        LabelPesan->setText(why);
+        LabelPesan->show();
+        return;
+    }
+    m_savedId = *id;
+    accept();
+}
+
+qint64 EntryDialog::record(const Entry &draft, QWidget *parent)
+{
+    EntryDialog dialog(draft, parent);
+    dialog.exec();
+    return dialog.savedId();
+}
+
+} // namespace dipo::worklog
