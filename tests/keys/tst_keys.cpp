@@ -288,7 +288,7 @@ void TestKeys::focusChain_data()
         << "TUNEUP"
         << "procedure"
         << QStringList { "BitBtn1", "RadioGroup1_item1", "SpeedButton1", "SpeedButton2",
-               "RichEdit1", "Image3", "Button3", "BtnCatatPekerjaan", "BtnKartuCetak", "BtnKartuPdf" };
+               "RichEdit1", "Image3", "Button3", "BtnKartuCetak", "BtnKartuPdf", "BtnCatatPekerjaan" };
 }
 
 // Tab from the first control goes through the chain in reading order and comes back;
