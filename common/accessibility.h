@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QAccessibleInterface;
+class QObject;
+class QWidget;
+
+namespace dipo {
+namespace a11y {
+
+// What assistive technology (AT-SPI, and through it Orca) is told beside what is shown:
+// containers report themselves as panes and only windows as windows or dialogs, line edits
+// get a text interface that works around Qt 6.4's faults, and no password character
+// leaves the program. Installed once; every window calls it when it is made.
+void install();
+
+// The name a window has for a screen reader, by its object name ("diagno": "Diagnosa
+// kerusakan — Dipo"); the caption on its title bar stays.
+QString windowName(const QString &objectName);
+
+// Tells the screen reader something new about a control without moving the focus: the
+// text becomes the control's description and the change is announced, so Orca speaks it
+// when the control has the focus (and with the control whenever it gets the focus).
+void describe(QWidget *control, const QString &text);
+
+// The control that has the focus in the window, else the window itself, described with
+// the text, so that Orca speaks it now.
+void announce(QWidget *window, const QString &text);
+
+// A text with its table markers and line breaks made plain for reading aloud.
+QString plainForReading(const QString &text);
+
+} // namespace a11y
+} // namespace dipo
