@@ -15,6 +15,9 @@ namespace dipo {
 namespace a11y {
 namespace {
 
+// The invisible notification a window speaks its news through.
+constexpr char kAnnouncer[] = "Announcer";
+
 // The first class of Qt's own in the object's class chain: "QFrame" for a picture panel.
 QByteArray qtBaseClass(const QObject *object)
 {
@@ -306,6 +309,8 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
         return new WindowFace(window);
     if (auto *field = qobject_cast<QLineEdit *>(widget))
         return new LineEditFace(field);
+    if (widget->objectName() == QLatin1String(kAnnouncer))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     const QByteArray base = qtBaseClass(widget);
     if (widget->isWindow()) {
         // A window of the program's own that is no dipo::Window (the picture viewer).
@@ -430,8 +435,22 @@ void describe(QWidget *control, const QString &text)
 
 void announce(QWidget *window, const QString &text)
 {
-    QWidget *focused = QApplication::focusWidget();
-    describe(focused && focused->window() == window->window() ? focused : window, text);
+    window = window->window();
+    auto *announcer = window->findChild<QWidget *>(QLatin1String(kAnnouncer),
+                                                  Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        // Outside every layout, without size or focus: it only speaks.
+        announcer = new QWidget(window);
+        announcer->setObjectName(QLatin1String(kAnnouncer));
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setGeometry(0, 0, 0, 0);
+    }
+    // Orca speaks a notification as it is shown, with its name.
+    announcer->hide();
+    announcer->setAccessibleName(plainForReading(text).simplified());
+    if (window->isVisible())
+        announcer->show();
 }
 
 QString plainForReading(const QString &text)

@@ -24,8 +24,8 @@ QString windowName(const QString &objectName);
 // when the control has the focus (and with the control whenever it gets the focus).
 void describe(QWidget *control, const QString &text);
 
-// The control that has the focus in the window, else the window itself, described with
-// the text, so that Orca speaks it now.
+// Speaks the text now, where the focus is, without moving it: the window shows a
+// notification (of no size) with the text as its name, which Orca speaks as it appears.
 void announce(QWidget *window, const QString &text);
 
 // A text with its table markers and line breaks made plain for reading aloud.

@@ -1,5 +1,6 @@
 #include "diagnosis/diagno.h"
 
+#include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/radiogroup.h"
@@ -321,6 +322,7 @@ void Tdiagno::BitBtn8Click()
     sessionChanged();
     // The first answer is one key away.
     BITBTN1->setFocus();
+    dipo::a11y::announce(this, RichEdit2->firstLine());
 }
 
 void Tdiagno::BITBTN1Click()
@@ -339,6 +341,7 @@ void Tdiagno::answer(Answer answer)
     switch (action.kind) {
     case Action::Kind::Ask:
         RichEdit2->setLine(action.question);
+        dipo::a11y::announce(this, action.question);
         break;
     case Action::Kind::Conclude:
         m_resultFontSizeBeforeConclusion = RichEdit1->fontSize();
@@ -368,6 +371,7 @@ void Tdiagno::showConclusion(const dipo::diagnosis::Conclusion &conclusion)
         RichEdit1->appendLine(line);
     // The walk is over: the next step is another one.
     BitBtn7->setFocus();
+    dipo::a11y::announce(this, conclusion.lines.join(QLatin1Char(' ')));
 }
 
 void Tdiagno::BitBtn7Click()
@@ -433,6 +437,7 @@ void Tdiagno::BitBtnKembaliClick()
     BITBTN1->setEnabled(true);
     BITBTN2->setEnabled(true);
     sessionChanged();
+    dipo::a11y::announce(this, undone.step.question);
 }
 
 void Tdiagno::BitBtnRiwayatClick()
