@@ -5,11 +5,15 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace dipo {
 namespace a11y {
@@ -34,9 +38,13 @@ class WindowFace : public QAccessibleWidget
 {
 public:
     explicit WindowFace(Window *window)
-        : QAccessibleWidget(window, window->isFullScreenWindow() ? QAccessible::Window
-                                                                 : QAccessible::Dialog)
+        : QAccessibleWidget(window, QAccessible::Window)
+    { }
+    // Asked each time: the face may be made before the window knows what it is.
+    QAccessible::Role role() const override
     {
+        return static_cast<Window *>(widget())->isFullScreenWindow() ? QAccessible::Window
+                                                                     : QAccessible::Dialog;
     }
 };
 
@@ -47,8 +55,7 @@ class PaneFace : public QAccessibleWidget
 public:
     explicit PaneFace(QWidget *widget)
         : QAccessibleWidget(widget, QAccessible::Pane)
-    {
-    }
+    { }
 };
 
 bool isPassword(const QLineEdit *field)
@@ -56,9 +63,11 @@ bool isPassword(const QLineEdit *field)
     return field->echoMode() != QLineEdit::Normal;
 }
 
-// A line edit as Qt presents it, with the text interface written here: Qt 6.4.2's word
-// query at the end of the text loops for ever, and its line and sentence queries read the
-// value one character short. A password field offers only its mask.
+// A line edit as Qt presents it, with the text interface written here. For Qt 6.4.2: its
+// own word query at the end of the text loops for ever (100 % CPU, the program hangs), and
+// Orca read values through it one character short. Every query here is bounded by the
+// text's length and gives whole words and the whole line. A password field offers only
+// its mask.
 class LineEditFace : public QAccessibleWidget,
                      public QAccessibleTextInterface,
                      public QAccessibleEditableTextInterface
@@ -86,7 +95,17 @@ public:
     {
         if (t == QAccessible::Value)
             return shown();
-        return QAccessibleWidget::text(t);
+        const QString own = QAccessibleWidget::text(t);
+        // The text field of an editable drop-down list is named and described by the list.
+        if (own.isEmpty() && (t == QAccessible::Name || t == QAccessible::Description)) {
+            if (auto *combo = qobject_cast<QComboBox *>(field()->parentWidget()))
+                return t == QAccessible::Name ? combo->accessibleName()
+                                              : combo->accessibleDescription();
+        }
+        // A field's tooltip repeats its value; its description is what the field adds.
+        if (t == QAccessible::Description && field()->accessibleDescription().isEmpty())
+            return field()->property("dipoHint").toString();
+        return own;
     }
     void setText(QAccessible::Text t, const QString &text) override
     {
@@ -182,7 +201,7 @@ public:
 
     // The queries by boundary, each bounded by the text's length.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                         int *endOffset) const override
+        int *endOffset) const override
     {
         const QString all = shown();
         if (offset == -2)
@@ -191,8 +210,8 @@ public:
         segment(all, offset, boundary, startOffset, endOffset);
         return all.mid(*startOffset, *endOffset - *startOffset);
     }
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary,
-                             int *startOffset, int *endOffset) const override
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
     {
         const QString all = shown();
         if (offset == -2)
@@ -208,7 +227,7 @@ public:
         return all.mid(*startOffset, *endOffset - *startOffset);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
-                            int *endOffset) const override
+        int *endOffset) const override
     {
         const QString all = shown();
         if (offset == -2)
@@ -229,10 +248,7 @@ public:
     {
         replaceText(startOffset, endOffset, QString());
     }
-    void insertText(int offset, const QString &text) override
-    {
-        replaceText(offset, offset, text);
-    }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override
     {
         if (field()->isReadOnly())
@@ -264,8 +280,9 @@ private:
 
     // The word (or character) around the offset; a whole line for the longer units, as the
     // field has one line. At the end a word query gives the last word.
+public:
     static void segment(const QString &all, int offset, QAccessible::TextBoundaryType boundary,
-                        int *startOffset, int *endOffset)
+        int *startOffset, int *endOffset)
     {
         const int length = int(all.size());
         switch (boundary) {
@@ -282,22 +299,168 @@ private:
             QTextBoundaryFinder finder(QTextBoundaryFinder::Word, all);
             int start = at;
             for (finder.setPosition(start); start > 0 && !finder.isAtBoundary();
-                 finder.setPosition(--start)) {
-            }
+                 finder.setPosition(--start)) { }
             int end = at + 1;
             for (finder.setPosition(end); end < length && !finder.isAtBoundary();
-                 finder.setPosition(++end)) {
-            }
+                 finder.setPosition(++end)) { }
             *startOffset = start;
             *endOffset = end;
             return;
         }
-        default:
-            *startOffset = 0;
-            *endOffset = length;
+        default: {
+            // The line around the offset, with its line break.
+            const int at = qMin(offset, qMax(0, length - 1));
+            const int previousBreak = at > 0 ? int(all.lastIndexOf(QLatin1Char('\n'), at - 1)) : -1;
+            const int nextBreak = int(all.indexOf(QLatin1Char('\n'), at));
+            *startOffset = previousBreak + 1;
+            *endOffset = nextBreak < 0 ? length : nextBreak + 1;
             return;
         }
+        }
     }
+};
+
+// A read-only document view (the trail of a diagnosis with its table): its text as lines,
+// the table's frame marks made line breaks, position for position, so nothing of the
+// document's private-use characters reaches a screen reader.
+class DocumentViewFace : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit DocumentViewFace(QTextEdit *view)
+        : QAccessibleWidget(view, QAccessible::EditableText)
+    { }
+
+    QTextEdit *view() const { return static_cast<QTextEdit *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString();
+        return QAccessibleWidget::text(t);
+    }
+
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        const QTextCursor cursor = view()->textCursor();
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && cursor.hasSelection()) {
+            *startOffset = cursor.selectionStart();
+            *endOffset = cursor.selectionEnd();
+        }
+    }
+    int selectionCount() const override { return view()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override
+    {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int) override
+    {
+        QTextCursor cursor = view()->textCursor();
+        cursor.clearSelection();
+        view()->setTextCursor(cursor);
+    }
+    void setSelection(int, int startOffset, int endOffset) override
+    {
+        QTextCursor cursor = view()->textCursor();
+        cursor.setPosition(clampOffset(startOffset));
+        cursor.setPosition(clampOffset(endOffset), QTextCursor::KeepAnchor);
+        view()->setTextCursor(cursor);
+    }
+    int cursorPosition() const override { return view()->textCursor().position(); }
+    void setCursorPosition(int position) override
+    {
+        QTextCursor cursor = view()->textCursor();
+        cursor.setPosition(clampOffset(position));
+        view()->setTextCursor(cursor);
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = shown();
+        const int start = clampOffset(startOffset);
+        const int end = endOffset < 0 ? int(all.size()) : clampOffset(endOffset);
+        return end > start ? all.mid(start, end - start) : QString();
+    }
+    int characterCount() const override { return int(shown().size()); }
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor cursor(view()->document());
+        cursor.setPosition(clampOffset(offset));
+        const QRect local = view()->cursorRect(cursor);
+        return QRect(view()->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QPoint local = view()->viewport()->mapFromGlobal(point);
+        return view()->cursorForPosition(local).position();
+    }
+    void scrollToSubstring(int startIndex, int) override
+    {
+        setCursorPosition(startIndex);
+        view()->ensureCursorVisible();
+    }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        const QString all = shown();
+        if (offset == -2)
+            offset = cursorPosition();
+        LineEditFace::segment(all, clampOffset(offset), boundary, startOffset, endOffset);
+        return all.mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        const QString all = shown();
+        int start = 0;
+        int end = 0;
+        LineEditFace::segment(
+            all, clampOffset(offset == -2 ? cursorPosition() : offset), boundary, &start, &end);
+        if (start == 0) {
+            *startOffset = *endOffset = 0;
+            return QString();
+        }
+        LineEditFace::segment(all, start - 1, boundary, startOffset, endOffset);
+        return all.mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+        int *endOffset) const override
+    {
+        const QString all = shown();
+        int start = 0;
+        int end = 0;
+        LineEditFace::segment(
+            all, clampOffset(offset == -2 ? cursorPosition() : offset), boundary, &start, &end);
+        if (end >= all.size()) {
+            *startOffset = *endOffset = int(all.size());
+            return QString();
+        }
+        LineEditFace::segment(all, end, boundary, startOffset, endOffset);
+        return all.mid(*startOffset, *endOffset - *startOffset);
+    }
+
+private:
+    QString shown() const { return plainForReading(view()->document()->toPlainText()); }
+    int clampOffset(int offset) const { return qBound(0, offset, characterCount()); }
 };
 
 QAccessibleInterface *faceFactory(const QString &, QObject *object)
@@ -309,6 +472,8 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
         return new WindowFace(window);
     if (auto *field = qobject_cast<QLineEdit *>(widget))
         return new LineEditFace(field);
+    if (auto *view = qobject_cast<QTextBrowser *>(widget))
+        return new DocumentViewFace(view);
     if (widget->objectName() == QLatin1String(kAnnouncer))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     const QByteArray base = qtBaseClass(widget);
@@ -361,23 +526,22 @@ void maskPasswordEvents(QAccessibleEvent *event)
     switch (event->type()) {
     case QAccessible::TextInserted: {
         auto *inserted = static_cast<QAccessibleTextInsertEvent *>(event);
-        QAccessibleTextInsertEvent safe(field, inserted->changePosition(),
-                                        masked(inserted->textInserted()));
+        QAccessibleTextInsertEvent safe(
+            field, inserted->changePosition(), masked(inserted->textInserted()));
         forward(&safe);
         return;
     }
     case QAccessible::TextRemoved: {
         auto *removed = static_cast<QAccessibleTextRemoveEvent *>(event);
-        QAccessibleTextRemoveEvent safe(field, removed->changePosition(),
-                                        masked(removed->textRemoved()));
+        QAccessibleTextRemoveEvent safe(
+            field, removed->changePosition(), masked(removed->textRemoved()));
         forward(&safe);
         return;
     }
     case QAccessible::TextUpdated: {
         auto *updated = static_cast<QAccessibleTextUpdateEvent *>(event);
         QAccessibleTextUpdateEvent safe(field, updated->changePosition(),
-                                        masked(updated->textRemoved()),
-                                        masked(updated->textInserted()));
+            masked(updated->textRemoved()), masked(updated->textInserted()));
         forward(&safe);
         return;
     }
@@ -436,8 +600,8 @@ void describe(QWidget *control, const QString &text)
 void announce(QWidget *window, const QString &text)
 {
     window = window->window();
-    auto *announcer = window->findChild<QWidget *>(QLatin1String(kAnnouncer),
-                                                  Qt::FindDirectChildrenOnly);
+    auto *announcer
+        = window->findChild<QWidget *>(QLatin1String(kAnnouncer), Qt::FindDirectChildrenOnly);
     if (!announcer) {
         // Outside every layout, without size or focus: it only speaks.
         announcer = new QWidget(window);
@@ -455,12 +619,17 @@ void announce(QWidget *window, const QString &text)
 
 QString plainForReading(const QString &text)
 {
-    QString plain;
-    plain.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_PrivateUse || (c.unicode() >= 0xfdd0 && c.unicode() <= 0xfdef))
-            continue;
-        plain.append(c == QChar::LineSeparator || c == QChar::ParagraphSeparator ? QChar(u'\n') : c);
+    // Character for character, so that offsets stay those of the document.
+    QString plain = text;
+    for (QChar &c : plain) {
+        const char16_t code = c.unicode();
+        if (code == 0xfdd0 || code == 0xfdd1 || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = u'\n';
+        else if (c.category() == QChar::Other_PrivateUse || (code >= 0xfdd2 && code <= 0xfdef))
+            c = u' ';
+        else if (c == QChar::Nbsp)
+            c = u' ';
     }
     return plain;
 }

@@ -28,7 +28,8 @@ void describe(QWidget *control, const QString &text);
 // notification (of no size) with the text as its name, which Orca speaks as it appears.
 void announce(QWidget *window, const QString &text);
 
-// A text with its table markers and line breaks made plain for reading aloud.
+// A text with its table marks and line breaks made plain line breaks, and any other
+// private-use character a blank, character for character.
 QString plainForReading(const QString &text);
 
 } // namespace a11y

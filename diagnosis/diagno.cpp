@@ -228,6 +228,7 @@ void Tdiagno::connectKeys()
     Label2->setBuddy(RichEdit2);
     RichEdit2->setAccessibleName(dipo::keys::nameFromCaption(texts::questionLabel));
     RichEdit1->setAccessibleName(dipo::keys::nameFromCaption(texts::resultTitle));
+    Memo2->setAccessibleName(QStringLiteral("Penjelasan"));
     BITBTN1->setAccessibleDescription(QStringLiteral("Y"));
     BITBTN2->setAccessibleDescription(QStringLiteral("T"));
 

@@ -12,6 +12,9 @@ packages+=(dpkg-dev desktop-file-utils appstream man-db)
 packages+=(poppler-utils)
 # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
 packages+=(clang libclang-rt-14-dev)
+# The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,
+# a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
+packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi

@@ -49,6 +49,7 @@ private slots:
     void Button3Click();
 
 private:
+    void nameRepeatedItems();
     void buildControls();
     void writePrompt(const QString &text);
     void governorItemPicked(int group);

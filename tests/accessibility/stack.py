@@ -127,7 +127,9 @@ class Stack:
         os.makedirs(prefs)
         with open(os.path.join(prefs, "user-settings.conf"), "w") as settings:
             settings.write(ORCA_SETTINGS)
-        self.orca = self._start(["orca", "--replace", "--user-prefs", prefs, "--disable", "speech",
+        launcher = os.path.join(os.path.dirname(os.path.abspath(__file__)), "orca_launcher.py")
+        self.orca = self._start([sys.executable, launcher, shutil.which("orca"),
+                                 "--user-prefs", prefs, "--disable", "speech",
                                  "--debug-file", self.orca_log],
                                 stdout=open(os.path.join(self.folder, "orca.out"), "w"),
                                 stderr=subprocess.STDOUT)
