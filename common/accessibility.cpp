@@ -56,6 +56,13 @@ public:
     explicit PaneFace(QWidget *widget)
         : QAccessibleWidget(widget, QAccessible::Pane)
     { }
+    // A scroll area's viewport has its area as focus proxy, and so would claim its focus.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = QApplication::focusWidget() == widget();
+        return state;
+    }
 };
 
 bool isPassword(const QLineEdit *field)

@@ -207,14 +207,14 @@ class Walk:
         if not window.getState().contains(self.at.STATE_ACTIVE):
             self.fail(f"{what}: the window is not active")
         names = {}
-        focused = 0
+        focused = []
         for node, _ in self.descendants(window):
             role = node.getRoleName()
             states = node.getState()
             if role in WINDOW_ROLES:
                 self.fail(f"{what}: {role} {node.name!r} below the window")
             if states.contains(self.at.STATE_FOCUSED):
-                focused += 1
+                focused.append(f"{role} {node.name!r}")
             if not (states.contains(self.at.STATE_FOCUSABLE)
                     and states.contains(self.at.STATE_SENSITIVE)):
                 continue
@@ -233,8 +233,8 @@ class Walk:
             value = self.text_of(node) if role in ("text", "password text") else ""
             if value and node.description and simple(node.description) == simple(value):
                 self.fail(f"{what}: {node.name!r} describes itself by its value {value!r}")
-        if focused != 1:
-            self.fail(f"{what}: {focused} focused controls")
+        if len(focused) != 1:
+            self.fail(f"{what}: {len(focused)} focused controls: {focused}")
 
     def check_word_query(self, node, what):
         """Qt 6.4.2 loops for ever on a word query at the end of a line edit."""
@@ -260,12 +260,13 @@ def run(args):
     desktop = stack.Stack(args.dipo)
     walk = None
     try:
+        # Orca first, as on a desktop: it is listening when the start screen comes up.
         desktop.start()
-        # Orca first: it comes to the program before this script talks AT-SPI (Orca 43
-        # stalls at its start when another client has already queried the program).
-        time.sleep(4)
         desktop.start_orca()
         walk = Walk(desktop, None)
+        if not desktop.wait_orca_ready(60):
+            raise RuntimeError("Orca did not start: " + " | ".join(desktop.orca_lines()[-5:]))
+        desktop.start_program()
         if not walk.wait_said("Layar awal — Dipo", 0, timeout=60):
             raise RuntimeError("Orca did not speak the start screen: " + repr(walk.utterances()))
         import pyatspi
@@ -394,7 +395,8 @@ def run(args):
         walk.open_window("Return", "Tune-up — Dipo", "tune-up")
         walk.tab_round("tune-up")
         walk.tab_to("TUNE UP PADA VALVE", "tune-up")
-        walk.stop("space", "tune-up")
+        walk.press("space")
+        time.sleep(1)
         walk.tab_round("tune-up, governor")
         walk.check_tree(walk.active_window(), "tune-up, governor")
 

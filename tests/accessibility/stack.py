@@ -103,6 +103,8 @@ class Stack:
                     stderr=subprocess.DEVNULL)
         self._start(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self._wait_for_a11y_bus()
+
+    def start_program(self):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1", LANG="id_ID.UTF-8")
         self.app = subprocess.Popen([self.program] + self.args, env=env,
@@ -133,6 +135,18 @@ class Stack:
                                  "--debug-file", self.orca_log],
                                 stdout=open(os.path.join(self.folder, "orca.out"), "w"),
                                 stderr=subprocess.STDOUT)
+
+    def wait_orca_ready(self, timeout):
+        """Orca listens once it has registered for window activations."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if any("window:activate" in line for line in self.orca_lines()):
+                time.sleep(1)
+                return True
+            if self.orca.poll() is not None:
+                return False
+            time.sleep(0.2)
+        return False
 
     def orca_lines(self):
         try:
