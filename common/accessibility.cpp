@@ -593,17 +593,6 @@ QString windowName(const QString &objectName)
     return QString();
 }
 
-void describe(QWidget *control, const QString &text)
-{
-    if (control->accessibleDescription() == text) {
-        // The same words again (the same question after a step back) are told again.
-        QAccessibleEvent changed(control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-        return;
-    }
-    control->setAccessibleDescription(text);
-}
-
 void announce(QWidget *window, const QString &text)
 {
     window = window->window();

@@ -19,11 +19,6 @@ void install();
 // kerusakan — Dipo"); the caption on its title bar stays.
 QString windowName(const QString &objectName);
 
-// Tells the screen reader something new about a control without moving the focus: the
-// text becomes the control's description and the change is announced, so Orca speaks it
-// when the control has the focus (and with the control whenever it gets the focus).
-void describe(QWidget *control, const QString &text);
-
 // Speaks the text now, where the focus is, without moving it: the window shows a
 // notification (of no size) with the text as its name, which Orca speaks as it appears.
 void announce(QWidget *window, const QString &text);
