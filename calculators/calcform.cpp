@@ -1,5 +1,6 @@
 #include "calculators/calcform.h"
 
+#include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/localenumber.h"
@@ -151,6 +152,22 @@ RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
     box->setBold(bold);
     keepColoursWhenDisabled(box);
     return box;
+}
+
+void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion)
+{
+    QStringList words;
+    if (conclusion)
+        words << conclusion->toPlainText().simplified();
+    for (const QLineEdit *result : resultFrame->findChildren<QLineEdit *>()) {
+        if (result->text().isEmpty())
+            continue;
+        QString item = result->accessibleName() + QLatin1Char(' ') + result->text();
+        if (!result->accessibleDescription().isEmpty())
+            item += QLatin1Char(' ') + result->accessibleDescription();
+        words << item;
+    }
+    a11y::announce(window, words.join(QStringLiteral(". ")));
 }
 
 void setLines(RichTextBox *box, const QStringList &lines)

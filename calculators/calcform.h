@@ -67,6 +67,10 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold);
 void setLines(RichTextBox *box, const QStringList &lines);
 
+// After PROSES the screen reader speaks the conclusion and every result: the result
+// frames take no focus, so the words are told where the focus is.
+void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion);
+
 template <std::size_t N> QStringList lines(const char *const (&texts)[N])
 {
     QStringList result;

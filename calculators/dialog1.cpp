@@ -38,6 +38,8 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form::setLines(RichEdit1, form::lines(texts::kThicknessWarning));
+    // Orca speaks a dialog's description as it opens.
+    setAccessibleDescription(form::lines(texts::kThicknessWarning).join(QLatin1Char(' ')).simplified());
     // The box is as large as its lines: the warning shows whole at any font size.
     QTextDocument *warning = RichEdit1->document();
     warning->adjustSize();

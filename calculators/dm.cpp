@@ -156,6 +156,7 @@ void TDM::showConclusion(const DieselValues &value)
     form::setLines(Memo1, dieselConclusionLines(c));
     Memo2->hide();
     Memo1->show();
+    form::tellResults(this, GroupBox2, Memo1);
 }
 
 void TDM::Button3Click()

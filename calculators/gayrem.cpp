@@ -141,6 +141,7 @@ void Tgayrem::BitBtn1Click()
         Edit2->setText(form::text(ev.skid ? texts::kSkid : texts::kNoSkid));
         RichEdit1->show();
         Memo2->hide();
+        form::tellResults(this, GroupBox2, RichEdit1);
     });
 }
 

@@ -210,6 +210,7 @@ void Tumurrem::Button1Click()
         form::setLines(
             Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0), formatFixed(r.hours, 0)));
         Panel18->hide();
+        form::tellResults(this, GroupBox3, Memo1);
     });
 }
 

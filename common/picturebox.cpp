@@ -1,5 +1,6 @@
 #include "common/picturebox.h"
 
+#include "common/accessibility.h"
 #include "common/keys.h"
 #include "common/pictures.h"
 #include "common/window.h"
@@ -132,6 +133,7 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
 {
     setObjectName(QStringLiteral("PictureViewer"));
     setWindowTitle(caption);
+    setAccessibleName(a11y::windowName(objectName()));
     m_box->setObjectName(QStringLiteral("ViewerPicture"));
     m_box->setMinimumSize(160, 120);
     setAutoFillBackground(true);

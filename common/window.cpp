@@ -1,5 +1,6 @@
 #include "common/window.h"
 
+#include "common/accessibility.h"
 #include "common/keys.h"
 #include "common/localenumber.h"
 #include "common/picturebox.h"
@@ -265,6 +266,8 @@ Window::Window(const QString &componentName, const QString &caption, QWidget *pa
 {
     setObjectName(componentName);
     setWindowTitle(caption);
+    a11y::install();
+    setAccessibleName(a11y::windowName(componentName));
 }
 
 void Window::setFullScreenGeometry()

@@ -1,5 +1,6 @@
 #include "diagnosis/diagno.h"
 
+#include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/radiogroup.h"
@@ -235,6 +236,7 @@ void Tdiagno::connectKeys()
     Label2->setBuddy(RichEdit2);
     RichEdit2->setAccessibleName(dipo::keys::nameFromCaption(texts::questionLabel));
     RichEdit1->setAccessibleName(dipo::keys::nameFromCaption(texts::resultTitle));
+    Memo2->setAccessibleName(QStringLiteral("Penjelasan"));
     BITBTN1->setAccessibleDescription(QStringLiteral("Y"));
     BITBTN2->setAccessibleDescription(QStringLiteral("T"));
 
@@ -330,6 +332,7 @@ void Tdiagno::BitBtn8Click()
     sessionChanged();
     // The first answer is one key away.
     BITBTN1->setFocus();
+    dipo::a11y::announce(this, RichEdit2->firstLine());
 }
 
 void Tdiagno::BITBTN1Click()
@@ -348,6 +351,7 @@ void Tdiagno::answer(Answer answer)
     switch (action.kind) {
     case Action::Kind::Ask:
         RichEdit2->setLine(action.question);
+        dipo::a11y::announce(this, action.question);
         break;
     case Action::Kind::Conclude:
         m_resultFontSizeBeforeConclusion = RichEdit1->fontSize();
@@ -377,6 +381,7 @@ void Tdiagno::showConclusion(const dipo::diagnosis::Conclusion &conclusion)
         RichEdit1->appendLine(line);
     // The walk is over: the next step is another one.
     BitBtn7->setFocus();
+    dipo::a11y::announce(this, conclusion.lines.join(QLatin1Char(' ')));
 }
 
 void Tdiagno::BitBtn7Click()
@@ -522,6 +527,7 @@ void Tdiagno::BitBtnKembaliClick()
     BITBTN1->setEnabled(true);
     BITBTN2->setEnabled(true);
     sessionChanged();
+    dipo::a11y::announce(this, undone.step.question);
 }
 
 void Tdiagno::BitBtnRiwayatClick()

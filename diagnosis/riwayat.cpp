@@ -1,5 +1,6 @@
 #include "diagnosis/riwayat.h"
 
+#include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "diagnosis/diagnotexts.h"
@@ -142,6 +143,8 @@ void Triwayat::refresh()
 void Triwayat::setStatus(const QString &text)
 {
     LabelStatus->setText(text);
+    if (!text.isEmpty())
+        dipo::a11y::announce(this, text);
 }
 
 report::Stamp Triwayat::stampNow() const

@@ -17,6 +17,9 @@ packages+=(locales)
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
 packages+=(clang libclang-rt-14-dev)
+# The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,
+# a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
+packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
 fi

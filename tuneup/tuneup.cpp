@@ -16,6 +16,8 @@
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
+#include <QRadioButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -179,6 +181,7 @@ void TTUNEUP::buildControls()
     RadioGroup2 = procedureGroup(2, "RadioGroup2", GroupBox1);
     m_groups = { RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, RadioGroup5, RadioGroup6,
         RadioGroup7 };
+    nameRepeatedItems();
 
     RichEdit2 = named(new dipo::RichTextBox(GroupBox1), "RichEdit2");
     RichEdit2->setReadOnly(true);
@@ -234,9 +237,11 @@ void TTUNEUP::buildControls()
         box->setMinimumSize(320, 240);
         box->setCursor(Qt::PointingHandCursor);
         box->setToolTip(text::enlargePicture);
-        box->setActsAsButton(QStringLiteral("Perbesar gambar"));
         picture->addWidget(box, 0, 0);
     }
+    // Named apart: the tune-up picture shown at first, and the chosen procedure's.
+    Image2->setActsAsButton(QStringLiteral("Perbesar gambar tune-up"));
+    Image3->setActsAsButton(QStringLiteral("Perbesar gambar prosedur"));
     picture->addWidget(Button3, 1, 0);
     BtnCatatPekerjaan
         = button(dipo::worklog::window_texts::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
@@ -493,4 +498,22 @@ void TTUNEUP::BtnCatatPekerjaanClick()
 void TTUNEUP::Button3Click()
 {
     dipo::errorreport::guard([&] { close(); });
+}
+
+// A procedure caption that stands in more than one group ("1. Menyetel governor gap") is
+// named with its group for a screen reader; the caption on screen stays.
+void TTUNEUP::nameRepeatedItems()
+{
+    QHash<QString, int> uses;
+    for (const dipo::RadioGroup *group : std::as_const(m_groups))
+        for (int i = 0; i < group->count(); ++i)
+            ++uses[group->item(i)->text().simplified()];
+    for (dipo::RadioGroup *group : std::as_const(m_groups)) {
+        for (int i = 0; i < group->count(); ++i) {
+            QRadioButton *item = group->item(i);
+            if (uses.value(item->text().simplified()) > 1)
+                item->setAccessibleName(
+                    item->text().simplified() + QStringLiteral(", ") + group->title().simplified());
+        }
+    }
 }

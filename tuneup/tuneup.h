@@ -55,6 +55,7 @@ private slots:
     void BtnCatatPekerjaanClick();
 
 private:
+    void nameRepeatedItems();
     void buildControls();
     void writePrompt(const QString &text);
     void governorItemPicked(int group);

@@ -530,7 +530,7 @@ void TestKeys::pictureControlsNamed_data()
                                            << "Clik here";
     QTest::newRow("tune-up, picture") << "TUNEUP"
                                       << "Image2"
-                                      << "Perbesar gambar";
+                                      << "Perbesar gambar tune-up";
 }
 
 // The controls that show only a picture or a panel say what they do; the screen

@@ -1,0 +1,437 @@
+#!/usr/bin/python3
+"""Dipo with a real screen reader: the program on Xvfb with accessibility on, Orca with speech
+off recording what it would say, and a walk through every window by keys only. Checks that
+every focus stop is spoken with its name (and a field with its whole value), that each new
+question and the conclusion are spoken, that no password character is, that the dialogs
+speak their messages, that the AT-SPI tree of each window holds no window below a window
+and names every control apart, and that a word query at the end of a field returns.
+
+Usage: orca_walk.py DIPO [--log FILE]   (exit 0 passed, 1 failed)"""
+
+import argparse
+import os
+import re
+import sys
+import threading
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import stack  # noqa: E402
+
+PASSWORD = "kEra langsir"
+WINDOW_ROLES = {"frame", "dialog", "window", "alert"}
+
+
+def simple(text):
+    return " ".join(text.split()).casefold()
+
+
+class Walk:
+    def __init__(self, desktop, pyatspi):
+        self.s = desktop
+        self.at = pyatspi
+        self.failures = []
+        self.stops = self.stops_spoken = 0
+        self.questions = self.questions_spoken = 0
+        self.app = None
+
+    # What Orca said -------------------------------------------------------------------
+    def utterances(self):
+        said = []
+        for line in self.s.orca_lines():
+            match = re.search(r"SPEECH OUTPUT: '(.*)'", line)
+            if match:
+                said.append(match.group(1))
+        return said
+
+    def mark(self):
+        return len(self.utterances())
+
+    def wait_said(self, text, since, timeout=10.0):
+        wanted = simple(text)
+        deadline = time.monotonic() + timeout
+        while True:
+            said = self.utterances()[since:]
+            if any(wanted in simple(u) for u in said) or wanted in simple(" ".join(said)):
+                return True
+            if time.monotonic() > deadline:
+                return False
+            time.sleep(0.1)
+
+    def fail(self, what):
+        self.failures.append(what)
+        print("FAIL:", what, flush=True)
+
+    def expect_said(self, text, since, what, timeout=10.0):
+        if not self.wait_said(text, since, timeout):
+            self.fail(f"{what}: Orca did not say {text!r}; it said {self.utterances()[since:]}")
+            return False
+        return True
+
+    # The program through AT-SPI --------------------------------------------------------
+    def find_app(self, timeout=60):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            for app in self.at.Registry.getDesktop(0):
+                if app is not None and app.name == "dipo":
+                    self.app = app
+                    return app
+            time.sleep(0.2)
+        raise RuntimeError("Dipo did not appear on the AT-SPI bus")
+
+    def active_window(self, timeout=10):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            for window in self.app:
+                if window is not None and window.getState().contains(self.at.STATE_ACTIVE):
+                    return window
+            time.sleep(0.1)
+        return None
+
+    def descendants(self, root, showing_only=True):
+        found = []
+
+        def walk(node, depth):
+            for child in node:
+                if child is None:
+                    continue
+                states = child.getState()
+                if showing_only and not states.contains(self.at.STATE_SHOWING):
+                    continue
+                found.append((child, depth))
+                walk(child, depth + 1)
+
+        walk(root, 1)
+        return found
+
+    def focused(self, previous=None, timeout=5):
+        deadline = time.monotonic() + timeout
+        while True:
+            window = self.active_window(timeout=2)
+            if window is not None:
+                for node, _ in self.descendants(window):
+                    if node.getState().contains(self.at.STATE_FOCUSED):
+                        if previous is None or node != previous or time.monotonic() > deadline:
+                            return node
+            if time.monotonic() > deadline:
+                return None
+            time.sleep(0.1)
+
+    def text_of(self, node):
+        try:
+            text = node.queryText()
+            return text.getText(0, -1)
+        except NotImplementedError:
+            return ""
+
+    def names(self, node):
+        found = [node.name]
+        for relation in node.getRelationSet():
+            if relation.getRelationType() == self.at.RELATION_LABELLED_BY:
+                for i in range(relation.getNTargets()):
+                    found.append(relation.getTarget(i).name)
+        return [n for n in found if n and n.strip()]
+
+    def find(self, window, role, name_start):
+        for node, _ in self.descendants(window):
+            if node.getRoleName() == role and simple(node.name).startswith(simple(name_start)):
+                return node
+        return None
+
+    # Keys ---------------------------------------------------------------------------
+    def press(self, *keys):
+        since = self.mark()
+        self.s.key(*keys)
+        return since
+
+    def stop(self, key="Tab", what=""):
+        """One focus stop: the key moves the focus, and Orca speaks the control."""
+        before = self.focused(timeout=1)
+        since = self.press(key)
+        node = self.focused(previous=before)
+        self.stops += 1
+        if node is None:
+            self.fail(f"{what}: no control has the focus after {key}")
+            return None
+        name = node.name
+        # Orca speaks a control by its label when it has one, else by its name.
+        ok = bool(name) and any(self.wait_said(n, since, timeout=10 if i == 0 else 0.1)
+                                for i, n in enumerate(self.names(node)))
+        if ok and node.getRoleName() == "text":
+            value = self.text_of(node)
+            if value and "\n" not in value and not self.wait_said(value, since, timeout=3):
+                self.fail(f"{what}: {name!r} spoken without its whole value {value!r}:"
+                          f" {self.utterances()[since:]}")
+                ok = False
+        if ok:
+            self.stops_spoken += 1
+        else:
+            self.fail(f"{what}: focus stop {node.getRoleName()} {name!r} not spoken:"
+                      f" {self.utterances()[since:]}")
+        return node
+
+    def tab_round(self, what, limit=40):
+        """Tab through the window until the focus is back where it started."""
+        first = self.focused()
+        for _ in range(limit):
+            node = self.stop("Tab", what)
+            if node is None or node == first:
+                return
+        self.fail(f"{what}: Tab did not come back to the first control")
+
+    def tab_to(self, name_start, what, limit=40):
+        for _ in range(limit):
+            node = self.focused(timeout=1)
+            if node is not None and any(simple(n).startswith(simple(name_start))
+                                        for n in self.names(node)):
+                return node
+            self.stop("Tab", what)
+        self.fail(f"{what}: Tab never reached {name_start!r}")
+        return None
+
+    def open_window(self, key, name, what):
+        since = self.press(key)
+        self.expect_said(name, since, what, timeout=15)
+        window = self.active_window()
+        if window is None or window.name != name:
+            self.fail(f"{what}: the active window is {window and window.name!r}, not {name!r}")
+        else:
+            self.check_tree(window, what)
+        return window
+
+    # The AT-SPI tree ---------------------------------------------------------------------
+    def check_tree(self, window, what):
+        expected = "dialog" if window.getRoleName() == "dialog" else "frame"
+        if window.getRoleName() != expected or not window.name:
+            self.fail(f"{what}: window role {window.getRoleName()!r} name {window.name!r}")
+        if not window.getState().contains(self.at.STATE_ACTIVE):
+            self.fail(f"{what}: the window is not active")
+        names = {}
+        focused = []
+        for node, _ in self.descendants(window):
+            role = node.getRoleName()
+            states = node.getState()
+            if role in WINDOW_ROLES:
+                self.fail(f"{what}: {role} {node.name!r} below the window")
+            if states.contains(self.at.STATE_FOCUSED):
+                focused.append(f"{role} {node.name!r}")
+            if not (states.contains(self.at.STATE_FOCUSABLE)
+                    and states.contains(self.at.STATE_SENSITIVE)):
+                continue
+            if not node.name:
+                # An empty status line (a label selectable by mouse) says nothing at all.
+                if role != "label":
+                    self.fail(f"{what}: a focusable {role} without a name")
+                continue
+            key = (role, node.name)
+            if key in names:
+                self.fail(f"{what}: two {role}s named {node.name!r}")
+            names[key] = node
+            text = node.name + " " + (node.description or "")
+            if re.search("[\ue000-\uf8ff\ufdd0-\ufdef]", text + self.text_of(node)):
+                self.fail(f"{what}: {role} {node.name!r} carries private-use characters")
+            value = self.text_of(node) if role in ("text", "password text") else ""
+            if value and node.description and simple(node.description) == simple(value):
+                self.fail(f"{what}: {node.name!r} describes itself by its value {value!r}")
+        if len(focused) != 1:
+            self.fail(f"{what}: {len(focused)} focused controls: {focused}")
+
+    def check_word_query(self, node, what):
+        """Qt 6.4.2 loops for ever on a word query at the end of a line edit."""
+        result = {}
+
+        def query():
+            try:
+                text = node.queryText()
+                result["word"] = text.getTextAtOffset(text.characterCount,
+                                                      self.at.TEXT_BOUNDARY_WORD_START)
+            except Exception as error:  # noqa: BLE001
+                result["error"] = error
+
+        thread = threading.Thread(target=query, daemon=True)
+        thread.start()
+        thread.join(10)
+        if thread.is_alive() or "error" in result:
+            self.fail(f"{what}: a word query at the end of {node.name!r} did not return"
+                      f" ({result.get('error', 'timed out')})")
+
+
+def run(args):
+    desktop = stack.Stack(args.dipo)
+    walk = None
+    try:
+        # Orca first, as on a desktop: it is listening when the start screen comes up.
+        desktop.start()
+        desktop.start_orca()
+        walk = Walk(desktop, None)
+        if not desktop.wait_orca_ready(60):
+            raise RuntimeError("Orca did not start: " + " | ".join(desktop.orca_lines()[-5:]))
+        desktop.start_program()
+        if not walk.wait_said("Layar awal — Dipo", 0, timeout=60):
+            raise RuntimeError("Orca did not speak the start screen: " + repr(walk.utterances()))
+        import pyatspi
+        walk.at = pyatspi
+        walk.find_app()
+        walk.check_tree(walk.active_window(), "start screen")
+
+        # Start screen: the Tab chain, then the password.
+        walk.tab_round("start screen")
+        field = walk.focused()
+        since = walk.mark()
+        desktop.key(type_text=PASSWORD)
+        time.sleep(2)
+        said = walk.utterances()[since:]
+        letters = set(PASSWORD.replace(" ", ""))
+        if any(u.strip() in letters or "langsir" in u.casefold() for u in said):
+            walk.fail(f"password: Orca spoke a typed character: {said}")
+        shown = walk.text_of(field)
+        if any(c in letters for c in shown):
+            walk.fail(f"password: the field's text reaches AT-SPI: {shown!r}")
+        walk.check_word_query(field, "password")
+        walk.stop("Tab", "start screen")
+        walk.open_window("Return", "Menu utama — Dipo", "menu")
+
+        # Menu, then a whole diagnosis.
+        walk.tab_round("menu")
+        walk.open_window("Return", "Diagnosa kerusakan — Dipo", "diagnosis")
+        diagnosis_from = walk.mark()
+        walk.stop("Down", "diagnosis")
+        walk.stop("Tab", "diagnosis")
+        window = walk.active_window()
+        question_box = walk.find(window, "text", "PERTANYAAN")
+
+        def asked(key, what):
+            since = walk.press(key)
+            time.sleep(0.5)
+            walk.questions += 1
+            question = walk.text_of(question_box).splitlines()[0].strip()
+            if walk.expect_said(question, since, what):
+                walk.questions_spoken += 1
+            return question
+
+        asked("space", "Mulai")
+        asked("y", "answer Y")
+        asked("BackSpace", "Kembali")
+        conclusion = None
+        for step in range(40):
+            since = walk.press("t")
+            time.sleep(0.5)
+            result = walk.find(walk.active_window(), "text", "HASIL")
+            if result is not None:
+                conclusion = [line for line in walk.text_of(result).splitlines() if line.strip()]
+                walk.expect_said(conclusion[-1], since, "conclusion", timeout=15)
+                break
+            walk.questions += 1
+            question = walk.text_of(question_box).splitlines()[0].strip()
+            if walk.expect_said(question, since, f"answer T {step + 1}"):
+                walk.questions_spoken += 1
+        if conclusion is None:
+            walk.fail("diagnosis: no conclusion after 40 answers")
+        time.sleep(1)
+        diagnosis_lines = [line for line in desktop.orca_lines() if "SPEECH OUTPUT" in line]
+        diagnosis_lines = diagnosis_lines[diagnosis_from:]
+        walk.check_tree(walk.active_window(), "diagnosis, concluded")
+
+        # The trail window: its Tab chain and the status after Salin.
+        walk.stop("shift+Tab", "diagnosis")
+        walk.open_window("space", "Riwayat diagnosa", "trail")
+        walk.tab_to("Salin", "trail")
+        since = walk.press("space")
+        walk.expect_said("Laporan disalin ke clipboard.", since, "Salin")
+        walk.open_window("Escape", "Diagnosa kerusakan — Dipo", "back to the diagnosis")
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
+
+        # The calculators: every stop, PROSES by Enter in a field, the results spoken.
+        def calculator(entry, name, result_frame, what):
+            walk.tab_to(entry, "menu")
+            window = walk.open_window("Return", name, what)
+            walk.tab_round(what)
+            field = walk.focused()
+            if field is not None and field.getRoleName() == "text":
+                walk.check_word_query(field, what)
+            since = walk.press("Return")
+            time.sleep(1)
+            frame = walk.find(window, "panel", result_frame) or walk.find(
+                window, "grouping", result_frame) if window else None
+            values = [walk.text_of(n) for n, _ in walk.descendants(frame)
+                      if n.getRoleName() == "text"] if frame else []
+            values = [v for v in values if v]
+            if not values:
+                walk.fail(f"{what}: no results after PROSES")
+            for value in values[:3]:
+                walk.expect_said(value, since, f"{what} results")
+            return window
+
+        calculator("Memprediksi Daya", "Daya mesin diesel — Dipo", "Output Proses", "diesel power")
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
+        window = calculator("Memprediksi  Umur", "Umur kampas rem — Dipo",
+                            "Hasil Prediksi Umur", "brake life")
+        # The thickness dialog: a minimum thickness above the block's.
+        walk.tab_to("Tebal Minimum", "brake life")
+        desktop.key("ctrl+a")
+        since = walk.mark()
+        desktop.key(type_text="99")
+        time.sleep(1)
+        dialog = walk.active_window(timeout=10)
+        walk.expect_said("Peringatan ketebalan kampas rem", since, "thickness dialog")
+        if dialog is not None and dialog.description:
+            walk.expect_said(dialog.description.split(".")[0], since, "thickness warning")
+            walk.check_tree(dialog, "thickness dialog")
+        else:
+            walk.fail("thickness dialog: no message")
+        walk.open_window("Return", "Umur kampas rem — Dipo", "after the thickness dialog")
+        desktop.key("ctrl+a")
+        desktop.key(type_text="8")
+        walk.tab_to("Clik", "brake life")
+        calculator_window = walk.open_window("space", "Gaya rem dan jarak pengereman — Dipo",
+                                             "brake force")
+        if calculator_window is not None:
+            walk.tab_round("brake force")
+        walk.open_window("Escape", "Umur kampas rem — Dipo", "back to brake life")
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
+
+        # The tune-up window, and a procedure.
+        walk.tab_to("Tutorial Tune-Up", "menu")
+        walk.open_window("Return", "Tune-up — Dipo", "tune-up")
+        walk.tab_round("tune-up")
+        walk.tab_to("TUNE UP PADA VALVE", "tune-up")
+        walk.press("space")
+        time.sleep(1)
+        walk.tab_round("tune-up, governor")
+        walk.check_tree(walk.active_window(), "tune-up, governor")
+
+        print(f"focus stops spoken: {walk.stops_spoken} of {walk.stops}")
+        print(f"questions announced: {walk.questions_spoken} of {walk.questions}")
+        if args.log:
+            with open(args.log, "w", encoding="utf-8") as log:
+                log.write("\n".join(diagnosis_lines) + "\n")
+            print("the diagnosis as Orca spoke it:", args.log)
+    finally:
+        if walk is not None and walk.failures and os.environ.get("DIPO_ORCA_SHOT"):
+            desktop.screenshot(os.environ["DIPO_ORCA_SHOT"])
+        desktop.close()
+    return walk
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("dipo")
+    parser.add_argument("--log")
+    args = parser.parse_args()
+    try:
+        walk = run(args)
+    except stack.Missing as missing:
+        print("FAIL:", missing)
+        return 1
+    except Exception as error:  # noqa: BLE001
+        print("FAIL:", type(error).__name__, error)
+        return 1
+    if walk.failures:
+        print(f"{len(walk.failures)} failures")
+        return 1
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
