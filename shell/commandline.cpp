@@ -1,5 +1,7 @@
 #include "shell/commandline.h"
 
+#include "common/outsidefile.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -159,23 +161,26 @@ CommandLine parseCommandLine(const QStringList &arguments)
     CommandLine result;
     if (parser.isSet(options.pictureDir)) {
         const QString value = parser.value(options.pictureDir);
+        if (value.isEmpty())
+            return usageError(QStringLiteral("--picture-dir perlu nama folder"));
         if (!QFileInfo(value).isDir())
             return usageError(QStringLiteral("folder tidak ada: ") + value);
         result.pictureDir = QDir::cleanPath(QDir(value).absolutePath());
     }
     // A knowledge-base folder is checked when the diagnosis window first needs it: a
     // missing or broken copy is reported there and the built-in base is used.
-    if (parser.isSet(options.knowledgeBase))
-        result.knowledgeBaseDir = QDir::cleanPath(QDir(parser.value(options.knowledgeBase)).absolutePath());
+    if (parser.isSet(options.knowledgeBase)) {
+        const QString value = parser.value(options.knowledgeBase);
+        if (value.isEmpty())
+            return usageError(QStringLiteral("--kb perlu nama folder"));
+        result.knowledgeBaseDir = QDir::cleanPath(QDir(value).absolutePath());
+    }
     return result;
 }
 
 QStringList argumentsOf(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+    return outside::arguments(argc, argv);
 }
 
 int report(const CommandLine &commandLine)
