@@ -58,11 +58,18 @@ QString mdText(const QString &text)
 }
 
 // The key of a conclusion: the same key, the same node and the same handbook entry.
+// Each part is written with its length before it, so no character inside a text can
+// make two different conclusions meet.
 QString conclusionKey(const SheetAction &action)
 {
-    if (action.kind == SheetAction::Kind::Fault)
-        return QStringLiteral("F\x1f") + action.header + QChar(0x1f) + action.cause;
-    return QStringLiteral("N\x1f") + action.notice.join(QChar(0x1f));
+    const QStringList parts = action.kind == SheetAction::Kind::Fault
+        ? QStringList { action.header, action.cause }
+        : action.notice;
+    QString key
+        = action.kind == SheetAction::Kind::Fault ? QStringLiteral("F") : QStringLiteral("N");
+    for (const QString &part : parts)
+        key += QString::number(part.size()) + QLatin1Char(':') + part;
+    return key;
 }
 
 QString answerName(const SheetAction *action, const SheetRow &row)

@@ -175,6 +175,7 @@ private slots:
     void statsOfBuiltIn();
     void statsOfSmallBases_data();
     void statsOfSmallBases();
+    void conclusionsKeptApartByStructure();
     void dotMatchesTheRows_data();
     void dotMatchesTheRows();
     void walkExamples_data();
@@ -500,6 +501,27 @@ void KbToolTest::dotMatchesTheRows_data()
                              << "exhaust.json";
     QTest::newRow("brakes by caption") << "sistem rem"
                                        << "brakes.json";
+}
+
+// Header "a\x1fb" with cause "c" and header "a" with cause "b\x1fc" are two conclusions.
+void KbToolTest::conclusionsKeptApartByStructure()
+{
+    const QByteArray brakes = smallSystem(
+        { R"({ "no": 1, "text": "APAKAH A", "ya": { "header": "A\u001fB", "cause": "c" }, "tidak": { "ask": 2 } })",
+            R"({ "no": 2, "text": "APAKAH B", "ya": { "header": "A", "cause": "B\u001fc" }, "tidak": { "notice": ["x"] } })" },
+        QStringLiteral("    \"A\": \"kepala a\",\n    \"A\\u001fB\": \"kepala ab\""));
+    Base base(brakes);
+    const Run dot = dipoKb({ "dot", "brakes", "--kb", base.path() });
+    QCOMPARE(dot.code, 0);
+    QCOMPARE(dot.out.count(QRegularExpression(
+                 QStringLiteral("^  c\\d+ \\["), QRegularExpression::MultilineOption)),
+        3);
+    const Run handbook = dipoKb({ "export", "--kb", base.path() });
+    QCOMPARE(handbook.code, 0);
+    QVERIFY2(handbook.out.contains(QStringLiteral("kepala ab")), qPrintable(handbook.out));
+    QVERIFY(handbook.out.contains(QStringLiteral("**Header A**: \"kepala a\"")));
+    QVERIFY(handbook.out.contains(QStringLiteral("\": dari baris 1 (YA)\n")));
+    QVERIFY(handbook.out.contains(QStringLiteral("\": dari baris 2 (YA)\n")));
 }
 
 void KbToolTest::dotMatchesTheRows()
