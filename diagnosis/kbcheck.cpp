@@ -7,7 +7,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 
 namespace dipo::diagnosis {
@@ -506,7 +505,7 @@ KbStats sheetStats(const KbSheet &sheet)
     {
         const SheetRow *row;
         int action = 0; // 0: ya next, 1: tidak next, 2: both done
-        Figures figures;
+        Figures figures {};
     };
     QList<Frame> frames { Frame { start } };
     walking.insert(start->no);
