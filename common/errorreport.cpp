@@ -12,6 +12,26 @@ Sink &sink()
     return installed;
 }
 
+// A box shows at most this much of a message, so that it stays on the screen with its
+// OK button whatever an outside text put into the message.
+constexpr qsizetype kMostShownCharacters = 1000;
+constexpr qsizetype kMostShownLines = 30;
+
+QString shownInBox(const QString &text)
+{
+    QString shown = text.left(kMostShownCharacters);
+    qsizetype lineBreaks = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) == QLatin1Char('\n') && ++lineBreaks == kMostShownLines) {
+            shown.truncate(i);
+            break;
+        }
+    }
+    if (shown.size() < text.size())
+        shown += QChar(0x2026);
+    return shown;
+}
+
 } // namespace
 
 QString displayText(const QString &message)
@@ -34,8 +54,8 @@ void show(const QString &message)
         sink()(caption(), text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, caption(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, caption(), shownInBox(text), QMessageBox::Ok,
+        QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorReport"));
     box.exec();
 }

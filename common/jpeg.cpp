@@ -1,8 +1,7 @@
 #include "common/jpeg.h"
 
 #include "common/error.h"
-
-#include <QFile>
+#include "common/outsidefile.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -188,15 +187,22 @@ QImage decode(const QByteArray &bytes, const QString &name)
 
 QImage loadFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(QStringLiteral("Cannot open file %1").arg(path));
     // A file larger than any picture we would accept is refused unread.
-    if (file.size() > kMaxFileBytes)
+    outside::Refusal refusal;
+    const auto bytes = outside::readFile(path, kMaxFileBytes, &refusal);
+    if (bytes)
+        return decode(*bytes, path);
+    switch (refusal.kind) {
+    case outside::Refusal::Kind::TooLarge:
         throw PictureError(
             QStringLiteral("'%1' is not a valid JPEG picture: the file is too large").arg(path));
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    return decode(bytes, path);
+    case outside::Refusal::Kind::NotRegular:
+        throw PictureError(QStringLiteral("Cannot open file %1: %2").arg(path, refusal.reason));
+    case outside::Refusal::Kind::Missing:
+    case outside::Refusal::Kind::Unreadable:
+        break;
+    }
+    throw PictureError(QStringLiteral("Cannot open file %1").arg(path));
 }
 
 } // namespace dipo::jpeg

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace dipo {
 namespace {
@@ -28,6 +29,8 @@ void RichTextBox::clearLines()
 {
     document()->clear();
     m_lineCount = 0;
+    m_cutLines.clear();
+    m_undrawnLines.clear();
     applyFont();
 }
 
@@ -37,7 +40,44 @@ void RichTextBox::setLine(const QString &line)
     appendLine(line);
 }
 
+// A line from outside data may be megabytes long, or one of hundreds of thousands: the
+// text layout's cost grows faster than the text, and nobody reads that much in a box.
 void RichTextBox::appendLine(const QString &line)
+{
+    if (m_lineCount >= kMostShownLines) {
+        if (m_undrawnLines.isEmpty())
+            insertParagraph(QString()); // the line that will count the undrawn ones
+        else
+            ++m_lineCount;
+        m_undrawnLines.append(line);
+        // The last drawn line counts what is kept undrawn, written once the appending is
+        // done: each edit of the document costs a layout.
+        if (!m_countPending) {
+            m_countPending = true;
+            QTimer::singleShot(0, this, &RichTextBox::writeUndrawnCount);
+        }
+        return;
+    }
+    if (line.size() > kMostShownCharacters) {
+        m_cutLines.insert(m_lineCount, line);
+        insertParagraph(line.left(kMostShownCharacters) + QChar(0x2026));
+        return;
+    }
+    insertParagraph(line);
+}
+
+void RichTextBox::writeUndrawnCount()
+{
+    m_countPending = false;
+    if (m_undrawnLines.isEmpty())
+        return;
+    QTextCursor last(document());
+    last.movePosition(QTextCursor::End);
+    last.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    last.insertText(QStringLiteral("\u2026dan %1 baris lagi").arg(m_undrawnLines.size()));
+}
+
+void RichTextBox::insertParagraph(const QString &line)
 {
     const qreal pixels = m_indentPoints * logicalDpiY() / 72.0;
     QTextBlockFormat block;
@@ -96,14 +136,19 @@ QStringList RichTextBox::lines() const
     QStringList result;
     if (m_lineCount == 0)
         return result;
-    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        result << b.text();
+    int number = 0;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next(), ++number)
+        result << m_cutLines.value(number, b.text());
+    if (!m_undrawnLines.isEmpty()) {
+        result.removeLast(); // the count of undrawn lines
+        result += m_undrawnLines;
+    }
     return result;
 }
 
 QString RichTextBox::firstLine() const
 {
-    return m_lineCount == 0 ? QString() : document()->begin().text();
+    return m_lineCount == 0 ? QString() : m_cutLines.value(0, document()->begin().text());
 }
 
 qreal RichTextBox::firstLineIndentOf(int line) const

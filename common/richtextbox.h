@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <QTextEdit>
 
@@ -29,13 +30,24 @@ public:
     qreal firstLineIndentOf(int line) const; // in points
     qreal fontSize() const { return m_fontSize; }
 
+    // What the box draws of a line longer than this: its start and "…". What lines()
+    // and firstLine() give back stays the whole text.
+    static constexpr qsizetype kMostShownCharacters = 20000;
+    // Lines past this many are kept, not drawn; one last line says how many there are.
+    static constexpr int kMostShownLines = 2000;
+
 private:
     void applyFont();
+    void insertParagraph(const QString &text);
+    void writeUndrawnCount();
 
     int m_lineCount = 0;
     qreal m_indentPoints = 0;
     qreal m_fontSize = 10;
     bool m_bold = false;
+    QHash<int, QString> m_cutLines; // by line number: the whole text of a line drawn cut
+    QStringList m_undrawnLines; // the lines past kMostShownLines
+    bool m_countPending = false;
 };
 
 } // namespace dipo

@@ -9,7 +9,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 
 namespace dipo::diagnosis {
@@ -131,7 +130,7 @@ QString placeName(const SheetAction &action)
     case SheetAction::Kind::Ask:
         return QStringLiteral("row %1").arg(action.askRow);
     case SheetAction::Kind::Fault:
-        return QStringLiteral("header %1 with the same cause").arg(action.header);
+        return QStringLiteral("header %1 with the same cause").arg(excerpt(action.header));
     case SheetAction::Kind::Notice:
         return QStringLiteral("the same notice");
     case SheetAction::Kind::Missing:
@@ -169,36 +168,56 @@ QList<QList<int>> loops(const KbSheet &sheet)
         }
         return next;
     };
-    std::function<void(const SheetRow &)> visit = [&](const SheetRow &row) {
+    // Depth first without recursion, so that a chain of any length the loader accepts
+    // is walked on the heap: one frame per row on the way, with the next target to try.
+    struct Frame
+    {
+        const SheetRow *row;
+        QList<int> next;
+        qsizetype tried = 0;
+    };
+    QList<Frame> frames;
+    auto enter = [&](const SheetRow &row) {
         index.insert(row.no, counter);
         low.insert(row.no, counter);
         ++counter;
         stack.append(row.no);
         onStack.insert(row.no);
-        for (const int next : targets(row)) {
-            if (!index.contains(next)) {
-                visit(*sheet.row(next));
-                low[row.no] = std::min(low.value(row.no), low.value(next));
-            } else if (onStack.contains(next)) {
-                low[row.no] = std::min(low.value(row.no), index.value(next));
-            }
-        }
-        if (low.value(row.no) != index.value(row.no))
-            return;
-        QList<int> component;
-        int member = 0;
-        do {
-            member = stack.takeLast();
-            onStack.remove(member);
-            component.append(member);
-        } while (member != row.no);
-        const QList<int> own = targets(row);
-        if (component.size() > 1 || own.contains(row.no))
-            result.append(component);
+        frames.append(Frame { &row, targets(row) });
     };
-    for (const SheetRow &row : sheet.rows) {
-        if (!index.contains(row.no))
-            visit(row);
+    for (const SheetRow &root : sheet.rows) {
+        if (index.contains(root.no))
+            continue;
+        enter(root);
+        while (!frames.isEmpty()) {
+            Frame &frame = frames.last();
+            const int no = frame.row->no;
+            if (frame.tried < frame.next.size()) {
+                const int next = frame.next.at(frame.tried++);
+                if (!index.contains(next))
+                    enter(*sheet.row(next)); // frame may now dangle; not used below
+                else if (onStack.contains(next))
+                    low[no] = std::min(low.value(no), index.value(next));
+                continue;
+            }
+            const QList<int> own = frame.next;
+            frames.removeLast();
+            if (!frames.isEmpty()) {
+                const int parent = frames.last().row->no;
+                low[parent] = std::min(low.value(parent), low.value(no));
+            }
+            if (low.value(no) != index.value(no))
+                continue;
+            QList<int> component;
+            int member = 0;
+            do {
+                member = stack.takeLast();
+                onStack.remove(member);
+                component.append(member);
+            } while (member != no);
+            if (component.size() > 1 || own.contains(no))
+                result.append(component);
+        }
     }
     return result;
 }
@@ -278,6 +297,10 @@ KbFinding placeLoaderMessage(const QString &message, const QList<KbFile> &files,
 
 const SheetRow *KbSheet::row(int no) const
 {
+    if (!positionOfRow.isEmpty()) {
+        const auto found = positionOfRow.constFind(no);
+        return found == positionOfRow.constEnd() ? nullptr : &rows.at(*found);
+    }
     for (const SheetRow &candidate : rows) {
         if (candidate.no == no)
             return &candidate;
@@ -317,8 +340,10 @@ KbSheet readSheet(const KbFile &file)
         row.ya = readAction(entry.value(QLatin1String("ya")));
         row.tidak = readAction(entry.value(QLatin1String("tidak")));
         row.line = map.entryLine.value(i, 1);
-        if (!sheet.row(row.no))
+        if (!sheet.positionOfRow.contains(row.no)) {
+            sheet.positionOfRow.insert(row.no, sheet.rows.size());
             sheet.rows.append(row);
+        }
     }
     return sheet;
 }
@@ -412,7 +437,7 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
         for (const QString &letter : sheet.headerLetters) {
             if (!usedHeaders.contains(letter))
                 warn(sheet, sheet.headerLine.value(letter, 1),
-                    QStringLiteral("header %1 is used by no conclusion").arg(letter));
+                    QStringLiteral("header %1 is used by no conclusion").arg(excerpt(letter)));
         }
     }
 
@@ -485,35 +510,53 @@ KbStats sheetStats(const KbSheet &sheet)
     QHash<int, Figures> done;
     QSet<int> walking;
     constexpr quint64 most = std::numeric_limits<quint64>::max();
-    std::function<Figures(const SheetRow &)> walk = [&](const SheetRow &row) -> Figures {
-        if (const auto found = done.constFind(row.no); found != done.constEnd())
-            return *found;
-        if (walking.contains(row.no)) {
-            stats.cyclic = true;
-            return Figures();
-        }
-        walking.insert(row.no);
-        Figures figures;
-        for (const SheetAction *action : { &row.ya, &row.tidak }) {
-            Figures next;
-            if (action->concludes()) {
-                next = Figures { 0, 1 };
-            } else if (const SheetRow *target
-                = action->kind == SheetAction::Kind::Ask ? sheet.row(action->askRow) : nullptr) {
-                next = walk(*target);
-                if (next.walks == 0)
-                    continue;
-            } else {
+    auto add = [&](Figures *into, const Figures &next) {
+        if (next.walks == 0)
+            return;
+        into->longest = std::max(into->longest, next.longest + 1);
+        into->walks = into->walks > most - next.walks ? most : into->walks + next.walks;
+    };
+    // Without recursion, as loops() above: one frame per row on the way.
+    struct Frame
+    {
+        const SheetRow *row;
+        int action = 0; // 0: ya next, 1: tidak next, 2: both done
+        Figures figures {};
+    };
+    QList<Frame> frames { Frame { start } };
+    walking.insert(start->no);
+    Figures figures;
+    while (!frames.isEmpty()) {
+        Frame &frame = frames.last();
+        if (frame.action < 2) {
+            const SheetAction &action = frame.action++ == 0 ? frame.row->ya : frame.row->tidak;
+            if (action.concludes()) {
+                add(&frame.figures, Figures { 0, 1 });
                 continue;
             }
-            figures.longest = std::max(figures.longest, next.longest + 1);
-            figures.walks = figures.walks > most - next.walks ? most : figures.walks + next.walks;
+            const SheetRow *target
+                = action.kind == SheetAction::Kind::Ask ? sheet.row(action.askRow) : nullptr;
+            if (!target)
+                continue;
+            if (const auto found = done.constFind(target->no); found != done.constEnd()) {
+                add(&frame.figures, *found);
+            } else if (walking.contains(target->no)) {
+                stats.cyclic = true;
+            } else {
+                walking.insert(target->no);
+                frames.append(Frame { target }); // frame may now dangle; not used below
+            }
+            continue;
         }
-        walking.remove(row.no);
-        done.insert(row.no, figures);
-        return figures;
-    };
-    const Figures figures = walk(*start);
+        const Frame finished = frame;
+        frames.removeLast();
+        walking.remove(finished.row->no);
+        done.insert(finished.row->no, finished.figures);
+        if (frames.isEmpty())
+            figures = finished.figures;
+        else
+            add(&frames.last().figures, finished.figures);
+    }
     if (!stats.cyclic && figures.walks > 0) {
         stats.longestWalk = figures.longest;
         stats.walks = figures.walks;

@@ -50,6 +50,7 @@ struct KbSheet
     QList<SheetRow> rows;
     QHash<QString, int> keyLine; // lines of the top-level keys
     bool parsed = false;
+    QHash<int, qsizetype> positionOfRow; // filled by readSheet(): row() in constant time
 
     const SheetRow *row(int no) const;
 };

@@ -1,7 +1,9 @@
 #include "diagnosis/kbfolder.h"
 
+#include "common/outsidefile.h"
+#include "diagnosis/kbcheck.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -49,13 +51,18 @@ QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringLi
     }
     const QDir folder(dir);
     for (const KbFile &builtIn : builtInFiles()) {
-        QFile file(folder.filePath(builtIn.name));
-        if (!file.open(QIODevice::ReadOnly)) {
-            problems->append(QStringLiteral("%1%2: cannot be read: %3")
-                                 .arg(prefix, builtIn.name, file.errorString()));
+        outside::Refusal refusal;
+        auto bytes = outside::readFile(folder.filePath(builtIn.name), kMaxFileBytes, &refusal);
+        if (!bytes) {
+            if (refusal.kind == outside::Refusal::Kind::TooLarge)
+                problems->append(
+                    QStringLiteral("%1%2: %3").arg(prefix, builtIn.name, refusal.reason));
+            else
+                problems->append(QStringLiteral("%1%2: cannot be read: %3")
+                                     .arg(prefix, builtIn.name, refusal.reason));
             continue;
         }
-        files.append(KbFile { prefix + builtIn.name, file.readAll() });
+        files.append(KbFile { prefix + builtIn.name, std::move(*bytes) });
     }
     return files;
 }
@@ -77,6 +84,14 @@ const KbChoice &chosenKnowledgeBase()
             if (fresh.load.omitted > 0) {
                 fresh.problems.removeLast();
                 fresh.unlisted = fresh.load.omitted;
+            }
+            // What dipo-kb check calls an error (a loop of questions with no way out,
+            // say) keeps the copy out too; its warnings do not.
+            if (fresh.problems.isEmpty()) {
+                for (const KbFinding &finding : checkKnowledgeBase(files)) {
+                    if (finding.severity == KbFinding::Severity::Error)
+                        fresh.problems.append(formatFinding(finding));
+                }
             }
         }
     }

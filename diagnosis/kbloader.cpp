@@ -203,8 +203,8 @@ std::optional<RawAction> readAction(
         }
         action.askRow = *target;
         if (!hasOnlyKeys(object, { QStringLiteral("ask") }, &unknown)) {
-            report.row(
-                row, QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, unknown));
+            report.row(row,
+                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
             return std::nullopt;
         }
         return action;
@@ -226,8 +226,8 @@ std::optional<RawAction> readAction(
             action.notice.append(line.toString());
         }
         if (!hasOnlyKeys(object, { QStringLiteral("notice") }, &unknown)) {
-            report.row(
-                row, QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, unknown));
+            report.row(row,
+                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
             return std::nullopt;
         }
         return action;
@@ -264,8 +264,8 @@ std::optional<RawAction> readAction(
                 { QStringLiteral("header"), QStringLiteral("cause"), QStringLiteral("fontSize"),
                     QStringLiteral("repairs") },
                 &unknown)) {
-            report.row(
-                row, QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, unknown));
+            report.row(row,
+                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
             return std::nullopt;
         }
         return action;
@@ -277,6 +277,63 @@ std::optional<RawAction> readAction(
     return std::nullopt;
 }
 
+// What the JSON reader lets pass: a key twice in one object (the last one would win
+// unseen) and a raw control character inside a string. Run on bytes that parse, so
+// the brackets match. Returns the offset of the first such place and what it is.
+std::optional<QPair<qsizetype, QString>> lexicalProblem(const QByteArray &bytes)
+{
+    struct Level
+    {
+        bool object;
+        QSet<QByteArray> keys;
+    };
+    QList<Level> levels;
+    const qsizetype size = bytes.size();
+    const char *data = bytes.constData();
+    for (qsizetype at = 0; at < size; ++at) {
+        const char c = data[at];
+        if (c == '{' || c == '[') {
+            levels.append(Level { c == '{', {} });
+        } else if (c == '}' || c == ']') {
+            if (!levels.isEmpty())
+                levels.removeLast();
+        } else if (c == '"') {
+            const qsizetype start = at;
+            for (++at; at < size && data[at] != '"'; ++at) {
+                if (static_cast<unsigned char>(data[at]) < 0x20) {
+                    const QString code = QStringLiteral("%1")
+                                             .arg(int(static_cast<unsigned char>(data[at])), 4, 16,
+                                                 QLatin1Char('0'))
+                                             .toUpper();
+                    return qMakePair(at,
+                        QStringLiteral("a control character (U+%1) inside a string; write it "
+                                       "as an escape")
+                            .arg(code));
+                }
+                if (data[at] == '\\')
+                    ++at;
+            }
+            qsizetype next = at + 1;
+            while (next < size
+                && (data[next] == ' ' || data[next] == '\t' || data[next] == '\r'
+                    || data[next] == '\n'))
+                ++next;
+            if (levels.isEmpty() || !levels.last().object || next >= size || data[next] != ':')
+                continue;
+            QByteArray key(data + start, at + 1 - start);
+            if (key.contains('\\')) // "\u0079a" is "ya" too
+                key = QJsonDocument::fromJson('[' + key + ']').array().at(0).toString().toUtf8();
+            if (levels.last().keys.contains(key)) {
+                return qMakePair(start,
+                    QStringLiteral("the key %1 occurs twice in one object")
+                        .arg(excerpt(QString::fromUtf8(key))));
+            }
+            levels.last().keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
 {
     QJsonParseError parseError;
@@ -284,6 +341,11 @@ std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
     if (parseError.error != QJsonParseError::NoError) {
         report.file(QStringLiteral("not valid JSON at offset %1: %2")
                         .arg(QString::number(parseError.offset), parseError.errorString()));
+        return std::nullopt;
+    }
+    if (const auto problem = lexicalProblem(file.bytes)) {
+        report.file(QStringLiteral("not valid JSON at offset %1: %2")
+                        .arg(QString::number(problem->first), problem->second));
         return std::nullopt;
     }
     if (!document.isObject()) {
@@ -310,7 +372,7 @@ std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
     const QJsonObject headerObject = headers.toObject();
     for (auto it = headerObject.constBegin(); it != headerObject.constEnd(); ++it) {
         if (!it.value().isString()) {
-            report.file(QStringLiteral("header %1 is not a text").arg(it.key()));
+            report.file(QStringLiteral("header %1 is not a text").arg(excerpt(it.key())));
             sound = false;
             continue;
         }
@@ -343,7 +405,7 @@ std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
                 { QStringLiteral("no"), QStringLiteral("text"), QStringLiteral("ya"),
                     QStringLiteral("tidak") },
                 &unknown)) {
-            report.row(*row, QStringLiteral("unknown key \"%1\"").arg(unknown));
+            report.row(*row, QStringLiteral("unknown key \"%1\"").arg(excerpt(unknown)));
             sound = false;
         }
         const QJsonValue text = entry.value(QLatin1String("text"));
@@ -397,7 +459,7 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
             if (!raw.headers.contains(rawAction.header)) {
                 report.row(row,
                     QStringLiteral("%1 names header %2, which does not exist")
-                        .arg(name, rawAction.header));
+                        .arg(name, excerpt(rawAction.header)));
                 sound = false;
                 break;
             }
@@ -452,6 +514,13 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
 }
 
 } // namespace
+
+QString excerpt(const QString &text)
+{
+    if (text.size() <= kMaxQuoted)
+        return text;
+    return text.left(kMaxQuoted) + QChar(0x2026);
+}
 
 KbLoad loadKnowledgeBase(const QList<KbFile> &files)
 {

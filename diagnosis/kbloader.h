@@ -35,6 +35,11 @@ struct KbLoad
 // Reads the systems in the given order and checks them: every "ask" names a row of
 // the same file, every header named exists, every question text occurs once in the
 // whole knowledge base and every row can be reached from the file's start row.
+// Outside text as a message quotes it: at most kMaxQuoted characters, then "…", so
+// that a huge key or header gives a short message.
+constexpr qsizetype kMaxQuoted = 200;
+QString excerpt(const QString &text);
+
 KbLoad loadKnowledgeBase(const QList<KbFile> &files);
 
 // The files compiled into the program, in the order of the window's system list.

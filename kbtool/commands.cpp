@@ -74,16 +74,21 @@ QString repairList(const QList<diagnosis::Repair> &links)
     return named.join(QStringLiteral(", "));
 }
 
+// Each part is written with its length before it, so no character inside a text can
+// make two different conclusions meet.
 QString conclusionKey(const SheetAction &action)
 {
-    if (action.kind == SheetAction::Kind::Fault) {
-        // The same fault reached with other repairs is another node: its label names them.
-        QString key = QStringLiteral("F\x1f") + action.header + QChar(0x1f) + action.cause;
-        for (const diagnosis::Repair &repair : action.repairs)
-            key += QChar(0x1f) + QString::number(int(repair.kind)) + repair.key;
-        return key;
-    }
-    return QStringLiteral("N\x1f") + action.notice.join(QChar(0x1f));
+    const QStringList parts = action.kind == SheetAction::Kind::Fault
+        ? QStringList { action.header, action.cause }
+        : action.notice;
+    QString key
+        = action.kind == SheetAction::Kind::Fault ? QStringLiteral("F") : QStringLiteral("N");
+    for (const QString &part : parts)
+        key += QString::number(part.size()) + QLatin1Char(':') + part;
+    // The same fault reached with other repairs is another node: its label names them.
+    for (const diagnosis::Repair &repair : action.repairs)
+        key += QStringLiteral("R%1:%2:").arg(int(repair.kind)).arg(repair.key.size()) + repair.key;
+    return key;
 }
 
 QString answerName(const SheetAction *action, const SheetRow &row)

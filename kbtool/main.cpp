@@ -2,6 +2,7 @@
 // figures, draws a system as a Graphviz graph, walks a diagnosis in the terminal and
 // writes the whole base as a Markdown handbook.
 
+#include "common/outsidefile.h"
 #include "diagnosis/kbcheck.h"
 #include "diagnosis/kbfolder.h"
 #include "kbtool/commands.h"
@@ -9,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -21,8 +23,10 @@ constexpr int Good = 0;
 constexpr int Findings = 1;
 constexpr int BadUsage = 2;
 
-const char *const Description
-    = R"(Memeriksa, mengukur, menggambar dan menelusuri basis pengetahuan diagnosa.
+// The whole help, in the program's words: Qt's own "Usage:" and "Options:" would put
+// English around it.
+const char *const HelpText = R"(Pemakaian: dipo-kb [opsi] perintah [SISTEM]
+Memeriksa, mengukur, menggambar dan menelusuri basis pengetahuan diagnosa.
 
 Perintah:
   check           periksa basis pengetahuan; satu baris per temuan, file:baris: error|warning: isi
@@ -32,7 +36,38 @@ Perintah:
   export          seluruh basis pengetahuan sebagai buku panduan Markdown
 
 SISTEM: nama berkasnya (brakes) atau namanya di jendela diagnosa ("sistem rem").
-Kode keluar: 0 baik, 1 ada temuan, 2 salah pemakaian atau masukan tak terbaca.)";
+
+Opsi:
+  -h, --help          tampilkan bantuan ini, lalu keluar
+  -v, --version       tampilkan versi program, lalu keluar
+  --kb <DIR>          basis pengetahuan dari folder <DIR> (enam berkas JSON); bawaan: yang
+                      terpasang di program
+  --json              stats: keluaran JSON untuk skrip
+  --answers <YT...>   walk: jawaban berurutan, Y = YA, T = TIDAK; mencetak jalur dan
+                      kesimpulan tanpa bertanya
+
+Kode keluar, sama untuk setiap perintah:
+  0  baik
+  1  ada temuan, atau walk berhenti tanpa kesimpulan (jawaban habis)
+  2  salah pemakaian (juga jawaban berlebih sesudah kesimpulan) atau masukan tak terbaca
+)";
+
+// Qt's parser messages, in the program's words.
+QString parserError(const QCommandLineParser &parser)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return QStringLiteral("opsi tidak dikenal: %1; lihat dipo-kb --help")
+            .arg(parser.unknownOptionNames().join(QStringLiteral(", ")));
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    const QString error = parser.errorText();
+    if (const QRegularExpressionMatch m = missing.match(error); m.hasMatch())
+        return QStringLiteral("nilai tidak ada sesudah ") + m.captured(1);
+    if (const QRegularExpressionMatch m = unexpected.match(error); m.hasMatch())
+        return QStringLiteral("nilai tidak diharapkan sesudah ") + m.captured(1);
+    return error;
+}
 
 int fail(QTextStream &err, const QString &message)
 {
@@ -52,27 +87,21 @@ int main(int argc, char **argv)
     QTextStream in(stdin);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption kbOption(QStringLiteral("kb"),
-        QStringLiteral("Basis pengetahuan dari folder <DIR> (enam berkas JSON); bawaan: yang "
-                       "terpasang di program."),
-        QStringLiteral("DIR"));
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"), QStringLiteral("stats: keluaran JSON untuk skrip."));
-    const QCommandLineOption answersOption(QStringLiteral("answers"),
-        QStringLiteral("walk: jawaban berurutan, Y = YA, T = TIDAK; mencetak jalur dan "
-                       "kesimpulan tanpa bertanya."),
-        QStringLiteral("YT..."));
-    parser.addOptions({ kbOption, jsonOption, answersOption });
-    parser.addPositionalArgument(
-        QStringLiteral("perintah"), QStringLiteral("check, stats, dot, walk atau export"));
+    const QCommandLineOption helpOption(
+        QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption versionOption(
+        QStringList { QStringLiteral("v"), QStringLiteral("version") });
+    // The descriptions live in HelpText.
+    const QCommandLineOption kbOption(QStringLiteral("kb"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption answersOption(
+        QStringLiteral("answers"), QString(), QStringLiteral("YT..."));
+    parser.addOptions({ helpOption, versionOption, kbOption, jsonOption, answersOption });
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(err, parser.errorText());
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText();
+    if (!parser.parse(outside::arguments(argc, argv)))
+        return fail(err, parserError(parser));
+    if (parser.isSet(helpOption)) {
+        out << QString::fromUtf8(HelpText);
         return Good;
     }
     if (parser.isSet(versionOption)) {
@@ -103,6 +132,8 @@ int main(int argc, char **argv)
     kbtool::Base base;
     if (parser.isSet(kbOption)) {
         const QString dir = parser.value(kbOption);
+        if (dir.isEmpty())
+            return fail(err, QStringLiteral("--kb perlu nama folder"));
         QStringList problems;
         base.files = diagnosis::filesInFolder(
             dir, dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'), &problems);

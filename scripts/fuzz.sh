@@ -11,7 +11,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb maintenance tuneup)
+[ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb kbcheck folder maintenance tuneup)
 build="$top/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DDIPO_FUZZ=ON -DBUILD_TESTING=OFF \
@@ -28,10 +28,16 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for ${seconds} s"
   # The first folder receives new inputs; the seeds in the repository stay as they are.
   log="$build/findings/$target.log"
-  dict=()
+  options=()
   case "$target" in
-    jpeg) dict=(-dict="$top/fuzz/jpeg.dict") ;;
-    kb | maintenance | tuneup) dict=(-dict="$top/fuzz/json.dict") ;;
+    jpeg) options=(-dict="$top/fuzz/jpeg.dict") ;;
+    kb | kbcheck | folder | maintenance | tuneup) options=(-dict="$top/fuzz/json.dict") ;;
+  esac
+  # Room for the shapes that break things: chains of tens of thousands of rows and
+  # texts of megabytes, up to the loaders' 4 MB cap; pictures up to the decoder's.
+  case "$target" in
+    kb | kbcheck | folder | jpeg) options+=(-max_len=4194304) ;;
+    *) options+=(-max_len=65536) ;;
   esac
   # The number target runs under a locale with a decimal comma, which must be installed.
   env=()
@@ -42,7 +48,7 @@ for target in "${targets[@]}"; do
   status=0
   env "${env[@]}" "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$build/findings/$target-" "${dict[@]}" >"$log" 2>&1 || status=$?
+    -artifact_prefix="$build/findings/$target-" "${options[@]}" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$log" >&2

@@ -8,6 +8,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-dej
 packages+=(graphviz)
 # The package and its checks: cpack's dependency scan, and the validators the tests run.
 packages+=(dpkg-dev desktop-file-utils appstream man-db)
+# lintian: Debian's checks of the built package, run by the package test.
+packages+=(lintian)
 # pdftotext and pdfinfo: the tests read the diagnosis report's PDF.
 packages+=(poppler-utils)
 # The locales the number tests run under, generated below: Indonesian, US English.

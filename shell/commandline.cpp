@@ -1,6 +1,7 @@
 #include "shell/commandline.h"
 
 #include "worklog/store.h"
+#include "common/outsidefile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -167,14 +168,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
     CommandLine result;
     if (parser.isSet(options.pictureDir)) {
         const QString value = parser.value(options.pictureDir);
+        if (value.isEmpty())
+            return usageError(QStringLiteral("--picture-dir perlu nama folder"));
         if (!QFileInfo(value).isDir())
             return usageError(QStringLiteral("folder tidak ada: ") + value);
         result.pictureDir = QDir::cleanPath(QDir(value).absolutePath());
     }
     // A knowledge-base folder is checked when the diagnosis window first needs it: a
     // missing or broken copy is reported there and the built-in base is used.
-    if (parser.isSet(options.knowledgeBase))
-        result.knowledgeBaseDir = QDir::cleanPath(QDir(parser.value(options.knowledgeBase)).absolutePath());
+    if (parser.isSet(options.knowledgeBase)) {
+        const QString value = parser.value(options.knowledgeBase);
+        if (value.isEmpty())
+            return usageError(QStringLiteral("--kb perlu nama folder"));
+        result.knowledgeBaseDir = QDir::cleanPath(QDir(value).absolutePath());
+    }
     // The log is only named here; it is opened at the first save or showing of its window.
     if (parser.isSet(options.database)) {
         result.database = parser.value(options.database);
@@ -187,10 +194,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QStringList argumentsOf(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
+    return outside::arguments(argc, argv);
 }
 
 int report(const CommandLine &commandLine)

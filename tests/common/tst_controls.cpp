@@ -1,7 +1,10 @@
 // The rich-text box operations and the radio selection rules.
+#include "common/errorreport.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 
+#include <QMessageBox>
+#include <QScreen>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -17,6 +20,8 @@ private slots:
     void richTextIndentsAppendedParagraphs();
     void richTextFontSizeAppliesToAll();
     void disabledBoxIsStillWritten();
+    void errorBoxStaysOnTheScreen_data();
+    void errorBoxStaysOnTheScreen();
 
     void radioGroupRunsOnlyOnUserMarking();
     void radioGroupKeyboardMarks();
@@ -171,6 +176,38 @@ void TestControls::radioSetOfOneFrame()
     set.clearSelection();
     QCOMPARE(set.checkedIndex(), -1);
     QCOMPARE(spy.count(), 2);
+}
+
+void TestControls::errorBoxStaysOnTheScreen_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::newRow("four million letters of words")
+        << QStringLiteral("kunci panjang ").repeated(300'000);
+    QTest::newRow("a hundred thousand lines") << QStringLiteral("baris\n").repeated(100'000);
+}
+
+// However long the message, the box fits the screen and its OK button can be pressed.
+void TestControls::errorBoxStaysOnTheScreen()
+{
+    QFETCH(QString, message);
+    QRect geometry;
+    bool closed = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        geometry = box->frameGeometry();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        closed = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    errorreport::show(message);
+    QVERIFY(closed);
+    QVERIFY(clock.elapsed() < 2000);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(geometry),
+        qPrintable(QStringLiteral("%1 x %2").arg(geometry.width()).arg(geometry.height())));
 }
 
 QTEST_MAIN(TestControls)

@@ -165,6 +165,9 @@ class KbToolTest : public QObject
 private slots:
     void usage_data();
     void usage();
+    void helpIsIndonesian();
+    void longChainIsChecked();
+    void folderNamedInLatin1();
     void builtInChecksClean();
     void findings_data();
     void findings();
@@ -172,6 +175,7 @@ private slots:
     void statsOfBuiltIn();
     void statsOfSmallBases_data();
     void statsOfSmallBases();
+    void conclusionsKeptApartByStructure();
     void dotMatchesTheRows_data();
     void dotMatchesTheRows();
     void walkExamples_data();
@@ -200,6 +204,7 @@ void KbToolTest::usage_data()
     QTest::newRow("json on check") << QStringList { "check", "--json" } << 2 << "";
     QTest::newRow("missing folder")
         << QStringList { "check", "--kb", "/nonexistent/kb" } << 2 << "";
+    QTest::newRow("empty folder name") << QStringList { "check", "--kb=" } << 2 << "";
 }
 
 void KbToolTest::usage()
@@ -212,6 +217,59 @@ void KbToolTest::usage()
     QVERIFY2(run.out.contains(says), qPrintable(run.out));
     if (code == 2)
         QVERIFY(run.err.startsWith(QLatin1String("dipo-kb: ")));
+}
+
+// The help is the program's own from top to bottom, with the one rule of exit codes.
+void KbToolTest::helpIsIndonesian()
+{
+    const Run run = dipoKb({ "--help" });
+    QCOMPARE(run.code, 0);
+    for (const char *english : { "Usage:", "Options:", "Displays", "Arguments:" })
+        QVERIFY2(!run.out.contains(QLatin1String(english)), english);
+    QVERIFY(run.out.startsWith(QStringLiteral("Pemakaian: dipo-kb")));
+    QVERIFY(
+        run.out.contains(QStringLiteral("  1  ada temuan, atau walk berhenti tanpa kesimpulan")));
+    QVERIFY(
+        dipoKb({ "--fast" }).err.startsWith(QStringLiteral("dipo-kb: opsi tidak dikenal: fast")));
+}
+
+// A folder whose name is not UTF-8 is read by the name the system gave it.
+void KbToolTest::folderNamedInLatin1()
+{
+    QTemporaryDir dir;
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+        { "-c",
+            R"sh(d="$1/$(printf 'kb\351')"; mkdir "$d" && cp "$2"/*.json "$d" && "$0" check --kb "$d"; s=$?; rm -r "$d"; exit $s)sh",
+            DIPO_KB_EXE, dir.path(), DIPO_KB_SOURCE });
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), QString());
+    QCOMPARE(process.exitCode(), 0);
+}
+
+// A chain as long as the loader takes is checked and measured, not a stack overflow.
+void KbToolTest::longChainIsChecked()
+{
+    constexpr int rows = 50000;
+    QByteArray json = R"({"start":1,"headers":{"A":"H"},"questions":[)";
+    for (int i = 1; i <= rows; ++i) {
+        json += QStringLiteral(
+            R"({"no":%1,"text":"Q%1","ya":%2,"tidak":{"header":"A","cause":"c"}}%3)")
+                    .arg(QString::number(i),
+                        i < rows ? QStringLiteral(R"({"ask":%1})").arg(i + 1)
+                                 : QStringLiteral(R"({"notice":["x"]})"),
+                        i < rows ? QStringLiteral(",") : QString())
+                    .toUtf8();
+    }
+    json += "]}";
+    QVERIFY(json.size() < kMaxFileBytes);
+    Base base(json);
+    QCOMPARE(dipoKb({ "check", "--kb", base.path() }).code, 0);
+    const Run stats = dipoKb({ "stats", "--json", "--kb", base.path() });
+    QCOMPARE(stats.code, 0);
+    const QJsonObject brakes = QJsonDocument::fromJson(stats.out.toUtf8()).array().at(5).toObject();
+    QCOMPARE(brakes.value("longestWalk").toInt(), rows);
+    QCOMPARE(brakes.value("walks").toInt(), rows + 1);
 }
 
 void KbToolTest::builtInChecksClean()
@@ -295,6 +353,22 @@ void KbToolTest::findings_data()
                    QStringLiteral(R"({ "header": "B", "cause": "c", "repairs": [{ "maintenance": 31 }] })"),
                    notice) })
         << "9: error: row 2: YA repair link 1: maintenance component 31 does not exist (1 to 30)";
+    QTest::newRow("a key twice") << smallSystem({ row(1, "APAKAH A", a, notice),
+        QStringLiteral(R"({ "no": 2, "no": 3, "text": "APAKAH B", "ya": %1, "tidak": %2 })")
+            .arg(b, notice) }) << "9: error: not valid JSON at offset";
+    QTest::newRow("a header letter twice") << smallSystem(
+        { row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, notice) },
+        QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\",\n    \"A\": \"lagi\""))
+                                           << "6: error: not valid JSON at offset";
+    QTest::newRow("a raw NUL in a text") << smallSystem({ row(1, "APAKAH A", a, ask2),
+        row(2, QStringLiteral("APAKAH") + QChar(0) + "B", b, notice) })
+                                         << "9: error: not valid JSON at offset";
+    QTest::newRow("a key beyond 200 characters")
+        << smallSystem({ row(1, "APAKAH A", a, notice),
+               QStringLiteral(R"({ "no": 2, "text": "B", "%1": 1, "ya": %2, "tidak": %2 })")
+                   .arg(QString(300, QLatin1Char('k')), notice) })
+        << QStringLiteral("9: error: row 2: unknown key \"%1\u2026\"")
+               .arg(QString(200, QLatin1Char('k')));
     QTest::newRow("bad JSON on line 9")
         << smallSystem({ row(1, "APAKAH A", a, notice), QStringLiteral(R"({ "no": 2, "text": })") })
         << "9: error: not valid JSON at offset";
@@ -438,6 +512,27 @@ void KbToolTest::dotMatchesTheRows_data()
                              << "exhaust.json";
     QTest::newRow("brakes by caption") << "sistem rem"
                                        << "brakes.json";
+}
+
+// Header "a\x1fb" with cause "c" and header "a" with cause "b\x1fc" are two conclusions.
+void KbToolTest::conclusionsKeptApartByStructure()
+{
+    const QByteArray brakes = smallSystem(
+        { R"({ "no": 1, "text": "APAKAH A", "ya": { "header": "A\u001fB", "cause": "c" }, "tidak": { "ask": 2 } })",
+            R"({ "no": 2, "text": "APAKAH B", "ya": { "header": "A", "cause": "B\u001fc" }, "tidak": { "notice": ["x"] } })" },
+        QStringLiteral("    \"A\": \"kepala a\",\n    \"A\\u001fB\": \"kepala ab\""));
+    Base base(brakes);
+    const Run dot = dipoKb({ "dot", "brakes", "--kb", base.path() });
+    QCOMPARE(dot.code, 0);
+    QCOMPARE(dot.out.count(QRegularExpression(
+                 QStringLiteral("^  c\\d+ \\["), QRegularExpression::MultilineOption)),
+        3);
+    const Run handbook = dipoKb({ "export", "--kb", base.path() });
+    QCOMPARE(handbook.code, 0);
+    QVERIFY2(handbook.out.contains(QStringLiteral("kepala ab")), qPrintable(handbook.out));
+    QVERIFY(handbook.out.contains(QStringLiteral("**Header A**: \"kepala a\"")));
+    QVERIFY(handbook.out.contains(QStringLiteral("\": dari baris 1 (YA)\n")));
+    QVERIFY(handbook.out.contains(QStringLiteral("\": dari baris 2 (YA)\n")));
 }
 
 void KbToolTest::dotMatchesTheRows()

@@ -30,6 +30,30 @@ for library in libqt6widgets6 libjpeg62-turbo libc6; do
 done
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section: $(dpkg-deb -f "$deb" Section)"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no maintainer"
+[ "$(dpkg-deb -f "$deb" Suggests)" = graphviz ] || fail "suggests: $(dpkg-deb -f "$deb" Suggests)"
+
+# Debian's own checks, pedantic: no error and no warning (the informational tags are shown).
+if command -v lintian >/dev/null; then
+  lintian --pedantic --info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+  cat "$work/lintian.log"
+  ! grep -E '^[EW]: ' "$work/lintian.log" || fail "lintian reports errors or warnings"
+else
+  echo "lintian is not installed: skipped"
+fi
+
+# The binaries carry the hardening of dpkg-buildflags: read-only relocations bound at
+# start-up, the stack protector and fortified calls (dipo uses some), no .comment.
+for program in dipo dipo-kb; do
+  dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/bin/$program" >"$work/$program"
+  # Whole outputs into files: grep -q would end a pipe early, which pipefail counts.
+  readelf -d -l -S -W "$work/$program" >"$work/$program.elf"
+  grep -q 'BIND_NOW' "$work/$program.elf" || fail "$program: not linked with -z now"
+  grep -q 'GNU_RELRO' "$work/$program.elf" || fail "$program: no RELRO"
+  ! grep -q '\.comment' "$work/$program.elf" || fail "$program: has a .comment section"
+done
+readelf --dyn-syms -W "$work/dipo" >"$work/dipo.symbols"
+grep -q '__stack_chk_fail' "$work/dipo.symbols" || fail "dipo: no stack protector"
+grep -q '_chk@' "$work/dipo.symbols" || fail "dipo: no fortified calls"
 
 dpkg-deb -x "$deb" "$work/root"
 # The desktop entry, the AppStream file and the icons fit together where they are installed.

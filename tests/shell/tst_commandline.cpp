@@ -26,6 +26,8 @@ private slots:
     void helpListsEveryOption();
     void program_data();
     void program();
+    void noDisplay_data();
+    void noDisplay();
 
 private:
     QTemporaryDir m_dir;
@@ -74,8 +76,12 @@ void TestCommandLine::refusesWrongCommandLines_data()
         << QStringList { "--picture-dir", "/tidak/ada" } << "folder tidak ada: /tidak/ada";
     QTest::newRow("picture folder that is a file")
         << QStringList { "--picture-dir=/etc/hostname" } << "folder tidak ada: /etc/hostname";
-    QTest::newRow("empty folder name")
-        << QStringList { "--picture-dir", "" } << "folder tidak ada: ";
+    QTest::newRow("empty picture folder name")
+        << QStringList { "--picture-dir", "" } << "--picture-dir perlu nama folder";
+    QTest::newRow("empty picture folder after =")
+        << QStringList { "--picture-dir=" } << "--picture-dir perlu nama folder";
+    QTest::newRow("empty knowledge-base folder after =")
+        << QStringList { "--kb=" } << "--kb perlu nama folder";
 }
 
 void TestCommandLine::refusesWrongCommandLines()
@@ -206,6 +212,44 @@ void TestCommandLine::program()
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), errors);
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), output);
     QCOMPARE(process.exitCode(), exitCode);
+}
+
+void TestCommandLine::noDisplay_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("folderName"); // raw bytes for --picture-dir, below a new folder
+    QTest::newRow("empty environment") << QStringList {} << QString();
+    QTest::newRow("a display nobody answers")
+        << QStringList { "DISPLAY=:4711", "QT_QPA_PLATFORM=xcb" } << QString();
+    // A name that is not UTF-8 but exists is taken, so the program gets as far as the display.
+    QTest::newRow("picture folder named in Latin-1")
+        << QStringList {} << QStringLiteral("gambar\\351");
+}
+
+// Without a screen the program says so in one line and ends with status 1: no abort,
+// no core dump.
+void TestCommandLine::noDisplay()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, folderName);
+    QTemporaryDir dir;
+    QStringList arguments { "-i" };
+    arguments += environment;
+    QString script = QStringLiteral("exec \"$0\"");
+    if (!folderName.isEmpty()) {
+        script = QStringLiteral("d=\"$1/$(printf '%1')\"; mkdir \"$d\" && \"$0\" --picture-dir "
+                                "\"$d\"; s=$?; rmdir \"$d\"; exit $s")
+                     .arg(folderName);
+    }
+    arguments += QStringList { "/bin/sh", "-c", script, DIPO_PROGRAM, dir.path() };
+    QProcess process;
+    process.start(QStringLiteral("env"), arguments);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()),
+        "dipo: tidak ada layar untuk jendela program (DISPLAY atau WAYLAND_DISPLAY tidak ada, "
+        "atau layar menolak sambungan)\n");
+    QCOMPARE(process.exitCode(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
