@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite headless; then builds
 # and runs it a second time under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads the picture list (pictures.txt) into the full paths the build writes:
 # DIPO_RUNTIME_PICTURES, DIPO_DECORATION_PICTURES and DIPO_ICON_PICTURES.
 set(DIPO_PICTURE_LIST ${CMAKE_SOURCE_DIR}/assets/pictures.txt)

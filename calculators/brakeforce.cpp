@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/brakeforce.h"
 
 #include "common/fpeval.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/jpeg.h"
 
 #include "common/error.h"

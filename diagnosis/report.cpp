@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/report.h"
 
 #include "diagnosis/diagnotexts.h"

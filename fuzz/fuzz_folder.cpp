@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A knowledge-base folder made from the input: six parts split at the byte 0xFE, each
 // a file of the base. A part's first byte picks what stands under its name: the rest
 // as a regular file, a FIFO, a folder, a symlink to /dev/zero or to nothing, or

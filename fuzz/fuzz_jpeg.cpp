@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG decoder on any bytes: besides crashes and sanitizer reports, a finding is a
 // file that takes more than the time bound to decode or refuse, or makes the decoder
 // hold more than 64 MB at once. The time bound is CPU time, so that a busy machine

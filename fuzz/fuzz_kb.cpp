@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The knowledge-base loader on any bytes, as one system's file: it reports or loads,
 // never lists more than its cap, and never gives neither a knowledge base nor reasons.
 #include "diagnosis/kbloader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The knowledge engineer's checks and figures on any bytes, as the brake system's file
 // beside the five built-in ones: every finding placed in a file, on a line of it, and
 // the figures of every sheet computed without running out of stack.

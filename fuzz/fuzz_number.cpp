@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number reader and writer under both decimal separators. Whatever reads as a
 // number must be written in a form that reads back: the general format to the same
 // text again, the masks to within half of their last decimal. The C library's locale is

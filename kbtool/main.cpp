@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dipo-kb: the diagnosis knowledge base on the command line. Checks it, gives its
 // figures, draws a system as a Graphviz graph, walks a diagnosis in the terminal and
 // writes the whole base as a Markdown handbook.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dipo-log: the workshop log on the command line. Lists, shows, exports and imports
 // entries, and checks the log, on the PC's SQLite file or on the depot's PostgreSQL.
 

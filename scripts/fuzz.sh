@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang's libFuzzer under ASan and UBSan, then runs each
 # for a while from its seed corpus; any finding (crash, sanitizer report, leak, an
 # input slower than the timeout, or a bound the target checks) fails the script.

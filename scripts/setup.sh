@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs on Debian 12 when it is missing, then configures and
 # builds into the given build folder (default: build).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Knowledge base load time, and the time of walking every system along every way from
 // its start question to each conclusion: once through the question lookup alone, once
 // through the window's answer handlers. Run: ./bench_diagnosis [runs], headless with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnosis session: the back step ("Kembali") through the window, with the trail
 // window hidden and shown, and the report of a 30-answer walk written as a PDF.
 // Run: ./bench_diagnosis_session [runs], headless with QT_QPA_PLATFORM=offscreen.

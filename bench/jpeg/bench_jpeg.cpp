@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decode time and peak memory of hostile JPEG files: scan floods, decompression bombs
 // and cut entropy data, beside ordinary pictures. Each file is decoded by a fresh
 // process, so that the peak resident memory above its start is the file's own; the

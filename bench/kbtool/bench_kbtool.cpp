@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dipo-kb as whole processes: how long "check" and "stats" of the built-in base take,
 // start-up included, as a knowledge engineer's script or editor would run them.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of bench_startup: a bare Qt Widgets program that shows one 1024 x 768
 // window, reports once it is painted (with its peak resident memory) and quits.
 #include "peakmemory.h"

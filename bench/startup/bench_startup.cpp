@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and first showings, headless. Run: ./bench_startup [pairs]
 //  - the program's start, as the program starts: from process start to the start screen
 //    shown and painted (the other nine windows are made after that), and to all ten made,

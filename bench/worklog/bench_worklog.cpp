@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop log's speed: one save, the log window opened on 100,000 entries and a
 // filter applied there, and a CSV export of 100,000 entries. On an SQLite file, or on
 // the PostgreSQL server named by DIPO_TEST_DB (tests/worklog/run-postgresql.sh starts one):

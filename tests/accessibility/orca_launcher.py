@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts Orca from its own launcher script, with two changes for a throwaway desktop.
 
 Orca's launcher looks for other Orcas of the same user on the whole machine and refuses

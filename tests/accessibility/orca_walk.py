@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Dipo with a real screen reader: the program on Xvfb with accessibility on, Orca with speech
 off recording what it would say, and a walk through every window by keys only. Checks that
 every focus stop is spoken with its name (and a field with its whole value), that each new

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A throwaway desktop for Dipo and a screen reader: Xvfb, openbox, a private D-Bus session
 with its AT-SPI bus, the program on xcb with accessibility on, and Orca with speech off
 writing what it would say to its debug log. Everything runs in a temporary folder and is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculators' formulas, choices and conclusions, without windows.
 #include "calculators/brakeforce.h"
 #include "calculators/brakelife.h"

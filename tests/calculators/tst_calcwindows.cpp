@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator windows as a user drives them: typing, PROSES, REPLACE, CLOSE, the
 // thickness dialog and the check box that opens the brake force window.
 #include "calculators/dialog1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text box operations and the radio selection rules.
 #include "common/errorreport.h"
 #include "common/radiogroup.h"

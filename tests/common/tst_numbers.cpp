@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing numbers, checked arithmetic and the error text rule.
 #include "common/errorreport.h"
 #include "common/fpeval.h"

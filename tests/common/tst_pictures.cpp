@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding, the picture folder and the picture box.
 #include "common/error.h"
 #include "common/jpeg.h"

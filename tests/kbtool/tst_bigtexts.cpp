@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts as large as the loader takes, in the boxes of the diagnosis window: shown in
 // time, and messages about them kept short.
 

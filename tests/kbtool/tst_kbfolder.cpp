@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnosis window on an edited copy of the knowledge base (--kb DIR or
 // DIPO_KB_DIR): used when it passes every check, else the built-in base and one message.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dipo-kb as the knowledge engineer runs it: whole processes, their output and exit
 // codes, on the built-in base and on small hand-made ones.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not what their names promise, in the picture folder and in a --kb
 // folder: each is refused with its reason at once, unread, by every reader, and the
 // program goes on (the built-in knowledge base where the folder fails).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program without a mouse: one walk through it by keys only; every window's Tab
 // chain, the names a screen reader announces and the focus frame; Esc in every window;
 // the hint after a refused password.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window on the screen this run was given (one CTest run per screen): every
 // control reachable, nothing lying over anything else but the intended overlays,
 // captions whole, pictures undistorted; on the 1366 x 728 laptop screen the working

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoration pictures: each is decoded once, only when a widget that shows it is
 // first painted, shared by every widget painted with it, and kept only as the pixmaps
 // painted from it; a missing or broken one leaves its window working.

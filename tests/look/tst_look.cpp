@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window looks as its reference picture shows: each of the ten windows is shown
 // as the start screen opens it, rendered, reduced to a small picture and compared pixel
 // by pixel within a small tolerance. DIPO_LOOK_WRITE=1 writes the references anew.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a temporary folder, checks what it holds, unpacks it there
 # and runs the unpacked program. The package is never installed.
 #   check_package.sh <cpack> <build folder> <version> <expected files> <driver module>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into the unpacked program with LD_PRELOAD, it drives the real windows as a user
 // would: password, main menu, maintenance guide, first component, PROSES. It passes when
 // the picture is shown and no error report appears, and ends the program with 0; otherwise

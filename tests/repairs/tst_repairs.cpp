@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a fault to its fix: the repair list of the diagnosis window, the windows its entries
 // open, the report's appendix and the work cards.
 #include "calculators/umurrem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each form of it does in-process, and what the real program prints
 // and returns for --help, --version and a wrong option.
 #include "common/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole application built in-process: start screen, password gate, help text,
 // about box, main menu and the navigation rules.
 #include "calculators/dialog1.h"

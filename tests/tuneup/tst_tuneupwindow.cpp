@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/errorreport.h"
 #include "common/picturebox.h"
 #include "common/pictures.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program against a throwaway PostgreSQL 15 server: a cluster in a temporary
 # folder, owned by an unprivileged user (initdb refuses root), listening only on a Unix
 # socket in that folder. The server is stopped and the folder removed at the end, also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop log's store, its CSV and dipo-log, on an SQLite file, or on the PostgreSQL
 // server named by DIPO_TEST_DB (run-postgresql.sh starts one). Several processes save at
 // once, and one is killed mid-save.

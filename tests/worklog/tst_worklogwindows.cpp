@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log as a user meets it: "Simpan ke catatan" in the trail window, "Catat pekerjaan"
 // after PROSES, the dialog that asks for the locomotive, and the window "Catatan Bengkel".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves entries one by one into the log named on the command line, as a Dipo process
 // would, and says "saved ID" on stdout after each save that reported success.
 // Usage: worklog_saver LOG COUNT TAG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' decoration: calm backgrounds with faint railway and engine motifs, dark panels,
 // the main menu's pictograms, the about box's banner and portrait, and the desktop icon.
 

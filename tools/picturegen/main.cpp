@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dipo_picturegen: draws every picture of the program from the picture list.
 //   dipo_picturegen <picture list> <picture folder> <decoration folder> <icon folder>
 // Exits non-zero when the list is malformed, names an unknown drawing, or a file cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maintenance guide's component pictures and the engine room overview.
 
 #include "drawings.h"

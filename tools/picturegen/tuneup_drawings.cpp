@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tune-up tutorials' procedure pictures: valves, injector timing and the governors.
 
 #include "drawings.h"
