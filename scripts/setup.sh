@@ -22,6 +22,10 @@ packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 packages+=(clang libclang-rt-14-dev)
 # The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,
 # a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
+# Qt Charts: the calculators draw their curves with it.
+packages+=(qt6-charts-dev)
+# lrelease from Qt's Linguist tools compiles the Indonesian translation of Qt's own texts.
+packages+=(qt6-l10n-tools)
 packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then
   packages+=(xvfb xauth)
