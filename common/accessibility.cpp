@@ -66,6 +66,61 @@ public:
     }
 };
 
+// A drop-down list named by its label. For Qt 6.4.2: on Linux its own face names a combo
+// box by the item shown, so the lists of a form read "4", "8" and two holding the same
+// item read alike. The item stays the value, and the text field of an editable list
+// is the focus within it, as in Qt's own face.
+class ComboFace : public QAccessibleWidget
+{
+public:
+    explicit ComboFace(QComboBox *combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
+    { }
+
+    QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
+                                                                : combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        if (combo()->hasFocus() && combo()->lineEdit())
+            return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return QAccessibleWidget::focusChild();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.editable = combo()->isEditable();
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList { showMenuAction() } + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A picture that is no button: a graphic, named by what it shows.
+class PictureFace : public QAccessibleWidget
+{
+public:
+    explicit PictureFace(QWidget *picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    { }
+};
+
 bool isPassword(const QLineEdit *field)
 {
     return field->echoMode() != QLineEdit::Normal;
@@ -482,6 +537,10 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
         return new LineEditFace(field);
     if (auto *view = qobject_cast<QTextBrowser *>(widget))
         return new DocumentViewFace(view);
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return new ComboFace(combo);
+    if (widget->inherits("dipo::PictureBox") && !widget->accessibleName().isEmpty())
+        return new PictureFace(widget);
     if (widget->objectName() == QLatin1String(kAnnouncer))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     const QByteArray base = qtBaseClass(widget);

@@ -80,9 +80,13 @@ void onProgress(j_common_ptr common)
     // Unlike the Huffman decoder, the arithmetic decoder meets a marker inside the data
     // without a warning and decodes the rest as zeros. That is legal: an encoder leaves
     // out the zero bytes at the end, and a flat area costs next to none, so a picture
-    // with a plain bottom may end its data early. Cut or removed data looks the same;
-    // a sequential or first DC scan whose data ends in the top half of the picture is
-    // taken for cut. Later progressive scans may rightly hold almost nothing.
+    // with a plain bottom may end its data early. Cut or removed data looks the same:
+    // unless the zeros decode to a bad code (a warning, refused above), the cut scan is
+    // byte for byte what libjpeg's encoder writes for the coefficients read from it, so
+    // no rule can refuse every cut and keep every legal file. A sequential or first DC
+    // scan whose data ends in the top half of a picture of three or more block rows is
+    // taken for cut; a picture of one or two rows has no such half and is decoded.
+    // Later progressive scans may rightly hold almost nothing.
     if (info->arith_code && info->Ss == 0 && info->Ah == 0 && info->unread_marker != 0
         && !isRestartMarker(info->unread_marker)
         && info->input_iMCU_row * 2 < info->total_iMCU_rows)

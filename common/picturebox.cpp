@@ -49,6 +49,17 @@ void PictureBox::setActsAsButton(const QString &accessibleName)
     keys::announceAsButton();
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(accessibleName);
+    if (!m_shows.isEmpty())
+        setAccessibleDescription(m_shows);
+}
+
+void PictureBox::setShows(const QString &what)
+{
+    m_shows = what;
+    if (property("dipoButton").toBool())
+        setAccessibleDescription(what);
+    else
+        setAccessibleName(what);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
@@ -136,6 +147,7 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
     setWindowTitle(caption);
     setAccessibleName(a11y::windowName(objectName()));
     m_box->setObjectName(QStringLiteral("ViewerPicture"));
+    m_box->setShows(caption);
     m_box->setMinimumSize(160, 120);
     setAutoFillBackground(true);
     QPalette dark = palette();
@@ -149,9 +161,10 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
-void PictureViewer::showPicture(const QImage &picture)
+void PictureViewer::showPicture(const QImage &picture, const QString &shows)
 {
     m_box->setPicture(picture);
+    m_box->setShows(shows.isEmpty() ? windowTitle() : shows);
     if (!isVisible()) {
         const QWidget *owner = parentWidget();
         const QScreen *shownOn = owner ? owner->screen() : screen();

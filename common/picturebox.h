@@ -33,6 +33,10 @@ public:
     // A box that opens something when clicked also takes focus, shows it with a frame
     // and acts on Space and Enter.
     void setActsAsButton(const QString &accessibleName);
+    // What the picture shows, in words, for a screen reader: the name of a plain picture,
+    // the description of one that acts as a button.
+    void setShows(const QString &what);
+    const QString &shows() const { return m_shows; }
 
     // A box whose height follows its width (4:3 for 4/3.0); 0 for none.
     void setFrameAspect(qreal widthPerHeight);
@@ -55,6 +59,7 @@ protected:
 private:
     PictureCanvas m_picture;
     QString m_path;
+    QString m_shows;
     qreal m_frameAspect = 0;
     bool m_pressed = false;
 };
@@ -67,7 +72,7 @@ class PictureViewer : public QWidget
 
 public:
     PictureViewer(const QString &caption, QWidget *owner);
-    void showPicture(const QImage &picture);
+    void showPicture(const QImage &picture, const QString &shows = QString());
     const PictureBox *box() const { return m_box; }
 
 private:

@@ -43,7 +43,9 @@ QString writeFailure(const QSaveFile &file, const QString &path, qint64 needed)
 
 } // namespace
 
-QString saveWhole(const QString &path, const QByteArray &bytes)
+namespace {
+
+QString save(const QString &path, const Producer &produce, qint64 needed)
 {
     QString why = obstacle(path);
     if (!why.isEmpty())
@@ -55,19 +57,38 @@ QString saveWhole(const QString &path, const QByteArray &bytes)
     }
     // Each step is checked: QSaveFile notices a write that fails at once, but not one that
     // fails when its buffer is flushed at commit, and would rename a cut file over the old.
-    const bool written
-        = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+    QString sourceWhy;
+    const bool produced = produce(&file, &sourceWhy);
+    const bool written = produced && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) {
-        why = writeFailure(file, path, bytes.size());
+        // The producer's own fault has its reason; a write of its that failed is the file's.
+        const bool fileFault = produced || file.error() != QFileDevice::NoError
+            || sourceWhy.isEmpty() || sourceWhy == file.errorString();
+        why = fileFault ? writeFailure(file, path, needed) : sourceWhy;
         file.cancelWriting();
         return why; // the temporary file goes with `file`
     }
     if (!file.commit()) {
         if (file.error() == QFileDevice::RenameError)
             return withDetail(texts::reasonRename, file.errorString());
-        return writeFailure(file, path, bytes.size());
+        return writeFailure(file, path, needed);
     }
     return QString();
+}
+
+} // namespace
+
+QString saveWhole(const QString &path, const QByteArray &bytes)
+{
+    return save(path,
+        [&bytes](QIODevice *device, QString *) { return device->write(bytes) == bytes.size(); },
+        bytes.size());
+}
+
+QString saveWhole(const QString &path, const Producer &produce)
+{
+    // Of a stream the size is not known: a disk without a byte left is a full one.
+    return save(path, produce, 1);
 }
 
 } // namespace dipo::files

@@ -32,6 +32,7 @@ public:
 
     // The walk as the user answered it.
     const dipo::diagnosis::Session &session() const { return m_session; }
+    const dipo::diagnosis::QuestionsLeft &questionsLeft() const { return m_questionsLeft; }
 
     // What activating a repair link does: the start-up shows the link's window with its
     // procedure. Without one the list shows, but opens nothing.

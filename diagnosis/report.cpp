@@ -34,7 +34,7 @@ void addAnswers(document::Builder &doc, const Session &session)
     QList<QStringList> rows;
     int number = 0;
     for (const SessionStep &step : session.steps())
-        rows.append({ QStringLiteral("%1.").arg(++number), step.question, answerText(step.answer) });
+        rows.append(trailRow(++number, step));
     doc.table({ texts::numberColumn, texts::questionColumn, texts::answerColumn }, rows, { 0 });
 }
 
@@ -103,18 +103,28 @@ QString trailHtml(const Session &session, const QuestionsLeft &left)
         return html + QStringLiteral("<p>%1</p>").arg(texts::notBegun.toHtmlEscaped());
     html += QStringLiteral("<p><b>%1:</b></p>").arg(texts::answeredLabel.toHtmlEscaped());
     html += answersTable(session);
+    return html + trailEndHtml(session, left);
+}
+
+QString trailEndHtml(const Session &session, const QuestionsLeft &left)
+{
     if (session.isConcluded()) {
-        html += labelled(texts::outcomeLabel, outcome(session.conclusion()));
+        QString html = labelled(texts::outcomeLabel, outcome(session.conclusion()));
         html += resultBox(session.conclusion());
         document::Builder repairList { QString() };
         addRepairs(repairList, session.conclusion());
         return html + repairList.html();
     }
-    html += labelled(texts::currentLabel, session.currentQuestion());
+    QString html = labelled(texts::currentLabel, session.currentQuestion());
     const auto bound = left.constFind(session.currentQuestion());
     if (bound != left.constEnd())
         html += QStringLiteral("<p><i>%1</i></p>").arg(texts::atMostLeft.arg(*bound));
     return html;
+}
+
+QStringList trailRow(int number, const SessionStep &step)
+{
+    return { QStringLiteral("%1.").arg(number), step.question, answerText(step.answer) };
 }
 
 document::Builder build(const Session &session, const Stamp &stamp, bool withAppendix)

@@ -25,6 +25,11 @@ QStringList repairLines(const Conclusion &conclusion);
 
 // The trail window's view of a session, as rich text.
 QString trailHtml(const Session &session, const QuestionsLeft &left);
+// What follows the answers' table in that view once a walk has answers: the question
+// now asked, or the end reached.
+QString trailEndHtml(const Session &session, const QuestionsLeft &left);
+// One row of the answers' table: number, question, answer.
+QStringList trailRow(int number, const SessionStep &step);
 
 // The report to keep: title, date, system, every answer, the end reached, the
 // program. As rich text for the PDF and the printer, as plain text for the clipboard.

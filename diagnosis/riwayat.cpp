@@ -54,6 +54,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     TrailView->setObjectName(QStringLiteral("TrailView"));
     TrailView->setOpenLinks(false);
     TrailView->setAccessibleName(texts::trailCaption);
+    m_trail.emplace(TrailView->document());
     dipo::keys::showFocusFrame(TrailView);
     QFont viewFont = TrailView->font();
     viewFont.setPointSize(11);
@@ -127,7 +128,7 @@ void Triwayat::showEvent(QShowEvent *event)
 
 void Triwayat::refresh()
 {
-    TrailView->setHtml(report::trailHtml(m_session, m_questionsLeft));
+    m_trail->follow(m_session, m_questionsLeft);
     TrailView->moveCursor(QTextCursor::End);
     TrailView->ensureCursorVisible();
     // A report is a walk: nothing to keep before "Mulai".

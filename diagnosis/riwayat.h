@@ -4,6 +4,9 @@
 #include "common/window.h"
 #include "diagnosis/report.h"
 #include "diagnosis/session.h"
+#include "diagnosis/trailfollower.h"
+
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -47,6 +50,7 @@ private:
     const dipo::diagnosis::Session &m_session;
     const dipo::diagnosis::QuestionsLeft &m_questionsLeft;
     bool m_stale = true;
+    std::optional<dipo::diagnosis::TrailFollower> m_trail;
 
     QTextBrowser *TrailView;
     QLabel *LabelStatus;

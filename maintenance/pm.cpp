@@ -55,6 +55,8 @@ constexpr std::array<ComponentHandler, dipo::maintenance::kComponentCount> kComp
 constexpr std::array<int, 5> kColumnStarts = { 1, 10, 18, 25, 31 };
 
 constexpr qreal kIndentPoints = 1; // 20 twips
+// What the guide's picture shows before a component is chosen, for a screen reader.
+const QString kGuidePicture = QStringLiteral("Gambar panduan perawatan");
 
 template <typename T> T *named(T *control, const QString &name)
 {
@@ -138,6 +140,7 @@ void TPM::createControls()
     Image2 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image2"));
     Image2->setDecoration(QStringLiteral("pm_decoration.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
+    Image3->setShows(kGuidePicture);
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
     KartuKerja = named(new dipo::WorkCardButtons(GroupBox2), QStringLiteral("KartuKerja"));
     BtnCatatPekerjaan
@@ -274,8 +277,10 @@ void TPM::BitBtn1Click()
             entry->hasPicture() ? m_table.picturePath(*entry) : QString() });
         BtnCatatPekerjaan->show();
         // Last, so that a missing picture leaves everything above in place.
-        if (entry->hasPicture())
+        if (entry->hasPicture()) {
             Image3->loadPicture(m_table.picturePath(*entry));
+            Image3->setShows(entry->button.trimmed());
+        }
     });
 }
 
@@ -296,6 +301,7 @@ void TPM::BitBtn2Click()
         KartuKerja->clearCard();
         BtnCatatPekerjaan->hide();
         Image3->loadPicture(m_table.repeatPicture());
+        Image3->setShows(kGuidePicture);
     });
 }
 

@@ -4,6 +4,7 @@
 #include "common/keys.h"
 
 #include <QGridLayout>
+#include <QStringList>
 #include <QVBoxLayout>
 
 Tinfo *info = nullptr;
@@ -57,6 +58,13 @@ Tinfo::Tinfo(QWidget *parent)
         identity->addWidget(label);
     }
     identity->addStretch(1);
+
+    // Spoken as the box opens: what it shows, line by line.
+    QStringList spoken;
+    for (const IdentityLine &line : kIdentity)
+        spoken << QString::fromLatin1(line.text).simplified();
+    spoken << QString::fromLatin1(kMottoFirst).simplified() << QString::fromLatin1(kMottoSecond);
+    setAccessibleDescription(spoken.join(QStringLiteral(". ")));
 
     auto *motto1 = new QLabel(QString::fromLatin1(kMottoFirst), Panel1);
     motto1->setObjectName(QStringLiteral("Label6"));

@@ -274,7 +274,7 @@ void TTUNEUP::showPictureLarge()
         return;
     if (!m_viewer)
         m_viewer = new dipo::PictureViewer(text::pictureViewerCaption, this);
-    m_viewer->showPicture(shown->picture());
+    m_viewer->showPicture(shown->picture(), shown->shows());
 }
 
 void TTUNEUP::FormCreate()
@@ -459,6 +459,7 @@ void TTUNEUP::writeTutorial(const Procedure &procedure)
         procedure.hasPicture() ? procedure.picturePath() : QString() });
     if (procedure.hasPicture()) {
         Image3->loadPicture(procedure.picturePath());
+        Image3->setShows(procedure.caption.trimmed());
         Image3->show();
         Image2->setFocusPolicy(Qt::NoFocus);
     }

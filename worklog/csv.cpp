@@ -3,11 +3,12 @@
 
 #include "worklog/worklogtexts.h"
 
+#include "common/savefile.h"
+
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace dipo::worklog::csv {
@@ -274,20 +275,10 @@ bool write(Store &store, const Filter &filter, QIODevice *device, QString *why)
 
 bool save(Store &store, const Filter &filter, const QString &path, QString *why)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *why = file.errorString();
-        return false;
-    }
-    if (!write(store, filter, &file, why)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.flush() || !file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    *why = files::saveWhole(path, [&](QIODevice *device, QString *sourceWhy) {
+        return write(store, filter, device, sourceWhy);
+    });
+    return why->isEmpty();
 }
 
 Parsed parse(const QByteArray &bytes)

@@ -22,7 +22,7 @@ QByteArray record(const Entry &entry);
 // False with why set when the log or the device fails.
 bool write(Store &store, const Filter &filter, QIODevice *device, QString *why);
 
-// Writes the whole file or nothing: through QSaveFile, every step checked.
+// Writes the whole file or nothing, as every file the program writes.
 bool save(Store &store, const Filter &filter, const QString &path, QString *why);
 
 // Reads a file as write() makes it. Every row is checked; on the first faults it

@@ -24,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 #include <QScopeGuard>
 
@@ -389,6 +392,53 @@ void SessionTest::trailFollowsTheWalk()
     // The trail goes with the diagnosis window.
     click("BitBtn4");
     QVERIFY(!trail()->isVisible());
+}
+
+void SessionTest::trailWritesOnlyWhatChanged()
+{
+    auto *view = control<QTextBrowser>(m_window, "TrailView");
+    click("BitBtnRiwayat");
+    const auto freshText = [this] {
+        QTextDocument fresh;
+        fresh.setHtml(report::trailHtml(m_window->session(), m_window->questionsLeft()));
+        return fresh.toPlainText();
+    };
+    // Where each change begins: a trail written again begins at its top.
+    int firstChanged = 0;
+    connect(view->document(), &QTextDocument::contentsChange, this,
+        [&firstChanged](int position, int, int) { firstChanged = qMin(firstChanged, position); });
+
+    walk(5, { Tidak, Tidak, Tidak, Tidak, Tidak, Tidak });
+    QCOMPARE(view->toPlainText(), freshText());
+    QVERIFY(m_window->session().steps().size() == 6);
+    const struct
+    {
+        const char *button;
+        const char *what;
+    } steps[] = { { "BITBTN2", "an answer" }, { "BitBtnKembali", "a step back" },
+        { "BITBTN1", "another answer" }, { "BITBTN1", "the next answer" } };
+    for (const auto &step : steps) {
+        QTextTable *answers = nullptr;
+        for (QTextFrame *frame : view->document()->rootFrame()->childFrames())
+            answers = answers ? answers : qobject_cast<QTextTable *>(frame);
+        QVERIFY(answers && answers->rows() > 2);
+        const int firstRowEnd = answers->cellAt(1, answers->columns() - 1).lastPosition();
+        firstChanged = view->document()->characterCount();
+        click(step.button);
+        QCOMPARE(view->toPlainText(), freshText());
+        QVERIFY2(firstChanged > firstRowEnd,
+            qPrintable(QStringLiteral("%1 changed the trail from %2, above the end of its first "
+                                      "row at %3").arg(step.what).arg(firstChanged).arg(firstRowEnd)));
+    }
+    // Walk to the end and back: the end is written below the same rows.
+    while (!m_window->session().isConcluded())
+        click("BITBTN1");
+    QCOMPARE(view->toPlainText(), freshText());
+    click("BitBtnKembali");
+    QCOMPARE(view->toPlainText(), freshText());
+    // A new walk of another system is written whole.
+    walk(0, { Ya });
+    QCOMPARE(view->toPlainText(), freshText());
 }
 
 void SessionTest::pdfHoldsTheWalk()

@@ -30,6 +30,7 @@ private slots:
     void answeringAfterBackGoesOn();
 
     void trailFollowsTheWalk();
+    void trailWritesOnlyWhatChanged();
     void pdfHoldsTheWalk();
     void saveDialogOffersNameInDocuments();
     void typicalWalkFitsOnePage();

@@ -3,6 +3,7 @@
 // server named by DIPO_TEST_DB (run-postgresql.sh starts one). Several processes save at
 // once, and one is killed mid-save.
 
+#include "common/savefile.h"
 #include "worklog/csv.h"
 #include "worklog/store.h"
 
@@ -263,6 +264,17 @@ void TestWorklog::csvRoundTrip()
     QCOMPARE(versions.size(), 2);
     QVERIFY(versions.at(0).sameContent(parsed.entries.at(2)));
     QVERIFY(versions.at(1).sameContent(parsed.entries.at(0)));
+
+    // Saved as every file the program writes: whole, or not at all, with the reason.
+    const Filter all { {}, {}, {}, {}, false };
+    const auto source = open(log, Store::Purpose::Read);
+    const QString saved = m_dir.filePath(QStringLiteral("saved.csv"));
+    QVERIFY2(csv::save(*source, all, saved, &why), qPrintable(why));
+    QFile savedFile(saved);
+    QVERIFY(savedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(savedFile.readAll(), exported.data());
+    QVERIFY(!csv::save(*source, all, m_dir.path(), &why));
+    QCOMPARE(why, dipo::files::texts::reasonIsFolder);
 }
 
 void TestWorklog::csvRefused_data()
