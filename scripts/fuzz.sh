@@ -5,6 +5,7 @@
 # input slower than the timeout, or a bound the target checks) fails the script.
 #
 #   scripts/fuzz.sh [seconds per target, default 20] [target ...]
+#   DIPO_FUZZ_LIBJPEG=instrumented scripts/fuzz.sh 600 jpeg   # inside libjpeg-turbo too
 #
 # New inputs go to build-fuzz/corpus/<target>; findings to build-fuzz/findings/.
 set -euo pipefail
@@ -14,9 +15,17 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb kbcheck folder maintenance tuneup)
 build="$top/build-fuzz"
+jpeg_options=()
+# DIPO_FUZZ_LIBJPEG=instrumented: link an instrumented libjpeg-turbo built from Debian's
+# source package (scripts/instrumented-libjpeg.sh), in a build folder of its own.
+if [ "${DIPO_FUZZ_LIBJPEG:-system}" = instrumented ]; then
+  build="$top/build-fuzz-libjpeg"
+  "$top/scripts/instrumented-libjpeg.sh" "$build/libjpeg"
+  jpeg_options=(-DJPEG_INCLUDE_DIR="$build/libjpeg/include" -DJPEG_LIBRARY="$build/libjpeg/lib/libjpeg.a")
+fi
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DDIPO_FUZZ=ON -DBUILD_TESTING=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo "${jpeg_options[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

@@ -233,6 +233,10 @@ class Walk:
             text = node.name + " " + (node.description or "")
             if re.search("[\ue000-\uf8ff\ufdd0-\ufdef]", text + self.text_of(node)):
                 self.fail(f"{what}: {role} {node.name!r} carries private-use characters")
+            if role == "combo box":
+                shown = [self.text_of(child) for child in node if child is not None]
+                if any(simple(node.name) == simple(v) for v in shown if v):
+                    self.fail(f"{what}: a combo box named by its value {node.name!r}")
             value = self.text_of(node) if role in ("text", "password text") else ""
             if value and node.description and simple(node.description) == simple(value):
                 self.fail(f"{what}: {node.name!r} describes itself by its value {value!r}")
