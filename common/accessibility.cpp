@@ -81,10 +81,14 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        const QString value = combo()->isEditable() && combo()->lineEdit()
+            ? combo()->lineEdit()->text()
+            : combo()->currentText();
         if (t == QAccessible::Value)
-            return combo()->isEditable() && combo()->lineEdit() ? combo()->lineEdit()->text()
-                                                                : combo()->currentText();
-        return QAccessibleWidget::text(t);
+            return value;
+        // By its own name, else by its label; a list with neither keeps Qt's way.
+        const QString own = QAccessibleWidget::text(t);
+        return own.isEmpty() && t == QAccessible::Name ? value : own;
     }
     QAccessibleInterface *focusChild() const override
     {
@@ -97,6 +101,9 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
         state.editable = combo()->isEditable();
+        // The text field of an editable list is the one focused, not the two of them.
+        if (combo()->lineEdit())
+            state.focused = false;
         return state;
     }
     QStringList actionNames() const override
@@ -161,9 +168,11 @@ public:
         const QString own = QAccessibleWidget::text(t);
         // The text field of an editable drop-down list is named and described by the list.
         if (own.isEmpty() && (t == QAccessible::Name || t == QAccessible::Description)) {
-            if (auto *combo = qobject_cast<QComboBox *>(field()->parentWidget()))
-                return t == QAccessible::Name ? combo->accessibleName()
-                                              : combo->accessibleDescription();
+            if (auto *combo = qobject_cast<QComboBox *>(field()->parentWidget())) {
+                // By the list's own name, which falls back to its label.
+                if (QAccessibleInterface *list = QAccessible::queryAccessibleInterface(combo))
+                    return list->text(t);
+            }
         }
         // A field's tooltip repeats its value; its description is what the field adds.
         if (t == QAccessible::Description && field()->accessibleDescription().isEmpty())
@@ -574,6 +583,7 @@ constexpr WindowName kWindowNames[] = {
     { "info", "Tentang Dipo" },
     { "riwayat", "Riwayat diagnosa" },
     { "PictureViewer", "Gambar diperbesar" },
+    { "catatan", "Catatan bengkel — Dipo" },
 };
 
 // What a password field's text events carry: the mask, never the typed characters.

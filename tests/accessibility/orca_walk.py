@@ -149,7 +149,11 @@ class Walk:
         """One focus stop: the key moves the focus, and Orca speaks the control."""
         before = self.focused(timeout=1)
         since = self.press(key)
-        node = self.focused(previous=before)
+        # Tab moves through the parts of a date field before it leaves it.
+        in_parts = before is not None and before.getRoleName() == "spin button"
+        node = self.focused(previous=before, timeout=1 if in_parts else 5)
+        if in_parts and node == before:
+            return node
         self.stops += 1
         if node is None:
             self.fail(f"{what}: no control has the focus after {key}")
@@ -365,6 +369,15 @@ def run(args):
         walk.expect_said("Laporan disimpan", since, "save status", timeout=15)
         if not os.path.isfile(saved):
             walk.fail(f"save: no report at {saved}")
+        # "Simpan ke catatan": the dialog that records the diagnosis in the workshop log.
+        walk.tab_to("Simpan ke catatan", "trail")
+        walk.open_window("space", "Simpan Diagnosa ke Catatan", "record dialog")
+        walk.tab_round("record dialog")
+        walk.tab_to("No. lokomotif", "record dialog")
+        desktop.key(type_text="CC 201 83 12")
+        walk.tab_to("Simpan", "record dialog")
+        since = walk.press("space")
+        walk.expect_said("Tersimpan di catatan sebagai entri", since, "record status")
         walk.open_window("Escape", "Diagnosa kerusakan — Dipo", "back to the diagnosis")
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
 
@@ -442,9 +455,28 @@ def run(args):
         for title in ("JENIS-JENIS GOVERNOR", "LIMITING SPEED MECHANICAL [ LSM ]"):
             if not (walk.find(window, "panel", title) or walk.find(window, "grouping", title)):
                 walk.fail(f"tune-up: no group named {title!r}")
+        groups = set()
         for node, _ in walk.descendants(window):
-            if node.getRoleName() == "radio button" and not (node.parent and node.parent.name):
-                walk.fail(f"tune-up: the item {node.name!r} is in a group without a name")
+            if node.getRoleName() == "radio button":
+                if not (node.parent and node.parent.name):
+                    walk.fail(f"tune-up: the item {node.name!r} is in a group without a name")
+                else:
+                    groups.add(node.parent.name)
+        if "JENIS-JENIS GOVERNOR" in groups or len(groups) < 5:
+            walk.fail(f"tune-up: the governor items' groups are named {sorted(groups)}")
+
+        # The maintenance guide and the workshop log, from the menu.
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
+        walk.tab_to("Tutorial Perawatan", "menu")
+        walk.open_window("Return", "Panduan perawatan — Dipo", "maintenance guide")
+        walk.tab_round("maintenance guide")
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
+        walk.tab_to("Catatan Bengkel", "menu")
+        log_window = walk.open_window("Return", "Catatan bengkel — Dipo", "workshop log")
+        walk.tab_round("workshop log")
+        if log_window is not None and not walk.find(log_window, "table", ""):
+            walk.fail("workshop log: no table of entries")
+        walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
 
         print(f"focus stops spoken: {walk.stops_spoken} of {walk.stops}")
         print(f"questions announced: {walk.questions_spoken} of {walk.questions}")
