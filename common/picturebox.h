@@ -59,8 +59,9 @@ private:
     bool m_pressed = false;
 };
 
-// A window of its own that shows one picture large, letterboxed; not modal. It starts
-// at the picture's size, within the screen, and can be resized.
+// A window of its own that shows one picture large, letterboxed; a companion of the
+// window that opens it, not modal. It starts at the picture's size, within the screen,
+// and can be resized.
 class PictureViewer : public QWidget
 {
     Q_OBJECT
@@ -70,6 +71,9 @@ public:
     void showPicture(const QImage &picture);
     const PictureBox *box() const { return m_box; }
 
+    // The one viewer of the program, opened over this window (and moved to it from the
+    // window it stood over before).
+    static PictureViewer *showFor(QWidget *owner, const QString &caption, const QImage &picture);
 private:
     PictureBox *m_box;
 };

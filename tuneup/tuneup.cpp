@@ -272,9 +272,7 @@ void TTUNEUP::showPictureLarge()
     const dipo::PictureBox *shown = Image3->isVisible() && Image3->hasPicture() ? Image3 : Image2;
     if (!shown->hasPicture())
         return;
-    if (!m_viewer)
-        m_viewer = new dipo::PictureViewer(text::pictureViewerCaption, this);
-    m_viewer->showPicture(shown->picture());
+    dipo::PictureViewer::showFor(this, text::pictureViewerCaption, shown->picture());
 }
 
 void TTUNEUP::FormCreate()

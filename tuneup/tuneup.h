@@ -95,7 +95,6 @@ private:
     QString m_shownProcedure;
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
-    dipo::PictureViewer *m_viewer = nullptr;
 };
 
 extern TTUNEUP *TUNEUP;
