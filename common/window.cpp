@@ -460,6 +460,9 @@ void Window::showWindow(const QWidget *opener)
     } else if (!isVisible() && !isFullScreenWindow()) {
         fitToContent();
         centreOn(opener);
+        m_opener = const_cast<QWidget *>(opener ? opener->window() : QApplication::activeWindow());
+        if (m_opener == this)
+            m_opener = nullptr;
     }
     show();
     raise();
@@ -560,8 +563,15 @@ void Window::paintEvent(QPaintEvent *)
 void Window::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    if (m_companion && !event->spontaneous())
+    if (event->spontaneous())
+        return;
+    if (m_companion)
         saveCompanionPlace(this);
+    // A dialog closed from the keyboard gives the keys back to the window that opened it,
+    // not to whichever window the window manager picks.
+    const QWidget *active = QApplication::activeWindow();
+    if (m_opener && m_opener->isVisible() && (active == this || active == nullptr))
+        m_opener->activateWindow();
 }
 
 void Window::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -132,6 +133,7 @@ private:
     bool m_companion = false;
     QSize m_preferredSize;
     QSize m_minimumSize;
+    QPointer<QWidget> m_opener; // the window that showed this dialog
 };
 
 // A companion window belongs to the window of its parent widget: non-modal, it stays

@@ -2,6 +2,8 @@
 // How the windows behave around the user's hands: where the focus goes after an action
 // or a dialog, what the trail window remembers, and the toolkit's own texts in
 // Indonesian.
+#include "calculators/dialog1.h"
+#include "calculators/umurrem.h"
 #include "diagnosis/diagno.h"
 #include "diagnosis/riwayat.h"
 #include "maintenance/pm.h"
@@ -78,6 +80,7 @@ private slots:
     void maintenanceFocusAfterAction_data();
     void maintenanceFocusAfterAction();
     void focusBackAfterOverwriteQuestion();
+    void dialogWindowGivesKeysBack();
     void trailKeepsItsPlace();
     void trailComesBackOnScreen();
     void toolkitSpeaksIndonesian();
@@ -226,6 +229,22 @@ void TestManners::focusBackAfterOverwriteQuestion()
     });
     trail->BtnSimpanPdfClick();
     QCOMPARE(opened, QDir(folder.path()).absolutePath());
+}
+
+void TestManners::dialogWindowGivesKeysBack()
+{
+    // The thickness dialog of the brake life window, closed by its OK button.
+    umurrem->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(umurrem));
+    auto *thickness = control<QLineEdit>(umurrem, "Edit5");
+    thickness->setFocus();
+    thickness->setText(QStringLiteral("60"));
+    QVERIFY(QTest::qWaitForWindowActive(DIALOG1));
+    auto *ok = control<QPushButton>(DIALOG1, "OKBtn");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Space);
+    QVERIFY(!DIALOG1->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), umurrem);
 }
 
 void TestManners::trailKeepsItsPlace()
