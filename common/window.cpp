@@ -12,22 +12,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHideEvent>
-#include <QPointer>
-#include <QSettings>
-#include <QWindow>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
-#include <QtMath>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <QtMath>
 
 #include <cmath>
 #include <utility>
@@ -106,7 +106,8 @@ private:
             // The field's frame and margins around ten digits.
             const QFontMetrics metrics = m_field->fontMetrics();
             const int frame = full - metrics.horizontalAdvance(longestValue());
-            m_field->setMinimumWidth(frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
+            m_field->setMinimumWidth(
+                frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
             m_field->setMaximumWidth(full);
         }
     }
@@ -245,7 +246,8 @@ void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit
         // The same drawing paintPicture() does, once, into a pixmap of the painted size.
         const QRectF target = placePicture(picture.size(), place, fit).target;
         const QPointF at(std::floor(target.left()), std::floor(target.top()));
-        const QSizeF logical(std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
+        const QSizeF logical(
+            std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
         const QSize device(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio));
         // An opaque picture that covers whole device pixels needs no alpha: its pixmap is
         // copied onto the window rather than blended, and is not searched for alpha.
@@ -395,12 +397,13 @@ void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize 
 
     const QByteArray saved = QSettings().value(placeKey(window)).toByteArray();
     // Restoring brings the window back onto a screen that is there now.
-    if (!saved.isEmpty() && window->restoreGeometry(saved)
-        && area.intersects(window->geometry())) {
+    if (!saved.isEmpty() && window->restoreGeometry(saved) && area.intersects(window->geometry())) {
         QRect placed = window->geometry();
         placed.setSize(placed.size().expandedTo(smallest).boundedTo(room));
-        placed.moveLeft(qBound(area.left(), placed.left(), area.right() + 1 - placed.width() - frame.width()));
-        placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - placed.height() - frame.height()));
+        placed.moveLeft(
+            qBound(area.left(), placed.left(), area.right() + 1 - placed.width() - frame.width()));
+        placed.moveTop(
+            qBound(area.top(), placed.top(), area.bottom() + 1 - placed.height() - frame.height()));
         window->setGeometry(placed);
         return;
     }

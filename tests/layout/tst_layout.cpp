@@ -370,7 +370,8 @@ void TestLayout::workingWindowsNeedNoScrolling()
     const QRect seen = w->scrollBox()->viewport()->rect();
     for (QWidget *c : controlsOf(w)) {
         if (contains(w->sheet(), c))
-            QVERIFY2(seen.contains(rectIn(c, w->scrollBox()->viewport())), qPrintable(c->objectName()));
+            QVERIFY2(
+                seen.contains(rectIn(c, w->scrollBox()->viewport())), qPrintable(c->objectName()));
         else
             QVERIFY2(w->rect().contains(rectIn(c, w)), qPrintable(c->objectName()));
     }
@@ -585,7 +586,8 @@ void TestLayout::companionStaysWithItsOpener()
         prepare(w, QStringLiteral("question"));
         click(w, "BitBtnRiwayat");
     } else {
-        prepare(w, opener == QLatin1String("PM") ? QStringLiteral("component") : QStringLiteral("V-1"));
+        prepare(
+            w, opener == QLatin1String("PM") ? QStringLiteral("component") : QStringLiteral("V-1"));
         click(w, "Image3");
     }
     auto *shown = w->findChild<QWidget *>(companion);

@@ -55,7 +55,8 @@ Triwayat *openTrail()
     if (!QTest::qWaitForWindowActive(diagno))
         return nullptr;
     auto *systems = control<dipo::RadioGroup>(diagno, "RadioGroup1");
-    QTest::mouseClick(systems->item(1), Qt::LeftButton, {}, QPoint(8, systems->item(1)->height() / 2));
+    QTest::mouseClick(
+        systems->item(1), Qt::LeftButton, {}, QPoint(8, systems->item(1)->height() / 2));
     click(diagno, "BitBtn8");
     click(diagno, "BITBTN2");
     click(diagno, "BitBtnRiwayat");
@@ -275,7 +276,8 @@ void TestManners::trailComesBackOnScreen()
     trail->showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(trail));
     QVERIFY(area.contains(trail->frameGeometry()));
-    QVERIFY(trail->width() >= qMin(560, area.width()) && trail->height() >= qMin(480, area.height()));
+    QVERIFY(
+        trail->width() >= qMin(560, area.width()) && trail->height() >= qMin(480, area.height()));
 }
 
 void TestManners::toolkitSpeaksIndonesian()
