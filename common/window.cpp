@@ -326,6 +326,15 @@ void Window::setFixedStrip(QWidget *strip, const QMargins &margins)
     strip->setParent(holder);
     place->addWidget(strip);
     outer->addWidget(holder);
+    // While the page scrolls, the strip keeps clear of the scroll bar, in line with the
+    // panels above it.
+    QScrollBar *bar = m_scrollBox->verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, holder, [place, margins, bar](int, int maximum) {
+        QMargins shown = margins;
+        if (maximum > 0)
+            shown.setRight(shown.right() + bar->sizeHint().width());
+        place->setContentsMargins(shown);
+    });
 }
 
 void Window::setDialogGeometry()
