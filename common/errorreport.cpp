@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/errorreport.h"
 
+#include "common/window.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -58,7 +60,7 @@ void show(const QString &message)
     QMessageBox box(QMessageBox::Critical, caption(), shownInBox(text), QMessageBox::Ok,
         QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorReport"));
-    box.exec();
+    execDialog(box);
 }
 
 void setSink(Sink newSink)

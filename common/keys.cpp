@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,8 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <cmath>
 
@@ -35,6 +39,29 @@ void paintFocusFrame(QPainter &painter, const QRect &rect)
 }
 
 namespace {
+
+// Where the frame goes on a control: round it, but round only the caption of a radio
+// button or check box, clear of its circle or box.
+QRect focusFrameRect(QWidget *control)
+{
+    auto *button = qobject_cast<QAbstractButton *>(control);
+    const bool radio = qobject_cast<QRadioButton *>(control);
+    if (!button || (!radio && !qobject_cast<QCheckBox *>(control)) || button->text().isEmpty())
+        return control->rect();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle *style = button->style();
+    const QRect indicator = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+    const QRect caption = style->subElementRect(
+        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+    QRect frame = control->rect();
+    frame.setLeft(qMax(indicator.right() + 1, qMin(caption.left() - 2, frame.right())));
+    return frame;
+}
 
 // Paints the frame on a control, or on the viewport of a text box, whose page covers
 // the box's own edge; the owner's focus decides.
@@ -64,7 +91,7 @@ protected:
                 QCoreApplication::sendEvent(control, event);
                 m_painting = false;
                 QPainter painter(control);
-                paintFocusFrame(painter, control->rect());
+                paintFocusFrame(painter, focusFrameRect(control));
                 return true;
             }
             break;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -143,6 +144,7 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
     : QWidget(owner, Qt::Window)
     , m_box(new PictureBox(this))
 {
+    makeCompanion(this);
     setObjectName(QStringLiteral("PictureViewer"));
     setWindowTitle(caption);
     setAccessibleName(a11y::windowName(objectName()));
@@ -161,11 +163,28 @@ PictureViewer::PictureViewer(const QString &caption, QWidget *owner)
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
+PictureViewer *PictureViewer::showFor(
+    QWidget *owner, const QString &caption, const QImage &picture, const QString &shows)
+{
+    static QPointer<PictureViewer> viewer;
+    owner = owner->window();
+    if (!viewer) {
+        viewer = new PictureViewer(caption, owner);
+    } else if (viewer->parentWidget() != owner) {
+        viewer->hide();
+        viewer->setParent(owner, viewer->windowFlags());
+    }
+    viewer->setWindowTitle(caption);
+    viewer->showPicture(picture, shows);
+    return viewer;
+}
+
 void PictureViewer::showPicture(const QImage &picture, const QString &shows)
 {
     m_box->setPicture(picture);
     m_box->setShows(shows.isEmpty() ? windowTitle() : shows);
     if (!isVisible()) {
+        attachToOpener(this);
         const QWidget *owner = parentWidget();
         const QScreen *shownOn = owner ? owner->screen() : screen();
         const QRect available = shownOn->availableGeometry();

@@ -64,8 +64,9 @@ private:
     bool m_pressed = false;
 };
 
-// A window of its own that shows one picture large, letterboxed; not modal. It starts
-// at the picture's size, within the screen, and can be resized.
+// A window of its own that shows one picture large, letterboxed; a companion of the
+// window that opens it, not modal. It starts at the picture's size, within the screen,
+// and can be resized.
 class PictureViewer : public QWidget
 {
     Q_OBJECT
@@ -75,6 +76,10 @@ public:
     void showPicture(const QImage &picture, const QString &shows = QString());
     const PictureBox *box() const { return m_box; }
 
+    // The one viewer of the program, opened over this window (and moved to it from the
+    // window it stood over before).
+    static PictureViewer *showFor(QWidget *owner, const QString &caption, const QImage &picture,
+        const QString &shows = QString());
 private:
     PictureBox *m_box;
 };

@@ -10,19 +10,24 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialog>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
-#include <QtMath>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <QtMath>
 
 #include <cmath>
 #include <utility>
@@ -101,7 +106,8 @@ private:
             // The field's frame and margins around ten digits.
             const QFontMetrics metrics = m_field->fontMetrics();
             const int frame = full - metrics.horizontalAdvance(longestValue());
-            m_field->setMinimumWidth(frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
+            m_field->setMinimumWidth(
+                frame + metrics.horizontalAdvance(QStringLiteral("8888888888")));
             m_field->setMaximumWidth(full);
         }
     }
@@ -126,6 +132,15 @@ private:
 
     QLineEdit *m_field;
     ValueFieldWidth m_width;
+};
+
+// Holds a strip under the page at its least height, so that the page keeps all the
+// room a taller strip would take from it.
+class StripHolder : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 };
 
 } // namespace
@@ -231,7 +246,8 @@ void PictureCanvas::paint(QPainter &painter, const QRectF &place, PictureFit fit
         // The same drawing paintPicture() does, once, into a pixmap of the painted size.
         const QRectF target = placePicture(picture.size(), place, fit).target;
         const QPointF at(std::floor(target.left()), std::floor(target.top()));
-        const QSizeF logical(std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
+        const QSizeF logical(
+            std::ceil(target.right()) - at.x(), std::ceil(target.bottom()) - at.y());
         const QSize device(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio));
         // An opaque picture that covers whole device pixels needs no alpha: its pixmap is
         // copied onto the window rather than blended, and is not searched for alpha.
@@ -298,6 +314,29 @@ void Window::setFullScreenGeometry()
     setWindowState(Qt::WindowMaximized);
 }
 
+void Window::setFixedStrip(QWidget *strip, const QMargins &margins)
+{
+    auto *outer = static_cast<QVBoxLayout *>(layout());
+    outer->setSpacing(0);
+    auto *holder = new StripHolder(this);
+    holder->setObjectName(QStringLiteral("StripHolder"));
+    holder->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto *place = new QVBoxLayout(holder);
+    place->setContentsMargins(margins);
+    strip->setParent(holder);
+    place->addWidget(strip);
+    outer->addWidget(holder);
+    // While the page scrolls, the strip keeps clear of the scroll bar, in line with the
+    // panels above it.
+    QScrollBar *bar = m_scrollBox->verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, holder, [place, margins, bar](int, int maximum) {
+        QMargins shown = margins;
+        if (maximum > 0)
+            shown.setRight(shown.right() + bar->sizeHint().width());
+        place->setContentsMargins(shown);
+    });
+}
+
 void Window::setDialogGeometry()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -305,6 +344,105 @@ void Window::setDialogGeometry()
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Its size is worked out when it is first shown.
     m_fitPending = true;
+}
+
+void Window::setCompanionGeometry(const QSize &preferred, const QSize &minimum)
+{
+    m_companion = true;
+    m_preferredSize = preferred;
+    m_minimumSize = minimum;
+    makeCompanion(this);
+    // A companion still open when the program ends opens there next time.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            saveCompanionPlace(this);
+    });
+}
+
+void makeCompanion(QWidget *window)
+{
+    // A dialog, not modal, that can be resized and maximised like any window.
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setWindowModality(Qt::NonModal);
+}
+
+void attachToOpener(QWidget *window)
+{
+    QWidget *opener = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!opener)
+        return;
+    // The toolkit sets this only when the companion's native window is made after the
+    // opener's; it is set again in case the opener's was made anew.
+    window->winId();
+    if (window->windowHandle() && opener->windowHandle())
+        window->windowHandle()->setTransientParent(opener->windowHandle());
+}
+
+namespace {
+
+QString placeKey(const QWidget *window)
+{
+    return QStringLiteral("windows/%1/geometry").arg(window->objectName());
+}
+
+} // namespace
+
+void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize &minimum)
+{
+    const QWidget *opener = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen *screen = opener ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame the window manager puts round a window, as it does round the opener's.
+    QSize frame = opener && opener->isVisible()
+        ? opener->frameGeometry().size() - opener->geometry().size()
+        : QSize(0, 0);
+    frame = frame.expandedTo(QSize(0, 0)).boundedTo(area.size() / 4);
+    const QSize room = area.size() - frame;
+    const QSize smallest = minimum.boundedTo(room);
+    window->setMinimumSize(smallest);
+
+    const QByteArray saved = QSettings().value(placeKey(window)).toByteArray();
+    // Restoring brings the window back onto a screen that is there now.
+    if (!saved.isEmpty() && window->restoreGeometry(saved) && area.intersects(window->geometry())) {
+        QRect placed = window->geometry();
+        placed.setSize(placed.size().expandedTo(smallest).boundedTo(room));
+        placed.moveLeft(
+            qBound(area.left(), placed.left(), area.right() + 1 - placed.width() - frame.width()));
+        placed.moveTop(
+            qBound(area.top(), placed.top(), area.bottom() + 1 - placed.height() - frame.height()));
+        window->setGeometry(placed);
+        return;
+    }
+    window->resize(preferred.expandedTo(smallest).boundedTo(room));
+    // Beside the opener's centre, on its screen.
+    QRect placed(QPoint(0, 0), window->size() + frame);
+    placed.moveCenter(opener ? opener->frameGeometry().center() : area.center());
+    placed.moveLeft(qBound(area.left(), placed.left(), area.right() + 1 - placed.width()));
+    placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - placed.height()));
+    window->move(placed.topLeft());
+}
+
+void saveCompanionPlace(const QWidget *window)
+{
+    QSettings().setValue(placeKey(window), window->saveGeometry());
+}
+
+int execDialog(QDialog &dialog)
+{
+    QPointer<QWidget> owner
+        = dialog.parentWidget() ? dialog.parentWidget()->window() : QApplication::activeWindow();
+    QPointer<QWidget> focused = owner ? owner->focusWidget() : nullptr;
+    const int result = dialog.exec();
+    if (owner && owner->isVisible()) {
+        owner->raise();
+        owner->activateWindow();
+        if (focused && focused->isVisible() && focused->isEnabled())
+            focused->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
 }
 
 void Window::fitToContent()
@@ -328,9 +466,15 @@ void Window::setBackground(const QString &decorationName)
 
 void Window::showWindow(const QWidget *opener)
 {
-    if (!isVisible() && !isFullScreenWindow()) {
+    if (!isVisible() && m_companion) {
+        attachToOpener(this);
+        restoreCompanionPlace(this, m_preferredSize, m_minimumSize);
+    } else if (!isVisible() && !isFullScreenWindow()) {
         fitToContent();
         centreOn(opener);
+        m_opener = const_cast<QWidget *>(opener ? opener->window() : QApplication::activeWindow());
+        if (m_opener == this)
+            m_opener = nullptr;
     }
     show();
     raise();
@@ -426,6 +570,20 @@ void Window::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     m_background.paint(painter, rect(), PictureFit::Cover);
+}
+
+void Window::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    if (m_companion)
+        saveCompanionPlace(this);
+    // A dialog closed from the keyboard gives the keys back to the window that opened it,
+    // not to whichever window the window manager picks.
+    const QWidget *active = QApplication::activeWindow();
+    if (m_opener && m_opener->isVisible() && (active == this || active == nullptr))
+        m_opener->activateWindow();
 }
 
 void Window::showEvent(QShowEvent *event)

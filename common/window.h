@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
 
+class QDialog;
 class QLineEdit;
 class QPainter;
 class QScrollArea;
@@ -80,8 +82,16 @@ public:
     void setFullScreenGeometry();
     // A dialog: its size follows its content; it is centred on the window that opens it.
     void setDialogGeometry();
+    // A companion window (the trail beside the diagnosis): see makeCompanion(). It opens
+    // at its preferred size where the work area allows, and its size and place are kept
+    // between showings and between runs.
+    void setCompanionGeometry(const QSize &preferred, const QSize &minimum);
     bool isFullScreenWindow() const { return m_sheet != nullptr; }
+    bool isCompanionWindow() const { return m_companion; }
 
+    // A strip under the page that never scrolls away (the question and its answers):
+    // on a low screen the page scrolls above it.
+    void setFixedStrip(QWidget *strip, const QMargins &margins);
     // The full-screen window's page of controls, inside scrollBox().
     QWidget *sheet() const { return m_sheet; }
     QScrollArea *scrollBox() const { return m_scrollBox; }
@@ -107,6 +117,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void centreOn(const QWidget *opener);
@@ -119,7 +130,26 @@ private:
     QString m_styleSheetWhenShown;
     bool m_fitPending = false;
     bool m_shownBefore = false;
+    bool m_companion = false;
+    QSize m_preferredSize;
+    QSize m_minimumSize;
+    QPointer<QWidget> m_opener; // the window that showed this dialog
 };
+
+// A companion window belongs to the window of its parent widget: non-modal, it stays
+// above that window and takes no taskbar entry of its own (a dialog transient for it).
+void makeCompanion(QWidget *window);
+// Before a companion is shown: it is made transient for its parent's window.
+void attachToOpener(QWidget *window);
+// A companion's size and place, kept in the settings under its object name: restored
+// onto the work area of its parent's screen (at the preferred size the first time, or
+// when nothing fits), and saved.
+void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize &minimum);
+void saveCompanionPlace(const QWidget *window);
+
+// Runs a modal dialog of a window and gives the focus back to that window after it, to
+// the control that had it: the window manager would otherwise pick any window.
+int execDialog(QDialog &dialog);
 
 // A panel that shows a decoration picture covering it, as a frame for other controls.
 class PicturePanel : public QFrame

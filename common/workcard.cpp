@@ -4,6 +4,8 @@
 #include "common/document.h"
 #include "common/errorreport.h"
 #include "common/savefile.h"
+#include "common/savefolder.h"
+#include "common/window.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -14,7 +16,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 // DIPO_VERSION: the project's version, from the build.
 
@@ -96,29 +97,32 @@ bool WorkCardButtons::saveCard(const QString &path, const QDateTime &when)
         errorreport::show(texts::saveFailed.arg(QDir::toNativeSeparators(path), why));
         return false;
     }
+    files::rememberSaveFolder(path);
     LabelKartu->setText(texts::saved.arg(QDir::toNativeSeparators(path)));
     return true;
+}
+
+QString WorkCardButtons::suggestedFileName(const QDateTime &when) const
+{
+    static const QRegularExpression notWordy(QStringLiteral("[^a-z0-9]+"));
+    QString name = m_card.title.toLower().replace(notWordy, QStringLiteral("-"));
+    name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+    return QStringLiteral("kartu-kerja-%1-%2")
+        .arg(name.isEmpty() ? QStringLiteral("prosedur") : name,
+            when.toString(QStringLiteral("yyyyMMdd-HHmm")));
 }
 
 void WorkCardButtons::BtnKartuPdfClick()
 {
     const QDateTime when = QDateTime::currentDateTime();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    static const QRegularExpression notWordy(QStringLiteral("[^a-z0-9]+"));
-    QString name = m_card.title.toLower().replace(notWordy, QStringLiteral("-"));
-    name.remove(QRegularExpression(QStringLiteral("^-+|-+$")));
+    const QString folder = files::saveFolder();
     QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(
-        QDir(folder).filePath(QStringLiteral("kartu-kerja-%1-%2.pdf")
-                                  .arg(name.isEmpty() ? QStringLiteral("prosedur") : name,
-                                      when.toString(QStringLiteral("yyyyMMdd-HHmm")))));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog.selectFile(QDir(folder).filePath(suggestedFileName(when) + QStringLiteral(".pdf")));
+    if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveCard(dialog.selectedFiles().constFirst(), when);
 }
@@ -126,11 +130,12 @@ void WorkCardButtons::BtnKartuPdfClick()
 void WorkCardButtons::BtnKartuCetakClick()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(texts::cardTitle);
+    // Printed to a file, the card is offered under the name Save offers.
+    printer.setDocName(suggestedFileName(QDateTime::currentDateTime()));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(texts::printDialogTitle);
-    if (dialog.exec() != QDialog::Accepted)
+    if (execDialog(dialog) != QDialog::Accepted)
         return;
     if (!printer.isValid()) {
         errorreport::show(texts::printFailed);

@@ -53,6 +53,8 @@ public slots:
     void BtnKartuPdfClick();
 
 private:
+    // The card's file name without its suffix, for Save and for printing to a file.
+    QString suggestedFileName(const QDateTime &when) const;
     WorkCard m_card;
     QPushButton *BtnKartuCetak;
     QPushButton *BtnKartuPdf;

@@ -199,13 +199,14 @@ void Tdiagno::createControls()
     stripLayout->addLayout(answers);
 
     auto *grid = new QGridLayout(page);
-    grid->setContentsMargins(16, 8, 16, 10);
+    grid->setContentsMargins(16, 8, 16, 0);
     grid->setSpacing(10);
     grid->addWidget(titlePlate, 0, 0, 1, 2);
     grid->addWidget(left, 1, 0);
     grid->addWidget(right, 1, 1);
-    grid->addWidget(strip, 2, 0, 1, 2);
     grid->setRowStretch(1, 1);
+    // The question and its answers stay in view on a low screen, under the page.
+    setFixedStrip(strip, QMargins(16, 10, 16, 10));
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 }

@@ -4,6 +4,7 @@
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
+#include "common/savefolder.h"
 #include "diagnosis/diagnotexts.h"
 #include "diagnosis/repairs.h"
 #include "diagnosis/reportdocument.h"
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +24,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -48,7 +49,8 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     , m_session(session)
     , m_questionsLeft(questionsLeft)
 {
-    resize(640, 620);
+    // Room for a long trail with its header and last line, where the screen has it.
+    setCompanionGeometry(QSize(640, 620), QSize(560, 480));
 
     TrailView = new QTextBrowser(this);
     TrailView->setObjectName(QStringLiteral("TrailView"));
@@ -164,6 +166,7 @@ bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
         dipo::errorreport::show(error);
         return false;
     }
+    dipo::files::rememberSaveFolder(path);
     setStatus(texts::saved.arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -171,16 +174,14 @@ bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
 void Triwayat::BtnSimpanPdfClick()
 {
     const report::Stamp stamp = stampNow();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const QString folder = dipo::files::saveFolder();
     QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(QDir(folder).filePath(report::suggestedFileName(m_session, stamp.when)));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dipo::execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     saveReport(dialog.selectedFiles().constFirst(), stamp);
 }
@@ -188,11 +189,13 @@ void Triwayat::BtnSimpanPdfClick()
 void Triwayat::BtnCetakClick()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(texts::reportTitle);
+    // Printed to a file, the report is offered under the name Save offers.
+    printer.setDocName(QFileInfo(report::suggestedFileName(m_session, QDateTime::currentDateTime()))
+                           .completeBaseName());
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(texts::printDialogTitle);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dipo::execDialog(dialog) != QDialog::Accepted)
         return;
     if (!printer.isValid()) {
         dipo::errorreport::show(texts::printFailed);

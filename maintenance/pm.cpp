@@ -4,7 +4,9 @@
 #include "common/keys.h"
 
 #include "common/errorreport.h"
+#include "common/picturebox.h"
 #include "common/pictures.h"
+#include "common/viewertexts.h"
 #include "worklog/entrydialog.h"
 #include "worklog/worklogwindowtexts.h"
 
@@ -140,6 +142,10 @@ void TPM::createControls()
     Image2 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image2"));
     Image2->setDecoration(QStringLiteral("pm_decoration.jpg"));
     Image3 = named(new dipo::PictureBox(GroupBox2), QStringLiteral("Image3")); // above Image2
+    // Over the default picture, it takes the clicks that enlarge whichever is shown.
+    Image3->setActsAsButton(QStringLiteral("Perbesar gambar komponen"));
+    Image3->setToolTip(dipo::viewer_texts::enlargeHint);
+    Image3->setCursor(Qt::PointingHandCursor);
     Image3->setShows(kGuidePicture);
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
     KartuKerja = named(new dipo::WorkCardButtons(GroupBox2), QStringLiteral("KartuKerja"));
@@ -212,6 +218,7 @@ void TPM::placeControls()
     setTabOrder(BitBtn1, BitBtn3);
     setTabOrder(BitBtn3, RichEdit1);
     setTabOrder(RichEdit1, BtnCatatPekerjaan);
+    setTabOrder(BtnCatatPekerjaan, Image3);
     RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
     // Esc does what CLOSE does.
     dipo::keys::escapeClicks(this, BitBtn3);
@@ -226,6 +233,15 @@ void TPM::connectHandlers()
     connect(BitBtn2, &QPushButton::clicked, this, &TPM::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TPM::BitBtn3Click);
     connect(BtnCatatPekerjaan, &QPushButton::clicked, this, &TPM::BtnCatatPekerjaanClick);
+    connect(Image3, &dipo::PictureBox::clicked, this, &TPM::showPictureLarge);
+}
+
+void TPM::showPictureLarge()
+{
+    const dipo::PictureBox *shown = Image3->hasPicture() ? Image3 : Image2;
+    if (shown->hasPicture())
+        dipo::PictureViewer::showFor(
+            this, dipo::viewer_texts::caption, shown->picture(), shown->shows());
 }
 
 void TPM::chooseComponent(int component)
@@ -276,6 +292,8 @@ void TPM::BitBtn1Click()
         KartuKerja->setCard({ entry->button, entry->heading, entry->lines,
             entry->hasPicture() ? m_table.picturePath(*entry) : QString() });
         BtnCatatPekerjaan->show();
+        // The instructions just shown are where the eyes and a screen reader go.
+        RichEdit1->setFocus(Qt::OtherFocusReason);
         // Last, so that a missing picture leaves everything above in place.
         if (entry->hasPicture()) {
             Image3->loadPicture(m_table.picturePath(*entry));
@@ -300,6 +318,8 @@ void TPM::BitBtn2Click()
         BitBtn2->setEnabled(false);
         KartuKerja->clearCard();
         BtnCatatPekerjaan->hide();
+        // The next choice is a component.
+        radioButton(1)->setFocus(Qt::OtherFocusReason);
         Image3->loadPicture(m_table.repeatPicture());
         Image3->setShows(kGuidePicture);
     });

@@ -90,6 +90,7 @@ private:
     void connectHandlers();
     void chooseComponent(int component);
     bool moveWithinGroup(int fromIndex, int step);
+    void showPictureLarge();
 
     const dipo::maintenance::Table &m_table;
     dipo::RadioSet m_components;

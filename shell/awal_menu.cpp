@@ -232,6 +232,9 @@ void Tawal_menu::Label3Click()
 
 void Tawal_menu::Panel3Click()
 {
+    // The focus goes back to what opened the help, before HIDE goes with it.
+    if (Panel3->hasFocus() || RichEdit1->hasFocus())
+        Label3->setFocus(Qt::OtherFocusReason);
     RichEdit1->setVisible(false);
     Panel3->setVisible(false);
 }
@@ -244,6 +247,15 @@ void Tawal_menu::Label2Click()
 void Tawal_menu::Button2Click()
 {
     close();
+}
+
+void Tawal_menu::changeEvent(QEvent *event)
+{
+    dipo::Window::changeEvent(event);
+    // Back at the start screen (from the menu, or after a box), the hands are on the
+    // password: what is typed goes into the field, never to a button.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Edit1->isEnabled())
+        Edit1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Tawal_menu::closeEvent(QCloseEvent *event)

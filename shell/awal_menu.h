@@ -28,6 +28,7 @@ public:
     void Button2Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

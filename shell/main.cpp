@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/commandline.h"
 #include "shell/formregistry.h"
+#include "shell/toolkit.h"
 
 #include <QApplication>
 
@@ -60,8 +61,11 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(StartMessages::previous);
     StartMessages::replay();
 
-    // Lets the desktop match the windows with the menu entry and its icon.
+    // Lets the desktop match the windows with the menu entry and its icon; the icon is
+    // set on every window too, for a window manager that does not match them.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dipo.Dipo"));
+    QApplication::setWindowIcon(dipo::shell::programIcon());
+    dipo::shell::installToolkitTranslation();
     dipo::shell::startUp();
     const int exitCode = QApplication::exec();
     dipo::shell::destroyForms();

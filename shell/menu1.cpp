@@ -45,7 +45,7 @@ Tmenu1::Tmenu1(QWidget *parent)
 
     m_entries = new QGridLayout;
     m_entries->setHorizontalSpacing(80);
-    m_entries->setVerticalSpacing(30);
+    m_entries->setVerticalSpacing(20);
     SpeedButton4 = addEntry("SpeedButton4", "Label1", " Mendeteksi Kerusakan", "Mesin dan Rem",
                             "menu_icon_diagnosis.jpg", 0, 0);
     SpeedButton3 = addEntry("SpeedButton3", "Label2", "  Tutorial Perawatan", "Perawatan Mesin",
@@ -78,14 +78,18 @@ Tmenu1::Tmenu1(QWidget *parent)
     close->setSpacing(2);
     close->addWidget(closeLabel, 0, Qt::AlignHCenter);
     close->addWidget(Image2, 0, Qt::AlignHCenter);
-    auto *top = new QHBoxLayout;
-    top->addStretch(1);
-    top->addLayout(close);
+    // The title centred, Close at the top right beside it: on a low screen (960 x 540)
+    // the three rows of entries still fit under them.
+    auto *top = new QGridLayout;
+    top->setColumnStretch(0, 1);
+    top->setColumnStretch(2, 1);
+    top->addWidget(panel, 0, 1, Qt::AlignCenter);
+    top->addLayout(close, 0, 2, Qt::AlignRight | Qt::AlignTop);
+    top->setColumnMinimumWidth(0, 80);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(16, 8, 24, 16);
     layout->addLayout(top);
-    layout->addWidget(panel, 0, Qt::AlignHCenter);
-    layout->addSpacing(20);
+    layout->addSpacing(12);
     layout->addLayout(m_entries);
     layout->addStretch(1);
     auto *outer = m_entries;

@@ -25,7 +25,9 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -171,12 +173,14 @@ void TTUNEUP::buildControls()
     auto *middle = new QVBoxLayout;
     middle->addWidget(RadioGroup5, 1);
     middle->addWidget(RadioGroup4, 1);
-    auto *governors = new QHBoxLayout(GroupBox3);
-    governors->setContentsMargins(8, 4, 8, 8);
-    governors->setSpacing(6);
-    governors->addWidget(RadioGroup3, 1);
-    governors->addLayout(middle, 1);
-    governors->addWidget(GroupBox4, 1);
+    m_governors = new QGridLayout(GroupBox3);
+    m_governors->setContentsMargins(8, 4, 8, 8);
+    m_governors->setSpacing(6);
+    m_governors->addWidget(RadioGroup3, 0, 0);
+    m_governors->addLayout(middle, 0, 1);
+    m_governors->setColumnStretch(0, 1);
+    m_governors->setColumnStretch(1, 1);
+    arrangeGovernors(false);
 
     RadioGroup1 = procedureGroup(1, "RadioGroup1", GroupBox1);
     RadioGroup2 = procedureGroup(2, "RadioGroup2", GroupBox1);
@@ -267,14 +271,40 @@ void TTUNEUP::buildControls()
     layout->addWidget(GroupBox2, 1);
 }
 
+// The three governor columns side by side; on a narrow page (960 pixels wide) the
+// limiting-speed frame goes under the other two, so the page never scrolls sideways.
+void TTUNEUP::arrangeGovernors(bool narrow)
+{
+    if (m_governorsNarrow == narrow && m_governors->indexOf(GroupBox4) >= 0)
+        return;
+    m_governorsNarrow = narrow;
+    m_governors->removeWidget(GroupBox4);
+    if (narrow) {
+        m_governors->addWidget(GroupBox4, 1, 0, 1, 2);
+        m_governors->setColumnStretch(2, 0);
+    } else {
+        m_governors->addWidget(GroupBox4, 0, 2);
+        m_governors->setColumnStretch(2, 1);
+    }
+}
+
+void TTUNEUP::resizeEvent(QResizeEvent *event)
+{
+    // The width the page needs with the columns side by side, against the width it has
+    // (less a vertical scroll bar).
+    if (m_wideWidth == 0 && !m_governorsNarrow)
+        m_wideWidth = sheet()->minimumSizeHint().width();
+    const int room = event->size().width() - scrollBox()->verticalScrollBar()->sizeHint().width();
+    arrangeGovernors(room < m_wideWidth);
+    dipo::Window::resizeEvent(event);
+}
+
 void TTUNEUP::showPictureLarge()
 {
     const dipo::PictureBox *shown = Image3->isVisible() && Image3->hasPicture() ? Image3 : Image2;
     if (!shown->hasPicture())
         return;
-    if (!m_viewer)
-        m_viewer = new dipo::PictureViewer(text::pictureViewerCaption, this);
-    m_viewer->showPicture(shown->picture(), shown->shows());
+    dipo::PictureViewer::showFor(this, text::pictureViewerCaption, shown->picture(), shown->shows());
 }
 
 void TTUNEUP::FormCreate()

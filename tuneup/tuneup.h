@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -55,8 +56,12 @@ private slots:
     void Button3Click();
     void BtnCatatPekerjaanClick();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void nameRepeatedItems();
+    void arrangeGovernors(bool narrow);
     void buildControls();
     void writePrompt(const QString &text);
     void governorItemPicked(int group);
@@ -95,7 +100,9 @@ private:
     QString m_shownProcedure;
 
     std::array<dipo::RadioGroup *, 7> m_groups {};
-    dipo::PictureViewer *m_viewer = nullptr;
+    QGridLayout *m_governors = nullptr;
+    bool m_governorsNarrow = false;
+    int m_wideWidth = 0; // the page's least width with the governors side by side
 };
 
 extern TTUNEUP *TUNEUP;

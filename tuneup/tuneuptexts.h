@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/viewertexts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,8 @@ inline const QString limitingSpeedFrame = QStringLiteral("LIMITING SPEED MECHANI
 inline const QString resetButton = QStringLiteral("ULANGI");
 inline const QString processButton = QStringLiteral("PROSES");
 inline const QString closeButton = QStringLiteral("CLOSE");
-inline const QString enlargePicture = QStringLiteral("Klik untuk memperbesar gambar");
-inline const QString pictureViewerCaption = QStringLiteral("Gambar");
+inline const QString &enlargePicture = dipo::viewer_texts::enlargeHint;
+inline const QString &pictureViewerCaption = dipo::viewer_texts::caption;
 inline const QString valvePrompt
     = QStringLiteral("Silahkan pilih jenis dari valve mesin yang akan disetel(tune-up)");
 inline const QString governorPrompt

@@ -2,6 +2,7 @@
 #include "worklog/catatan.h"
 
 #include "common/errorreport.h"
+#include "common/savefolder.h"
 #include "diagnosis/report.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
@@ -27,7 +28,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QTimer>
@@ -352,9 +352,7 @@ void Tcatatan::BtnEksporClick()
 {
     if (!m_store)
         return;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const QString folder = dipo::files::saveFolder();
     const QString path = QFileDialog::getSaveFileName(this, wtexts::csvTitle,
         QDir(folder).filePath(QStringLiteral("catatan-bengkel.csv")), wtexts::csvFilter);
     if (path.isEmpty())
@@ -366,6 +364,7 @@ void Tcatatan::BtnEksporClick()
         dipo::errorreport::show(wtexts::csvFailed.arg(QDir::toNativeSeparators(path), why));
         return;
     }
+    dipo::files::rememberSaveFolder(path);
     setStatus(wtexts::csvSaved.arg(QDir::toNativeSeparators(path)));
 }
 
@@ -378,9 +377,7 @@ void Tcatatan::BtnPdfClick()
     const dipo::diagnosis::Session session = sessionOf(*entry);
     const report::Stamp stamp { entry->when, dipo::diagnosis::texts::programName,
         QStringLiteral(DIPO_VERSION) };
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const QString folder = dipo::files::saveFolder();
     const QString path = QFileDialog::getSaveFileName(this, dipo::diagnosis::texts::saveDialogTitle,
         QDir(folder).filePath(report::suggestedFileName(session, entry->when)),
         dipo::diagnosis::texts::pdfFilter);
@@ -391,6 +388,7 @@ void Tcatatan::BtnPdfClick()
         dipo::errorreport::show(error);
         return;
     }
+    dipo::files::rememberSaveFolder(path);
     setStatus(dipo::diagnosis::texts::saved.arg(QDir::toNativeSeparators(path)));
 }
 

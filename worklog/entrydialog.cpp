@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worklog/entrydialog.h"
 
+#include "common/window.h"
 #include "worklog/programlog.h"
 #include "worklog/store.h"
 #include "worklog/worklogtexts.h"
@@ -131,7 +132,7 @@ void EntryDialog::BtnSimpanClick()
 qint64 EntryDialog::record(const Entry &draft, QWidget *parent)
 {
     EntryDialog dialog(draft, parent);
-    dialog.exec();
+    dipo::execDialog(dialog);
     return dialog.savedId();
 }
 

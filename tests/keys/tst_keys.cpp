@@ -280,7 +280,7 @@ void TestKeys::focusChain_data()
     QTest::newRow("thickness") << "DIALOG1"
                                << "" << QStringList { "OKBtn" };
     QTest::newRow("maintenance") << "PM"
-                                 << "" << QStringList { "RadioButton1", "BitBtn3", "RichEdit1" };
+                                 << "" << QStringList { "RadioButton1", "BitBtn3", "RichEdit1", "Image3" };
     QTest::newRow("tune-up") << "TUNEUP"
                              << ""
                              << QStringList { "BitBtn1", "BitBtn2", "BitBtn3", "SpeedButton1",

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
@@ -116,6 +117,16 @@ QRect rectIn(const QWidget *c, const QWidget *frame)
     return QRect(c->mapTo(frame, QPoint(0, 0)), c->size());
 }
 
+// Where a control shows in its window: a control of the page only within the page's
+// viewport.
+QRect shownIn(dipo::Window *w, const QWidget *c)
+{
+    const QRect at = rectIn(c, w);
+    if (!w->isFullScreenWindow() || !contains(w->sheet(), c))
+        return at;
+    return at & rectIn(w->scrollBox()->viewport(), w);
+}
+
 bool aspectKept(const dipo::PicturePlacement &at)
 {
     if (at.source.isEmpty() || at.target.isEmpty())
@@ -181,6 +192,12 @@ private slots:
     void dialogCentredOnOpener_data();
     void dialogCentredOnOpener();
     void pictureOpensLarge();
+    void noSidewaysScrolling_data();
+    void noSidewaysScrolling();
+    void menuShowsAllEntries();
+    void questionStripInView();
+    void companionStaysWithItsOpener_data();
+    void companionStaysWithItsOpener();
 
 private:
     QStringList m_errors;
@@ -270,15 +287,17 @@ void TestLayout::windowFits()
     QList<QWidget *> leaves;
     for (QWidget *c : controls) {
         const QString where = name + QLatin1Char('/') + c->objectName();
-        QVERIFY2(frame->rect().contains(rectIn(c, frame)),
+        // A strip that never scrolls lies in the window, under the page.
+        QWidget *in = contains(frame, c) ? frame : static_cast<QWidget *>(w);
+        QVERIFY2(in->rect().contains(rectIn(c, in)),
             qPrintable(where
                 + QStringLiteral(" out of reach: %1,%2 %3x%4 in %5x%6")
-                      .arg(rectIn(c, frame).x())
-                      .arg(rectIn(c, frame).y())
+                      .arg(rectIn(c, in).x())
+                      .arg(rectIn(c, in).y())
                       .arg(c->width())
                       .arg(c->height())
-                      .arg(frame->width())
-                      .arg(frame->height())));
+                      .arg(in->width())
+                      .arg(in->height())));
         bool container = false;
         for (QWidget *other : controls)
             container = container || contains(c, other);
@@ -318,7 +337,7 @@ void TestLayout::windowFits()
         for (int j = i + 1; j < leaves.size(); ++j) {
             QWidget *a = leaves[i];
             QWidget *b = leaves[j];
-            if (!rectIn(a, w).intersects(rectIn(b, w)))
+            if (!shownIn(w, a).intersects(shownIn(w, b)))
                 continue;
             const QString pair = QStringList { name, a->objectName(), b->objectName() }.join(u'/');
             const QString reverse
@@ -349,8 +368,13 @@ void TestLayout::workingWindowsNeedNoScrolling()
     QCOMPARE(w->scrollBox()->verticalScrollBar()->maximum(), 0);
     QCOMPARE(w->scrollBox()->horizontalScrollBar()->maximum(), 0);
     const QRect seen = w->scrollBox()->viewport()->rect();
-    for (QWidget *c : controlsOf(w))
-        QVERIFY2(seen.contains(rectIn(c, w->scrollBox()->viewport())), qPrintable(c->objectName()));
+    for (QWidget *c : controlsOf(w)) {
+        if (contains(w->sheet(), c))
+            QVERIFY2(
+                seen.contains(rectIn(c, w->scrollBox()->viewport())), qPrintable(c->objectName()));
+        else
+            QVERIFY2(w->rect().contains(rectIn(c, w)), qPrintable(c->objectName()));
+    }
 }
 
 void TestLayout::tuneupTutorialInView()
@@ -478,6 +502,110 @@ void TestLayout::pictureOpensLarge()
     QVERIFY(w->screen()->availableGeometry().contains(viewer->geometry()));
     // The tune-up window goes on working under it.
     QVERIFY(w->isEnabled() && QApplication::activeModalWidget() == nullptr);
+}
+
+void TestLayout::noSidewaysScrolling_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("state");
+    const char *const rows[][2] = {
+        { "awal_menu", "help" },
+        { "menu1", "start" },
+        { "diagno", "conclusion" },
+        { "PM", "component" },
+        { "TUNEUP", "start" },
+        { "TUNEUP", "V-1" },
+        { "DM", "results" },
+        { "umurrem", "results" },
+        { "gayrem", "results" },
+    };
+    for (const auto &row : rows)
+        QTest::addRow("%s %s", row[0], row[1])
+            << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+}
+
+void TestLayout::noSidewaysScrolling()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, state);
+    auto *w = static_cast<dipo::Window *>(window(name));
+    showAndSettle(w);
+    prepare(w, state);
+    QCOMPARE(w->scrollBox()->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(w->sheet()->width() <= w->scrollBox()->viewport()->width());
+}
+
+void TestLayout::menuShowsAllEntries()
+{
+    auto *w = static_cast<dipo::Window *>(window(QStringLiteral("menu1")));
+    showAndSettle(w);
+    QWidget *viewport = w->scrollBox()->viewport();
+    for (const char *name : { "SpeedButton4", "SpeedButton3", "SpeedButton2", "SpeedButton6",
+             "SpeedButton7", "BtnCatatan", "Image2", "Label1", "Label3" }) {
+        QWidget *entry = control(w, name);
+        QVERIFY2(viewport->rect().contains(rectIn(entry, viewport)), name);
+    }
+}
+
+void TestLayout::questionStripInView()
+{
+    auto *w = static_cast<dipo::Window *>(window(QStringLiteral("diagno")));
+    showAndSettle(w);
+    prepare(w, QStringLiteral("question"));
+    // Wherever the page is scrolled, the question and its answers are in the window.
+    QScrollBar *page = w->scrollBox()->verticalScrollBar();
+    for (int at : { page->minimum(), page->maximum() }) {
+        page->setValue(at);
+        for (const char *name : { "RichEdit2", "BITBTN1", "BITBTN2", "BitBtn4" }) {
+            QWidget *c = control(w, name);
+            QVERIFY2(c->isVisible() && !contains(w->scrollBox(), c), name);
+            QVERIFY2(w->rect().contains(rectIn(c, w)), name);
+        }
+    }
+}
+
+void TestLayout::companionStaysWithItsOpener_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("companion");
+    QTest::newRow("trail beside the diagnosis") << "diagno"
+                                                << "riwayat";
+    QTest::newRow("tune-up picture") << "TUNEUP"
+                                     << "PictureViewer";
+    QTest::newRow("maintenance picture") << "PM"
+                                         << "PictureViewer";
+}
+
+void TestLayout::companionStaysWithItsOpener()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, companion);
+    auto *w = static_cast<dipo::Window *>(window(opener));
+    showAndSettle(w);
+    if (opener == QLatin1String("diagno")) {
+        prepare(w, QStringLiteral("question"));
+        click(w, "BitBtnRiwayat");
+    } else {
+        prepare(
+            w, opener == QLatin1String("PM") ? QStringLiteral("component") : QStringLiteral("V-1"));
+        click(w, "Image3");
+    }
+    auto *shown = w->findChild<QWidget *>(companion);
+    QVERIFY(shown && shown->isVisible() && shown->isWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    // Above its opener, with no taskbar entry of its own, and not modal.
+    QVERIFY(shown->windowHandle());
+    QCOMPARE(shown->windowHandle()->transientParent(), w->windowHandle());
+    QCOMPARE(shown->windowType(), Qt::Dialog);
+    QVERIFY(!shown->isModal() && QApplication::activeModalWidget() == nullptr);
+    const QRect available = w->screen()->availableGeometry();
+    QVERIFY(available.contains(shown->frameGeometry()));
+    if (companion == QLatin1String("riwayat")) {
+        // A useful size where the screen has room for it.
+        const QSize least = QSize(560, 480).boundedTo(available.size());
+        QVERIFY2(shown->width() >= least.width() && shown->height() >= least.height(),
+            qPrintable(QStringLiteral("%1x%2").arg(shown->width()).arg(shown->height())));
+    }
 }
 
 QTEST_MAIN(TestLayout)
