@@ -10,8 +10,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -125,23 +123,12 @@ void WorkCardButtons::BtnKartuPdfClick()
 
 void WorkCardButtons::BtnKartuCetakClick()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(texts::cardTitle);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(texts::printDialogTitle);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printer.isValid()) {
+    const auto outcome = document::printWithDialog(this, texts::cardTitle,
+        texts::printDialogTitle, [&] { return workCardDocument(m_card, QDateTime::currentDateTime()); });
+    if (outcome == document::PrintOutcome::Failed)
         errorreport::show(texts::printFailed);
-        return;
-    }
-    workCardDocument(m_card, QDateTime::currentDateTime()).render(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        errorreport::show(texts::printFailed);
-        return;
-    }
-    LabelKartu->setText(texts::printed);
+    else if (outcome == document::PrintOutcome::Printed)
+        LabelKartu->setText(texts::printed);
 }
 
 } // namespace dipo

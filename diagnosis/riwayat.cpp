@@ -18,8 +18,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -186,23 +184,13 @@ void Triwayat::BtnSimpanPdfClick()
 
 void Triwayat::BtnCetakClick()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(texts::reportTitle);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(texts::printDialogTitle);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!printer.isValid()) {
+    const auto outcome = dipo::document::printWithDialog(this, texts::reportTitle,
+        texts::printDialogTitle,
+        [&] { return report::build(m_session, stampNow(), CheckLampiran->isChecked()); });
+    if (outcome == dipo::document::PrintOutcome::Failed)
         dipo::errorreport::show(texts::printFailed);
-        return;
-    }
-    report::build(m_session, stampNow(), CheckLampiran->isChecked()).render(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        dipo::errorreport::show(texts::printFailed);
-        return;
-    }
-    setStatus(texts::printed);
+    else if (outcome == dipo::document::PrintOutcome::Printed)
+        setStatus(texts::printed);
 }
 
 void Triwayat::BtnSalinClick()

@@ -156,7 +156,7 @@ void TestCalculatorLogic::dieselDefaults()
         = { QStringLiteral("10940,70"), QStringLiteral("9,33"), QStringLiteral("1812,86"),
               QStringLiteral("1254,35"), QStringLiteral("1813,77"), QStringLiteral("1812,86"),
               QStringLiteral("682,32"), QStringLiteral("137"), QStringLiteral("681,98"),
-              QStringLiteral("0,00008821"), QStringLiteral("1,00"), QStringLiteral("-1,37") };
+              QStringLiteral("0,00008821"), QStringLiteral("1,00"), QStringLiteral("-7,03") };
     for (int step = 0; step < DieselStepCount; ++step)
         QCOMPARE(formatFixed(ev.value[step], kDieselDecimals[step]), expected[step]);
     QCOMPARE(formatFixed(ev.value[N], 0), QStringLiteral("1813"));

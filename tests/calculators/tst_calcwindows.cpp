@@ -276,7 +276,7 @@ void TestCalculatorWindows::dieselDefaults()
     QVERIFY(errors.texts.isEmpty());
     QCOMPARE(texts(&dm, kDieselResults),
         localised(names("10940,70 9,33 1812,86 1254,35 1813,77 1812,86 682,32 137 681,98 "
-                        "0,00008821 1,00 -1,37")));
+                        "0,00008821 1,00 -7,03")));
     auto *conclusion = control<dipo::RichTextBox>(&dm, "Memo1");
     QVERIFY(conclusion->isVisibleTo(&dm));
     QVERIFY(!control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
@@ -286,7 +286,7 @@ void TestCalculatorWindows::dieselDefaults()
     QVERIFY(lines[1].endsWith(QStringLiteral("tersebut sebesar 1813 PK, ")));
     QCOMPARE(lines[2],
         localised(
-            { QStringLiteral("*persentase peningkatan kinerjannya adalah -1,37 % yang berarti "
+            { QStringLiteral("*persentase peningkatan kinerjannya adalah -7,03 % yang berarti "
                              "Pada mesin tersebut akan terjadi penurun kinerja") })[0]);
     QVERIFY(lines[4].endsWith(localised({ QStringLiteral("katup sebesar 9,33") })[0]));
     QVERIFY(lines[5].endsWith(localised({ QStringLiteral("adalah 0,00008821") })[0]));
@@ -394,6 +394,8 @@ void TestCalculatorWindows::dieselFailures_data()
         << s("edit13") << s("0") << s("Floating point division by zero.") << 9;
     QTest::newRow("no indicated pressure fails at nm")
         << s("Edit27") << s("0") << s("Floating point division by zero.") << 10;
+    QTest::newRow("no initial power fails at the percentage")
+        << s("Edit9") << s("0") << s("Floating point division by zero.") << 11;
     QTest::newRow("huge bore overflows at VL")
         << s("edit11") << s("1e308") << s("Floating point overflow.") << 0;
 }

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calculators/grafik.h"
+
+#include "calculators/chartloader.h"
+#include "calculators/chartmaker.h"
+#include "calculators/sheettexts.h"
+#include "common/errorreport.h"
+#include "common/savefile.h"
+
+#include <QAccessible>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedLayout>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace texts = dipo::calc::sheet_texts;
+using dipo::calc::Chart;
+
+namespace {
+
+// The size of a chart saved as a picture, for a file and for the sheet.
+const QSize kPictureSize(1200, 750);
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+QLabel *message(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("LabelGrafikKosong"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QTableView *pointTable(const Chart &chart, QWidget *parent)
+{
+    auto *model = new QStandardItemModel(int(chart.tableRows.size()), int(chart.tableHeader.size()));
+    model->setHorizontalHeaderLabels(chart.tableHeader);
+    for (int row = 0; row < chart.tableRows.size(); ++row) {
+        for (int column = 0; column < chart.tableRows.at(row).size(); ++column) {
+            auto *item = new QStandardItem(chart.tableRows.at(row).at(column));
+            item->setEditable(false);
+            if (column > 0 || !chart.bars.isEmpty())
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            model->setItem(row, column, item);
+        }
+    }
+    auto *table = new QTableView(parent);
+    table->setObjectName(QStringLiteral("Tabel") + chart.objectName);
+    model->setParent(table);
+    table->setModel(model);
+    table->setAccessibleName(texts::tableOf.arg(chart.accessibleName));
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->resizeColumnsToContents();
+    return table;
+}
+
+} // namespace
+
+TGrafik::TGrafik(const QString &caption, QWidget *parent)
+    : dipo::Window(QStringLiteral("grafik"), caption, parent)
+{
+    setAccessibleName(caption);
+    QSize size(760, 560);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+
+    TabGrafik = new QTabWidget(this);
+    TabGrafik->setObjectName(QStringLiteral("TabGrafik"));
+    LabelStatus = new QLabel(this);
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
+    LabelStatus->setWordWrap(true);
+    LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    BtnTabel = button(texts::showTable, "BtnTabel", this);
+    BtnTabel->setCheckable(true);
+    BtnSimpanPng = button(texts::savePng, "BtnSimpanPng", this);
+    BtnSimpanPng->setAccessibleName(texts::savePngName);
+    BtnTutup = button(texts::close, "BtnTutup", this);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(BtnTabel);
+    buttons->addWidget(BtnSimpanPng);
+    buttons->addStretch(1);
+    buttons->addWidget(BtnTutup);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(TabGrafik, 1);
+    layout->addWidget(LabelStatus);
+    layout->addLayout(buttons);
+
+    connect(BtnTabel, &QPushButton::clicked, this, &TGrafik::BtnTabelClick);
+    connect(BtnSimpanPng, &QPushButton::clicked, this, &TGrafik::BtnSimpanPngClick);
+    connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    // The charts belong to the calculator: they go when it is closed.
+    if (parent)
+        parent->installEventFilter(this);
+    refresh();
+}
+
+bool TGrafik::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous())
+        close();
+    return dipo::Window::eventFilter(watched, event);
+}
+
+void TGrafik::setCharts(const QList<Chart> &charts)
+{
+    m_charts = charts;
+    m_stale = true;
+    LabelStatus->clear();
+    if (isVisible())
+        refresh();
+}
+
+void TGrafik::clearCharts()
+{
+    setCharts({});
+}
+
+void TGrafik::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        refresh();
+    dipo::Window::showEvent(event);
+}
+
+QWidget *TGrafik::page(const Chart &chart)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("Halaman") + chart.objectName);
+    auto *stack = new QStackedLayout(page);
+    dipo::calc::ChartMaker *maker = dipo::calc::chartMaker();
+    if (chart.isEmpty())
+        stack->addWidget(message(chart.description, page));
+    else if (!maker)
+        stack->addWidget(message(texts::noModule.arg(dipo::calc::chartModuleError()), page));
+    else
+        stack->addWidget(maker->makeView(chart, page));
+    stack->addWidget(pointTable(chart, page));
+    stack->setCurrentIndex(BtnTabel->isChecked() ? 1 : 0);
+    return page;
+}
+
+void TGrafik::refresh()
+{
+    m_stale = false;
+    const int current = TabGrafik->currentIndex();
+    setUpdatesEnabled(false);
+    while (TabGrafik->count() > 0) {
+        QWidget *old = TabGrafik->widget(0);
+        TabGrafik->removeTab(0);
+        delete old;
+    }
+    if (m_charts.isEmpty()) {
+        TabGrafik->addTab(message(texts::noCharts, TabGrafik), texts::chartsTab);
+    } else {
+        for (const Chart &chart : m_charts)
+            TabGrafik->addTab(page(chart), chart.title);
+        TabGrafik->setCurrentIndex(std::max(0, std::min(current, TabGrafik->count() - 1)));
+    }
+    setUpdatesEnabled(true);
+    BtnSimpanPng->setEnabled(!m_charts.isEmpty() && dipo::calc::chartMaker());
+    BtnTabel->setEnabled(!m_charts.isEmpty());
+    for (int k = 0; k < m_charts.size(); ++k) {
+        if (QWidget *view = TabGrafik->widget(k)->findChild<QWidget *>(m_charts.at(k).objectName)) {
+            QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+    }
+}
+
+void TGrafik::BtnTabelClick()
+{
+    for (int k = 0; k < TabGrafik->count(); ++k) {
+        if (auto *stack = qobject_cast<QStackedLayout *>(TabGrafik->widget(k)->layout()))
+            stack->setCurrentIndex(BtnTabel->isChecked() ? 1 : 0);
+    }
+}
+
+bool TGrafik::savePicture(int index, const QString &path)
+{
+    LabelStatus->clear();
+    dipo::calc::ChartMaker *maker = dipo::calc::chartMaker();
+    if (index < 0 || index >= m_charts.size() || !maker)
+        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    maker->picture(m_charts.at(index), kPictureSize).save(&buffer, "PNG");
+    const QString why = dipo::files::saveWhole(path, bytes);
+    if (!why.isEmpty()) {
+        dipo::errorreport::show(texts::pngFailed.arg(QDir::toNativeSeparators(path), why));
+        return false;
+    }
+    LabelStatus->setText(texts::pngSaved.arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void TGrafik::BtnSimpanPngClick()
+{
+    const int index = TabGrafik->currentIndex();
+    if (index < 0 || index >= m_charts.size())
+        return;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(this, texts::savePngTitle, folder, texts::pngFilter);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QDir(folder).filePath(m_charts.at(index).objectName.toLower()
+        + QStringLiteral(".png")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    savePicture(index, dialog.selectedFiles().constFirst());
+}
