@@ -94,6 +94,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kProses));
     Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kReplace));
     Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
+    PanelLembar = new CalcExtras(this, sheet_texts::brakeLifeName);
 
     CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
@@ -136,8 +137,6 @@ Tumurrem::Tumurrem(QWidget *parent)
     out.grid()->setRowStretch(conclusionRow, 1);
     out.grid()->addWidget(PanelLembar->notesLabel(), conclusionRow + 1, 0, 1, 3);
 
-    PanelLembar = new CalcExtras(this, sheet_texts::brakeLifeName);
-
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : { Button1, Button3, Button2 })
         buttons->addWidget(button);
@@ -145,10 +144,10 @@ Tumurrem::Tumurrem(QWidget *parent)
     link->addWidget(CheckBox2);
     link->addWidget(clickHere);
     link->addStretch(1);
+    link->addWidget(PanelLembar);
     auto *left = new QVBoxLayout;
     left->addWidget(GroupBox1);
     left->addLayout(buttons);
-    left->addWidget(PanelLembar);
     left->addLayout(link);
     left->addWidget(Memo3, 1);
 
