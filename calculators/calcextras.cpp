@@ -31,7 +31,7 @@ namespace st = sheet_texts;
 namespace {
 
 // A chart on the sheet: as wide as the page allows, in the proportions of the window's.
-const QSize kSheetPictureSize(1000, 600);
+const QSize kSheetPictureSize(800, 480);
 constexpr qreal kSheetPictureWidthMm = 170;
 
 QPushButton *button(const QString &caption, const char *name, const QString &accessibleName,

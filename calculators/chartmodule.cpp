@@ -110,8 +110,10 @@ void addLines(QChart *chart, const Chart &c)
         series->attachAxis(x);
         series->attachAxis(mark.rightAxis && y2 ? y2 : y);
     }
-    if (xLow <= xHigh)
+    if (xLow < xHigh) {
         x->setRange(xLow, xHigh);
+        x->applyNiceNumbers();
+    }
     if (yLow <= yHigh)
         fitRange(y, yLow, yHigh, true);
     if (y2 && y2Low <= y2High)
@@ -144,6 +146,8 @@ void addBars(QChart *chart, const Chart &c)
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsPrecision(4);
+    values->setLabelColor(Qt::black);
+    limits->setLabelColor(Qt::black);
     chart->addSeries(series);
     auto *x = new QBarCategoryAxis;
     x->append(categories);

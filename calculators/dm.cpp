@@ -175,7 +175,7 @@ void TDM::showConclusion(const DieselValues &value)
 void TDM::showExtras(const DieselInputs &in, const DieselEvaluation &ev)
 {
     Sheet sheet;
-    sheet.title = form::text(texts::kDieselTitle);
+    sheet.title = sheet_texts::dieselName;
     sheet.inputs = sheetRows(GroupBox1, texts::kDieselInputs);
     sheet.results = sheetRows(GroupBox2, texts::kDieselResults);
     sheet.conclusion = Memo1->lines();

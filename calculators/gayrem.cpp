@@ -159,7 +159,7 @@ void Tgayrem::BitBtn1Click()
 void Tgayrem::showExtras(const BrakeForceInputs &in, const BrakeForceEvaluation &ev)
 {
     Sheet sheet;
-    sheet.title = form::text(texts::kBrakeTitle);
+    sheet.title = sheet_texts::brakeForceName;
     sheet.inputs = sheetRows(GroupBox1, texts::kBrakeForceInputs);
     sheet.results = sheetRows(GroupBox2, texts::kBrakeForceResults);
     sheet.conclusion = RichEdit1->lines();

@@ -45,7 +45,9 @@ QLabel *message(const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("LabelGrafikKosong"));
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
+    // No word wrap: a label that wraps would make the window take its least height.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setToolTip(text);
     return label;
 }
 
@@ -80,16 +82,12 @@ TGrafik::TGrafik(const QString &caption, QWidget *parent)
     : dipo::Window(QStringLiteral("grafik"), caption, parent)
 {
     setAccessibleName(caption);
-    QSize size(760, 560);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size());
-    resize(size);
 
     TabGrafik = new QTabWidget(this);
     TabGrafik->setObjectName(QStringLiteral("TabGrafik"));
     LabelStatus = new QLabel(this);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
-    LabelStatus->setWordWrap(true);
+    LabelStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     BtnTabel = button(texts::showTable, "BtnTabel", this);
     BtnTabel->setCheckable(true);
@@ -117,6 +115,15 @@ TGrafik::TGrafik(const QString &caption, QWidget *parent)
     if (parent)
         parent->installEventFilter(this);
     refresh();
+}
+
+QSize TGrafik::sizeHint() const
+{
+    QSize size(780, 580);
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    if (shownOn)
+        size = size.boundedTo(shownOn->availableGeometry().size() - QSize(40, 60));
+    return size.expandedTo(minimumSizeHint());
 }
 
 bool TGrafik::eventFilter(QObject *watched, QEvent *event)

@@ -37,6 +37,9 @@ public slots:
     void BtnTabelClick();
     void BtnSimpanPngClick();
 
+    // Room for a chart that reads well, within the screen.
+    QSize sizeHint() const override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -221,7 +221,7 @@ void Tumurrem::Button1Click()
         Panel18->hide();
 
         Sheet sheet;
-        sheet.title = form::text(texts::kBrakeTitle);
+        sheet.title = sheet_texts::brakeLifeName;
         sheet.inputs = sheetRows(GroupBox1, texts::kBrakeLifeInputs);
         sheet.results = sheetRows(GroupBox3, texts::kBrakeLifeResults);
         sheet.conclusion = Memo1->lines();

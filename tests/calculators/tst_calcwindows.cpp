@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator windows as a user drives them: typing, PROSES, REPLACE, CLOSE, the
 // thickness dialog and the check box that opens the brake force window.
+#include "calculators/calcextras.h"
 #include "calculators/dialog1.h"
+#include "calculators/grafik.h"
 #include "calculators/dm.h"
 #include "calculators/gayrem.h"
 #include "calculators/umurrem.h"
@@ -16,7 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -184,6 +189,11 @@ private slots:
     void forceFailureAfterResultMixesOldAndNew();
     void forceSkidAndStandstill();
     void forceReplaceThenProses();
+
+    void dieselNoInitialPower();
+    void chartsFollowProsesAndReplace_data();
+    void chartsFollowProsesAndReplace();
+    void sheetPdfHoldsTheCalculation();
 };
 
 void TestCalculatorWindows::fixedTexts_data()
@@ -806,6 +816,133 @@ void TestCalculatorWindows::forceReplaceThenProses()
     QCOMPARE(
         errors.texts, QStringList { QStringLiteral("'' is not a valid floating point value.") });
     QVERIFY(intro->isVisibleTo(&g));
+}
+
+void TestCalculatorWindows::dieselNoInitialPower()
+{
+    TDM dm;
+    Errors errors;
+    click(&dm, "Button1");
+    const QStringList conclusion = control<dipo::RichTextBox>(&dm, "Memo1")->lines();
+    type(&dm, "Edit9", "0");
+    click(&dm, "Button1");
+    // As any division by zero: the general report, the results computed so far shown.
+    QCOMPARE(errors.texts, QStringList { QStringLiteral("Floating point division by zero.") });
+    QCOMPARE(control(&dm, "Edit10")->text(), QStringLiteral("1813"));
+    QCOMPARE(control(&dm, "Edit8")->text(), QStringLiteral("-7,03"));
+    QCOMPARE(control<dipo::RichTextBox>(&dm, "Memo1")->lines(), conclusion);
+}
+
+namespace {
+
+struct Calculator
+{
+    const char *proses, *replace, *badField, *markedField;
+    int chart; // whose mark shows the field
+    bool markIsX; // the field is the mark's x (the replacement day), else its y
+    int decimals; // as the field shows it; -1 for the general format
+};
+
+} // namespace
+Q_DECLARE_METATYPE(Calculator)
+
+void TestCalculatorWindows::chartsFollowProsesAndReplace_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Calculator>("calculator");
+    QTest::newRow("diesel power") << s("DM") << Calculator { "Button1", "Button3", "edit11", "Edit4", 0, false, 2 };
+    QTest::newRow("brake life") << s("umurrem") << Calculator { "Button1", "Button3", "Edit3", "Edit31", 0, true, -1 };
+    QTest::newRow("brake force") << s("gayrem") << Calculator { "BitBtn1", "Button1", "Edit14", "Edit23jwb", 0, false, 2 };
+}
+
+void TestCalculatorWindows::chartsFollowProsesAndReplace()
+{
+    QFETCH(QString, window);
+    QFETCH(Calculator, calculator);
+    BrakeWindows brake;
+    TDM diesel;
+    dipo::Window *w = window == QLatin1String("DM") ? static_cast<dipo::Window *>(&diesel)
+        : window == QLatin1String("umurrem")        ? static_cast<dipo::Window *>(&brake.life)
+                                                    : static_cast<dipo::Window *>(&brake.force);
+    Errors errors;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *extras = w->findChild<dipo::calc::CalcExtras *>();
+    QVERIFY(extras);
+    QVERIFY(!control<QPushButton>(w, "BtnCetak")->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "BtnSimpanPdf")->isEnabled());
+    click(w, "BtnGrafik");
+    TGrafik *grafik = extras->grafik();
+    QVERIFY(QTest::qWaitForWindowExposed(grafik));
+    QCOMPARE(grafik->parentWidget(), w); // belongs to its calculator, non-modal
+    QVERIFY(!grafik->isModal());
+    QVERIFY(grafik->charts().isEmpty());
+
+    click(w, calculator.proses);
+    QVERIFY(errors.texts.isEmpty());
+    QVERIFY(control<QPushButton>(w, "BtnCetak")->isEnabled());
+    const QList<dipo::calc::Chart> charts = grafik->charts();
+    QVERIFY(!charts.isEmpty());
+    // Drawn at once in the open window, each view named and described for a reader.
+    for (const dipo::calc::Chart &chart : charts) {
+        QWidget *view = grafik->findChild<QWidget *>(chart.objectName);
+        QVERIFY2(view, qPrintable(chart.objectName));
+        QCOMPARE(view->accessibleName(), chart.accessibleName);
+        QCOMPARE(view->accessibleDescription(), chart.description);
+        QVERIFY(grafik->findChild<QWidget *>(QStringLiteral("Tabel") + chart.objectName));
+    }
+    const QPointF mark = charts.at(calculator.chart).marks.constFirst().at;
+    const double marked = calculator.markIsX ? mark.x() : mark.y();
+    QCOMPARE(calculator.decimals < 0 ? dipo::number::formatGeneral(marked)
+                                     : dipo::number::formatFixed(marked, calculator.decimals),
+        control(w, calculator.markedField)->text());
+
+    // A PROSES that stops on a bad field leaves the charts as they were.
+    type(w, calculator.badField, "x");
+    click(w, calculator.proses);
+    QCOMPARE(errors.texts.size(), 1);
+    QCOMPARE(grafik->charts().constFirst().description, charts.constFirst().description);
+    QCOMPARE(grafik->charts().constFirst().lines.constFirst().points,
+        charts.constFirst().lines.constFirst().points);
+
+    click(w, calculator.replace);
+    QVERIFY(grafik->charts().isEmpty());
+    QVERIFY(!grafik->findChild<QWidget *>(charts.constFirst().objectName));
+    QVERIFY(!control<QPushButton>(w, "BtnCetak")->isEnabled());
+    QVERIFY(!control<QLabel>(w, "LabelCatatan")->isVisibleTo(w));
+    // The charts window goes with its calculator.
+    w->close();
+    QVERIFY(!grafik->isVisible());
+}
+
+void TestCalculatorWindows::sheetPdfHoldsTheCalculation()
+{
+    TDM dm;
+    Errors errors;
+    click(&dm, "Button1");
+    auto *extras = dm.findChild<dipo::calc::CalcExtras *>();
+    QVERIFY(control<QLabel>(&dm, "LabelCatatan")->isVisibleTo(&dm)); // Gf as specific
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lembar.pdf"));
+    QVERIFY(extras->saveSheet(path, QDateTime(QDate(2026, 3, 2), QTime(8, 15))));
+    QVERIFY(errors.texts.isEmpty());
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
+    QVERIFY(text.waitForFinished(20000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const QString &expected :
+        { QStringLiteral("LEMBAR PERHITUNGAN"), QStringLiteral("Daya Awal Motor Diesel (Nawal)"),
+            QStringLiteral("1950 PK"), QStringLiteral("Daya Motor (N)"),
+            QStringLiteral("1812,86 PK"), QStringLiteral("-7,03 %"), QStringLiteral("Kesimpulan :"),
+            QStringLiteral("Pada mesin tersebut akan terjadi penurun kinerja"),
+            QStringLiteral("lebih dari 100 %: periksa Gf"), QStringLiteral("Senin, 2 Maret 2026"),
+            QStringLiteral("Dipo versi") })
+        QVERIFY2(words.contains(expected), qPrintable(expected + QStringLiteral(" in ") + words));
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), { QStringLiteral("-list"), path });
+    QVERIFY(images.waitForFinished(20000));
+    // Two header lines, then one line per image: the chart.
+    QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(), 3);
 }
 
 QTEST_MAIN(TestCalculatorWindows)
