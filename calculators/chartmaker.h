@@ -19,6 +19,8 @@ public:
     virtual ~ChartMaker() = default;
     // A view of the chart, with its accessible name and description.
     virtual QWidget *makeView(const Chart &chart, QWidget *parent) = 0;
+    // Shows this chart in a view it made, in place of what it showed.
+    virtual void updateView(QWidget *view, const Chart &chart) = 0;
     // The chart drawn as a picture of this size, for a PNG file and the sheet.
     virtual QImage picture(const Chart &chart, const QSize &size) = 0;
 };

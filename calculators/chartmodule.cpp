@@ -159,23 +159,31 @@ void addBars(QChart *chart, const Chart &c)
     fitRange(y, low, high * 1.1, true);
 }
 
+void fill(QChart *chart, const Chart &c)
+{
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis), delete axis;
+    chart->setTitle(c.title);
+    chart->setLocale(numberLocale(c.decimalSeparator));
+    if (!c.bars.isEmpty())
+        addBars(chart, c);
+    else
+        addLines(chart, c);
+}
+
 QChart *buildChart(const Chart &c)
 {
     auto *chart = new QChart;
-    chart->setTitle(c.title);
     QFont titleFont = chart->titleFont();
     titleFont.setBold(true);
     titleFont.setPointSize(11);
     chart->setTitleFont(titleFont);
     chart->setLocalizeNumbers(true);
-    chart->setLocale(numberLocale(c.decimalSeparator));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->layout()->setContentsMargins(2, 2, 2, 2);
-    if (!c.bars.isEmpty())
-        addBars(chart, c);
-    else
-        addLines(chart, c);
+    fill(chart, c);
     return chart;
 }
 
@@ -192,6 +200,16 @@ public:
         view->setFocusPolicy(Qt::StrongFocus); // a reader reaches it, and the description
         view->setMinimumSize(320, 220);
         return view;
+    }
+
+    void updateView(QWidget *view, const Chart &chart) override
+    {
+        auto *chartView = qobject_cast<QChartView *>(view);
+        if (!chartView)
+            return;
+        fill(chartView->chart(), chart);
+        view->setAccessibleName(chart.accessibleName);
+        view->setAccessibleDescription(chart.description);
     }
 
     QImage picture(const Chart &chart, const QSize &size) override

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -108,6 +109,7 @@ TGrafik::TGrafik(const QString &caption, QWidget *parent)
     connect(BtnTabel, &QPushButton::clicked, this, &TGrafik::BtnTabelClick);
     connect(BtnSimpanPng, &QPushButton::clicked, this, &TGrafik::BtnSimpanPngClick);
     connect(BtnTutup, &QPushButton::clicked, this, &QWidget::close);
+    connect(TabGrafik, &QTabWidget::currentChanged, this, &TGrafik::TabGrafikChange);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
@@ -154,11 +156,52 @@ void TGrafik::showEvent(QShowEvent *event)
     dipo::Window::showEvent(event);
 }
 
-QWidget *TGrafik::page(const Chart &chart)
+bool TGrafik::updateInPlace()
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("Halaman") + chart.objectName);
-    auto *stack = new QStackedLayout(page);
+    // The same charts as the tabs show, with new numbers: only their contents change.
+    dipo::calc::ChartMaker *maker = dipo::calc::chartMaker();
+    if (!maker || m_charts.isEmpty() || TabGrafik->count() != m_charts.size())
+        return false;
+    for (int k = 0; k < m_charts.size(); ++k) {
+        if (TabGrafik->widget(k)->objectName() != QStringLiteral("Halaman") + m_charts.at(k).objectName
+            || m_charts.at(k).isEmpty())
+            return false;
+    }
+    for (int k = 0; k < m_charts.size(); ++k) {
+        QWidget *page = TabGrafik->widget(k);
+        auto *stack = qobject_cast<QStackedLayout *>(page->layout());
+        QWidget *view = page->findChild<QWidget *>(m_charts.at(k).objectName);
+        if (!view) {
+            // Not made yet, or a message in its place: made afresh when shown.
+            while (stack->count() > 0)
+                delete stack->widget(0);
+            continue;
+        }
+        maker->updateView(view, m_charts.at(k));
+        if (stack->count() > 1)
+            delete stack->widget(1); // the table, made again when asked for
+        QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    fillPage(TabGrafik->currentIndex());
+    BtnTabelClick();
+    return true;
+}
+
+void TGrafik::TabGrafikChange(int index)
+{
+    fillPage(index);
+}
+
+void TGrafik::fillPage(int index)
+{
+    if (index < 0 || index >= m_charts.size())
+        return;
+    QWidget *page = TabGrafik->widget(index);
+    auto *stack = qobject_cast<QStackedLayout *>(page->layout());
+    if (!stack || stack->count() > 0)
+        return;
+    const Chart &chart = m_charts.at(index);
     dipo::calc::ChartMaker *maker = dipo::calc::chartMaker();
     if (chart.isEmpty())
         stack->addWidget(message(chart.description, page));
@@ -166,14 +209,21 @@ QWidget *TGrafik::page(const Chart &chart)
         stack->addWidget(message(texts::noModule.arg(dipo::calc::chartModuleError()), page));
     else
         stack->addWidget(maker->makeView(chart, page));
-    stack->addWidget(pointTable(chart, page));
-    stack->setCurrentIndex(BtnTabel->isChecked() ? 1 : 0);
-    return page;
+    if (BtnTabel->isChecked()) {
+        stack->addWidget(pointTable(chart, page));
+        stack->setCurrentIndex(1);
+    }
+    if (QWidget *view = page->findChild<QWidget *>(chart.objectName)) {
+        QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TGrafik::refresh()
 {
     m_stale = false;
+    if (updateInPlace())
+        return;
     const int current = TabGrafik->currentIndex();
     setUpdatesEnabled(false);
     while (TabGrafik->count() > 0) {
@@ -184,26 +234,31 @@ void TGrafik::refresh()
     if (m_charts.isEmpty()) {
         TabGrafik->addTab(message(texts::noCharts, TabGrafik), texts::chartsTab);
     } else {
-        for (const Chart &chart : m_charts)
-            TabGrafik->addTab(page(chart), chart.title);
+        QSignalBlocker quiet(TabGrafik);
+        for (const Chart &chart : m_charts) {
+            auto *page = new QWidget;
+            page->setObjectName(QStringLiteral("Halaman") + chart.objectName);
+            new QStackedLayout(page);
+            TabGrafik->addTab(page, chart.title);
+        }
         TabGrafik->setCurrentIndex(std::max(0, std::min(current, TabGrafik->count() - 1)));
     }
+    fillPage(TabGrafik->currentIndex());
     setUpdatesEnabled(true);
     BtnSimpanPng->setEnabled(!m_charts.isEmpty() && dipo::calc::chartMaker());
     BtnTabel->setEnabled(!m_charts.isEmpty());
-    for (int k = 0; k < m_charts.size(); ++k) {
-        if (QWidget *view = TabGrafik->widget(k)->findChild<QWidget *>(m_charts.at(k).objectName)) {
-            QAccessibleEvent changed(view, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-    }
 }
 
 void TGrafik::BtnTabelClick()
 {
-    for (int k = 0; k < TabGrafik->count(); ++k) {
-        if (auto *stack = qobject_cast<QStackedLayout *>(TabGrafik->widget(k)->layout()))
-            stack->setCurrentIndex(BtnTabel->isChecked() ? 1 : 0);
+    // The tables are made when first asked for.
+    for (int k = 0; k < TabGrafik->count() && k < m_charts.size(); ++k) {
+        auto *stack = qobject_cast<QStackedLayout *>(TabGrafik->widget(k)->layout());
+        if (!stack || stack->count() == 0)
+            continue;
+        if (BtnTabel->isChecked() && stack->count() == 1)
+            stack->addWidget(pointTable(m_charts.at(k), TabGrafik->widget(k)));
+        stack->setCurrentIndex(BtnTabel->isChecked() ? 1 : 0);
     }
 }
 

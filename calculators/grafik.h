@@ -36,6 +36,7 @@ public:
 public slots:
     void BtnTabelClick();
     void BtnSimpanPngClick();
+    void TabGrafikChange(int index);
 
     // Room for a chart that reads well, within the screen.
     QSize sizeHint() const override;
@@ -46,7 +47,9 @@ protected:
 
 private:
     void refresh();
-    QWidget *page(const dipo::calc::Chart &chart);
+    // Each tab's chart and table are made when the tab is first shown.
+    void fillPage(int index);
+    bool updateInPlace();
 
     QList<dipo::calc::Chart> m_charts;
     bool m_stale = true;
