@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -883,14 +884,24 @@ void TestCalculatorWindows::chartsFollowProsesAndReplace()
     QVERIFY(control<QPushButton>(w, "BtnCetak")->isEnabled());
     const QList<dipo::calc::Chart> charts = grafik->charts();
     QVERIFY(!charts.isEmpty());
-    // Drawn at once in the open window, each view named and described for a reader.
-    for (const dipo::calc::Chart &chart : charts) {
+    // Drawn in the open window, a tab a chart, each view named and described for a
+    // reader, with a table of its points when asked for.
+    QCOMPARE(grafik->TabGrafik->count(), charts.size());
+    for (int k = 0; k < charts.size(); ++k) {
+        const dipo::calc::Chart &chart = charts.at(k);
+        grafik->TabGrafik->setCurrentIndex(k);
         QWidget *view = grafik->findChild<QWidget *>(chart.objectName);
         QVERIFY2(view, qPrintable(chart.objectName));
         QCOMPARE(view->accessibleName(), chart.accessibleName);
         QCOMPARE(view->accessibleDescription(), chart.description);
-        QVERIFY(grafik->findChild<QWidget *>(QStringLiteral("Tabel") + chart.objectName));
     }
+    QTest::mouseClick(grafik->BtnTabel, Qt::LeftButton);
+    for (const dipo::calc::Chart &chart : charts) {
+        auto *table = grafik->findChild<QAbstractItemView *>(QStringLiteral("Tabel") + chart.objectName);
+        QVERIFY2(table, qPrintable(chart.objectName));
+        QCOMPARE(table->model()->rowCount(), chart.tableRows.size());
+    }
+    QTest::mouseClick(grafik->BtnTabel, Qt::LeftButton);
     const QPointF mark = charts.at(calculator.chart).marks.constFirst().at;
     const double marked = calculator.markIsX ? mark.x() : mark.y();
     QCOMPARE(calculator.decimals < 0 ? dipo::number::formatGeneral(marked)
