@@ -194,7 +194,9 @@ private slots:
     void dieselNoInitialPower();
     void chartsFollowProsesAndReplace_data();
     void chartsFollowProsesAndReplace();
+    void sheetPdfHoldsTheCalculation_data();
     void sheetPdfHoldsTheCalculation();
+    void chartSavedAsPng();
 };
 
 void TestCalculatorWindows::fixedTexts_data()
@@ -926,34 +928,84 @@ void TestCalculatorWindows::chartsFollowProsesAndReplace()
     QVERIFY(!grafik->isVisible());
 }
 
+void TestCalculatorWindows::sheetPdfHoldsTheCalculation_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("diesel power")
+        << s("DM")
+        << QStringList { s("Daya motor diesel"), s("Daya Awal Motor Diesel (Nawal)"), s("1950 PK"),
+               s("Daya Motor (N)"), s("1812,86 PK"), s("-7,03 %"), s("Kesimpulan :"),
+               s("Pada mesin tersebut akan terjadi penurun kinerja"),
+               s("lebih dari 100 %: periksa Gf"),
+               s("daya naik dari 725,14 PK pada 420 rpm sampai 2175,43 PK pada 1260 rpm") }
+        << 1;
+    QTest::newRow("brake life")
+        << s("umurrem")
+        << QStringList { s("Umur kampas rem"), s("Diameter Roda (D) 774 mm"), s("Umur rem (Urem)"),
+               s("pengantiannya adalah 7 Hari, atau sekitar 165 jam") }
+        << 2;
+    QTest::newRow("brake force")
+        << s("gayrem")
+        << QStringList { s("Gaya rem dan jarak pengereman"), s("Jarak pengereman (Sa)"),
+               s("315,71 meter"), s("tidak terjadi skid"),
+               s("jarak pengereman naik dari 0 m pada 0 km/jam sampai 862 m pada 120 km/jam; pada "
+                 "70 km/jam 315,71 m") }
+        << 2;
+}
+
 void TestCalculatorWindows::sheetPdfHoldsTheCalculation()
 {
-    TDM dm;
+    QFETCH(QString, window);
+    QFETCH(QStringList, expected);
+    QFETCH(int, pictures);
+    BrakeWindows brake;
+    TDM diesel;
+    dipo::Window *w = window == QLatin1String("DM") ? static_cast<dipo::Window *>(&diesel)
+        : window == QLatin1String("umurrem")        ? static_cast<dipo::Window *>(&brake.life)
+                                                    : static_cast<dipo::Window *>(&brake.force);
     Errors errors;
-    click(&dm, "Button1");
-    auto *extras = dm.findChild<dipo::calc::CalcExtras *>();
-    QVERIFY(control<QLabel>(&dm, "LabelCatatan")->isVisibleTo(&dm)); // Gf as specific
+    click(w, window == QLatin1String("gayrem") ? "BitBtn1" : "Button1");
+    auto *extras = w->findChild<dipo::calc::CalcExtras *>();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("lembar.pdf"));
     QVERIFY(extras->saveSheet(path, QDateTime(QDate(2026, 3, 2), QTime(8, 15))));
     QVERIFY(errors.texts.isEmpty());
+    QVERIFY(control<QLabel>(w, "LabelLembar")->text().endsWith(path));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
     QVERIFY(text.waitForFinished(20000));
     const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    for (const QString &expected :
-        { QStringLiteral("LEMBAR PERHITUNGAN"), QStringLiteral("Daya Awal Motor Diesel (Nawal)"),
-            QStringLiteral("1950 PK"), QStringLiteral("Daya Motor (N)"),
-            QStringLiteral("1812,86 PK"), QStringLiteral("-7,03 %"), QStringLiteral("Kesimpulan :"),
-            QStringLiteral("Pada mesin tersebut akan terjadi penurun kinerja"),
-            QStringLiteral("lebih dari 100 %: periksa Gf"), QStringLiteral("Senin, 2 Maret 2026"),
-            QStringLiteral("Dipo versi") })
-        QVERIFY2(words.contains(expected), qPrintable(expected + QStringLiteral(" in ") + words));
+    expected << s("LEMBAR PERHITUNGAN") << s("Senin, 2 Maret 2026") << s("Dipo versi");
+    for (const QString &part : expected)
+        QVERIFY2(words.contains(part), qPrintable(part + QStringLiteral(" in ") + words));
     QProcess images;
     images.start(QStringLiteral("pdfimages"), { QStringLiteral("-list"), path });
     QVERIFY(images.waitForFinished(20000));
-    // Two header lines, then one line per image: the chart.
-    QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(), 3);
+    // Two header lines, then one line per image: the charts.
+    QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(),
+        2 + pictures);
+    // A folder that is not there: the error report, no status.
+    QVERIFY(!extras->saveSheet(folder.filePath(QStringLiteral("no/such/lembar.pdf")), QDateTime::currentDateTime()));
+    QCOMPARE(errors.texts.size(), 1);
+    QVERIFY(errors.texts.constFirst().startsWith(QStringLiteral("Lembar perhitungan tidak dapat disimpan")));
+}
+
+void TestCalculatorWindows::chartSavedAsPng()
+{
+    TDM dm;
+    Errors errors;
+    click(&dm, "Button1");
+    TGrafik *grafik = dm.findChild<dipo::calc::CalcExtras *>()->grafik();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("grafik.png"));
+    QVERIFY(grafik->savePicture(0, path));
+    const QImage saved(path);
+    QCOMPARE(saved.size(), QSize(1200, 750));
+    QVERIFY(grafik->LabelStatus->text().endsWith(path));
+    QVERIFY(!grafik->savePicture(0, folder.filePath(QStringLiteral("no/such/grafik.png"))));
+    QCOMPARE(errors.texts.size(), 1);
 }
 
 QTEST_MAIN(TestCalculatorWindows)
