@@ -106,6 +106,8 @@ document::Builder sheetDocument(
         doc.lines(sheet.notes, 0, 0, true);
     }
     if (!sheet.charts.isEmpty()) {
+        // The charts on a page of their own: a heading is never left alone at a page's foot.
+        doc.pageBreak();
         doc.subheading(st::chartsHeading);
         for (const QImage &picture : pictures)
             doc.picture(picture, kSheetPictureWidthMm);

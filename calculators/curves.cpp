@@ -127,7 +127,8 @@ Chart brakePercentChart(const BrakeForceEvaluation &ev)
     for (const Row &row : rows) {
         const QString bound = text(row.maximum ? t::kMaximum : t::kMinimum);
         const QString verdict = text(row.satisfies ? texts::kSatisfying : texts::kUnsatisfying);
-        chart.bars << ChartBar { text(row.name), row.value, row.limit, row.satisfies };
+        chart.bars << ChartBar { QStringLiteral("%1 (%2)").arg(text(row.name), bound), row.value,
+            row.limit, row.satisfies };
         chart.tableRows << QStringList { text(row.name), formatFixed(row.value, 2),
             bound + QLatin1Char(' ') + formatGeneral(row.limit), verdict };
         shape << text(t::kBarShape)
