@@ -54,6 +54,24 @@ QList<QStringList> tableRows(const QList<SheetRow> &rows)
 
 } // namespace
 
+namespace {
+
+// The labels' looks are set when they are first shown: a style sheet of a widget's own
+// costs its window's start.
+void showStyled(QLabel *label, const char *styleSheet)
+{
+    if (label->styleSheet().isEmpty())
+        label->setStyleSheet(QLatin1String(styleSheet));
+    label->show();
+}
+
+constexpr const char *kStatusLook
+    = "QLabel { background-color: rgba(0, 0, 0, 170); color: white; padding: 2px 4px; }";
+constexpr const char *kNotesLook = "QLabel { background-color: #fff3c4; color: black;"
+                                   " border: 2px solid #b26a00; padding: 3px 6px; }";
+
+} // namespace
+
 QList<SheetRow> sheetRows(const QWidget *frame, const texts::FieldText *rows, std::size_t count)
 {
     QList<SheetRow> result;
@@ -130,8 +148,6 @@ CalcExtras::CalcExtras(dipo::Window *window, const QString &calculatorName)
     LabelLembar = new QLabel(this);
     LabelLembar->setObjectName(QStringLiteral("LabelLembar"));
     LabelLembar->setWordWrap(true);
-    LabelLembar->setStyleSheet(QStringLiteral(
-        "QLabel { background-color: rgba(0, 0, 0, 170); color: white; padding: 2px 4px; }"));
     LabelLembar->hide();
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -144,8 +160,6 @@ CalcExtras::CalcExtras(dipo::Window *window, const QString &calculatorName)
     LabelCatatan = new QLabel(window);
     LabelCatatan->setObjectName(QStringLiteral("LabelCatatan"));
     LabelCatatan->setWordWrap(true);
-    LabelCatatan->setStyleSheet(QStringLiteral("QLabel { background-color: #fff3c4; color: black;"
-                                               " border: 2px solid #b26a00; padding: 3px 6px; }"));
     LabelCatatan->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelCatatan->hide();
 
@@ -165,7 +179,10 @@ void CalcExtras::setResult(const Sheet &sheet)
     LabelLembar->hide();
     LabelCatatan->setText(sheet.notes.join(QLatin1Char('\n')));
     LabelCatatan->setAccessibleName(QString::fromLatin1(chart_texts::kNotesHeading));
-    LabelCatatan->setVisible(!sheet.notes.isEmpty());
+    if (sheet.notes.isEmpty())
+        LabelCatatan->hide();
+    else
+        showStyled(LabelCatatan, kNotesLook);
     if (m_grafik)
         m_grafik->setCharts(sheet.charts);
 }
@@ -209,7 +226,7 @@ bool CalcExtras::saveSheet(const QString &path, const QDateTime &when)
         return false;
     }
     LabelLembar->setText(st::saved.arg(QDir::toNativeSeparators(path)));
-    LabelLembar->show();
+    showStyled(LabelLembar, kStatusLook);
     return true;
 }
 
@@ -249,7 +266,7 @@ void CalcExtras::BtnCetakClick()
         errorreport::show(st::printFailed);
     } else if (outcome == document::PrintOutcome::Printed) {
         LabelLembar->setText(st::printed);
-        LabelLembar->show();
+        showStyled(LabelLembar, kStatusLook);
     }
 }
 
