@@ -840,7 +840,7 @@ namespace {
 
 struct Calculator
 {
-    const char *proses, *replace, *badField, *markedField;
+    const char *proses, *replace, *badField, *markedField, *newValue;
     int chart; // whose mark shows the field
     bool markIsX; // the field is the mark's x (the replacement day), else its y
     int decimals; // as the field shows it; -1 for the general format
@@ -853,9 +853,9 @@ void TestCalculatorWindows::chartsFollowProsesAndReplace_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<Calculator>("calculator");
-    QTest::newRow("diesel power") << s("DM") << Calculator { "Button1", "Button3", "edit11", "Edit4", 0, false, 2 };
-    QTest::newRow("brake life") << s("umurrem") << Calculator { "Button1", "Button3", "Edit3", "Edit31", 0, true, -1 };
-    QTest::newRow("brake force") << s("gayrem") << Calculator { "BitBtn1", "Button1", "Edit14", "Edit23jwb", 0, false, 2 };
+    QTest::newRow("diesel power") << s("DM") << Calculator { "Button1", "Button3", "edit11", "Edit4", "20", 0, false, 2 };
+    QTest::newRow("brake life") << s("umurrem") << Calculator { "Button1", "Button3", "Edit4", "Edit31", "40", 0, true, -1 };
+    QTest::newRow("brake force") << s("gayrem") << Calculator { "BitBtn1", "Button1", "Edit14", "Edit23jwb", "400", 0, false, 2 };
 }
 
 void TestCalculatorWindows::chartsFollowProsesAndReplace()
@@ -917,6 +917,16 @@ void TestCalculatorWindows::chartsFollowProsesAndReplace()
     QCOMPARE(grafik->charts().constFirst().description, charts.constFirst().description);
     QCOMPARE(grafik->charts().constFirst().lines.constFirst().points,
         charts.constFirst().lines.constFirst().points);
+
+    // New numbers: the shown chart follows, its description with it.
+    grafik->TabGrafik->setCurrentIndex(0);
+    type(w, calculator.badField, calculator.newValue);
+    click(w, calculator.proses);
+    QCOMPARE(errors.texts.size(), 1);
+    const QString described = grafik->charts().constFirst().description;
+    QVERIFY(described != charts.constFirst().description);
+    QCOMPARE(grafik->findChild<QWidget *>(charts.constFirst().objectName)->accessibleDescription(),
+        described);
 
     click(w, calculator.replace);
     QVERIFY(grafik->charts().isEmpty());
