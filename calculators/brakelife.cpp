@@ -43,6 +43,11 @@ BrakeLifeResults computeBrakeLife(const BrakeLifeInputs &in)
     return r;
 }
 
+double thicknessAfterDays(const BrakeLifeInputs &in, const BrakeLifeResults &r, double days)
+{
+    return store(Ext(in.T) - Ext(days) * r.Vaus * in.Frem * in.Fj / r.Ak);
+}
+
 bool thicknessTooLarge(const QString &tminText, const QString &thicknessText)
 {
     double tmin = 0;

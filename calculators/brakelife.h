@@ -46,6 +46,10 @@ double speedFactor(const QString &speedText);
 // All steps or nothing: throws MathError at the first arithmetic fault.
 BrakeLifeResults computeBrakeLife(const BrakeLifeInputs &in);
 
+// The block's thickness after this many days in service, worn as the life assumes: the
+// wear volume of a day taken off the contact area, from T on day 0 to Tmin on day Urem.
+double thicknessAfterDays(const BrakeLifeInputs &in, const BrakeLifeResults &r, double days);
+
 // True when the minimum thickness is not below the block thickness. A text that is
 // not (yet) a number never warns.
 bool thicknessTooLarge(const QString &tminText, const QString &thicknessText);

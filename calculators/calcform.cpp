@@ -155,11 +155,13 @@ RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
     return box;
 }
 
-void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion)
+void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion,
+    const QStringList &notes)
 {
     QStringList words;
     if (conclusion)
         words << conclusion->toPlainText().simplified();
+    words << notes;
     for (const QLineEdit *result : resultFrame->findChildren<QLineEdit *>()) {
         if (result->text().isEmpty())
             continue;

@@ -70,7 +70,9 @@ void setLines(RichTextBox *box, const QStringList &lines);
 
 // After PROSES the screen reader speaks the conclusion and every result: the result
 // frames take no focus, so the words are told where the focus is.
-void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion);
+// The sanity notes, if any, follow the conclusion.
+void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion,
+    const QStringList &notes = {});
 
 template <std::size_t N> QStringList lines(const char *const (&texts)[N])
 {

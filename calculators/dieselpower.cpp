@@ -46,7 +46,7 @@ DieselEvaluation evaluateDiesel(const DieselInputs &in)
         [&] { return Ext(632) / (Ext(in.Gf) * in.Qc) * r[Nmi]; },
         [&] { return Ext(in.Gf) / r[Nme]; },
         [&] { return Ext(r[Nme]) / r[Nmi]; },
-        [&] { return (Ext(r[N]) - in.Nawal) / 100; },
+        [&] { return (Ext(r[N]) - in.Nawal) / in.Nawal * 100; },
     } };
     try {
         for (const auto &step : steps) {

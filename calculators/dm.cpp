@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/dm.h"
 
+#include "calculators/calcextras.h"
 #include "calculators/calcform.h"
+#include "calculators/curves.h"
+#include "calculators/sheettexts.h"
 #include "calculators/conclusions.h"
 #include "calculators/dieselpower.h"
 #include "common/errorreport.h"
@@ -13,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,18 +92,24 @@ TDM::TDM(QWidget *parent)
     form::setLines(Memo2, form::lines(texts::kDieselIntroduction));
     Memo2->setEnabled(false);
 
+    PanelLembar = new CalcExtras(this, sheet_texts::dieselName);
+
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : { Button1, Button3, Button2 })
         buttons->addWidget(button);
+    auto *buttonRows = new QVBoxLayout;
+    buttonRows->addLayout(buttons);
+    buttonRows->addWidget(PanelLembar);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(6, 6, 6, 8);
     grid->setSpacing(6);
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addWidget(GroupBox1, 1, 0);
-    grid->addLayout(buttons, 2, 0);
+    grid->addLayout(buttonRows, 2, 0);
     grid->addWidget(GroupBox2, 1, 1, 2, 1);
     grid->addWidget(Memo1, 3, 0, 1, 2);
     grid->addWidget(Memo2, 3, 0, 1, 2);
+    grid->addWidget(PanelLembar->notesLabel(), 4, 0, 1, 2);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -112,7 +122,9 @@ TDM::TDM(QWidget *parent)
     form::enterPresses(in.inputs(), Button1);
     dipo::keys::escapeClicks(this, Button2);
     Memo1->setAccessibleName(QStringLiteral("Kesimpulan"));
-    dipo::keys::setReadingOrder(in.inputs() + QList<QWidget *> { Button1, Button3, Button2 });
+    dipo::keys::setReadingOrder(in.inputs()
+        + QList<QWidget *> { Button1, Button3, Button2, PanelLembar->BtnGrafik,
+            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf });
     in.inputs().first()->setFocus();
     FormCreate();
 }
@@ -142,6 +154,7 @@ void TDM::Button1Click()
         if (ev.failure)
             throw *ev.failure;
         showConclusion(ev.value);
+        showExtras(in, ev);
     });
 }
 
@@ -157,7 +170,19 @@ void TDM::showConclusion(const DieselValues &value)
     form::setLines(Memo1, dieselConclusionLines(c));
     Memo2->hide();
     Memo1->show();
-    form::tellResults(this, GroupBox2, Memo1);
+}
+
+void TDM::showExtras(const DieselInputs &in, const DieselEvaluation &ev)
+{
+    Sheet sheet;
+    sheet.title = sheet_texts::dieselName;
+    sheet.inputs = sheetRows(GroupBox1, texts::kDieselInputs);
+    sheet.results = sheetRows(GroupBox2, texts::kDieselResults);
+    sheet.conclusion = Memo1->lines();
+    sheet.notes = dieselNotes(ev);
+    sheet.charts = { dieselChart(in, ev) };
+    PanelLembar->setResult(sheet);
+    form::tellResults(this, GroupBox2, Memo1, sheet.notes);
 }
 
 void TDM::Button3Click()
@@ -172,6 +197,7 @@ void TDM::Button3Click()
         result->clear();
     Memo1->hide();
     Memo2->show();
+    PanelLembar->clear();
 }
 
 void TDM::Button2Click()

@@ -12,6 +12,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace dipo::calc {
+class CalcExtras;
+}
+
 namespace dipo {
 class RichTextBox;
 }
@@ -41,6 +45,8 @@ public:
     QPushButton *Button2 = nullptr;
     dipo::RichTextBox *Memo2 = nullptr;
     dipo::RichTextBox *Memo1 = nullptr;
+    // Grafik, Cetak, Simpan PDF and the sanity notes.
+    dipo::calc::CalcExtras *PanelLembar = nullptr;
 
 public slots:
     void Button1Click();
@@ -51,6 +57,7 @@ private:
     void FormCreate();
     using DieselValues = std::array<double, dipo::calc::DieselStepCount>;
     void showConclusion(const DieselValues &value);
+    void showExtras(const dipo::calc::DieselInputs &in, const dipo::calc::DieselEvaluation &ev);
 
     // The result fields in the order their values are computed.
     std::array<QLineEdit *, dipo::calc::DieselStepCount> m_results {};

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/gayrem.h"
 
+#include "calculators/calcextras.h"
 #include "calculators/calcform.h"
+#include "calculators/curves.h"
+#include "calculators/sheettexts.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/localenumber.h"
@@ -79,12 +82,15 @@ Tgayrem::Tgayrem(QWidget *parent)
     form::setLines(Memo2, form::lines(texts::kBrakeForceIntroduction));
     Memo2->setEnabled(false);
 
+    PanelLembar = new CalcExtras(this, sheet_texts::brakeForceName);
+
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : { BitBtn1, Button1, Button2 })
         buttons->addWidget(button);
     auto *right = new QVBoxLayout;
     right->addWidget(GroupBox2);
     right->addLayout(buttons);
+    right->addWidget(PanelLembar);
     right->addStretch(1);
 
     auto *grid = new QGridLayout(page);
@@ -95,6 +101,7 @@ Tgayrem::Tgayrem(QWidget *parent)
     grid->addLayout(right, 1, 1);
     grid->addWidget(RichEdit1, 2, 0, 1, 2);
     grid->addWidget(Memo2, 2, 0, 1, 2);
+    grid->addWidget(PanelLembar->notesLabel(), 3, 0, 1, 2);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -109,7 +116,10 @@ Tgayrem::Tgayrem(QWidget *parent)
     dipo::keys::escapeClicks(this, Button2);
     RichEdit1->setAccessibleName(QStringLiteral("Kesimpulan"));
     dipo::keys::setReadingOrder(
-        in.inputs() + QList<QWidget *> { BitBtn1, Button1, Button2 } + results);
+        in.inputs()
+        + QList<QWidget *> { BitBtn1, Button1, Button2, PanelLembar->BtnGrafik,
+            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf }
+        + results);
     in.inputs().first()->setFocus();
 }
 
@@ -142,8 +152,21 @@ void Tgayrem::BitBtn1Click()
         Edit2->setText(form::text(ev.skid ? texts::kSkid : texts::kNoSkid));
         RichEdit1->show();
         Memo2->hide();
-        form::tellResults(this, GroupBox2, RichEdit1);
+        showExtras(in, ev);
     });
+}
+
+void Tgayrem::showExtras(const BrakeForceInputs &in, const BrakeForceEvaluation &ev)
+{
+    Sheet sheet;
+    sheet.title = sheet_texts::brakeForceName;
+    sheet.inputs = sheetRows(GroupBox1, texts::kBrakeForceInputs);
+    sheet.results = sheetRows(GroupBox2, texts::kBrakeForceResults);
+    sheet.conclusion = RichEdit1->lines();
+    sheet.notes = brakeForceNotes(ev);
+    sheet.charts = { brakeDistanceChart(in, ev), brakePercentChart(ev) };
+    PanelLembar->setResult(sheet);
+    form::tellResults(this, GroupBox2, RichEdit1, sheet.notes);
 }
 
 void Tgayrem::showPercentages(const BrakeForceEvaluation &ev)
@@ -179,6 +202,7 @@ void Tgayrem::Button1Click()
         edit->clear();
     for (QLineEdit *result : m_results)
         result->clear();
+    PanelLembar->clear();
 }
 
 void Tgayrem::Button2Click()

@@ -11,6 +11,10 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
+namespace dipo::calc {
+class CalcExtras;
+}
+
 namespace dipo {
 class RichTextBox;
 }
@@ -47,6 +51,8 @@ public:
     QPushButton *Button2 = nullptr;
     dipo::RichTextBox *Memo2 = nullptr;
     dipo::RichTextBox *RichEdit1 = nullptr; // the conclusion, values in its text
+    // Grafik, Cetak, Simpan PDF and the sanity notes.
+    dipo::calc::CalcExtras *PanelLembar = nullptr;
 
 public slots:
     void BitBtn1Click();
@@ -55,6 +61,8 @@ public slots:
 
 private:
     void showPercentages(const dipo::calc::BrakeForceEvaluation &ev);
+    void showExtras(
+        const dipo::calc::BrakeForceInputs &in, const dipo::calc::BrakeForceEvaluation &ev);
 
     // Edit14jwb .. Edit23jwb in the order their values are computed.
     std::array<QLineEdit *, dipo::calc::BrakeForceStepCount> m_results {};

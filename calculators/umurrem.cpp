@@ -2,7 +2,10 @@
 #include "calculators/umurrem.h"
 
 #include "calculators/brakelife.h"
+#include "calculators/calcextras.h"
 #include "calculators/calcform.h"
+#include "calculators/curves.h"
+#include "calculators/sheettexts.h"
 #include "calculators/conclusions.h"
 #include "calculators/dialog1.h"
 #include "calculators/gayrem.h"
@@ -91,6 +94,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kProses));
     Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kReplace));
     Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
+    PanelLembar = new CalcExtras(this, sheet_texts::brakeLifeName);
 
     CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
@@ -131,6 +135,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     out.grid()->addWidget(Memo1, conclusionRow, 0, 1, 3);
     out.grid()->addWidget(Panel18, conclusionRow, 0, 1, 3);
     out.grid()->setRowStretch(conclusionRow, 1);
+    out.grid()->addWidget(PanelLembar->notesLabel(), conclusionRow + 1, 0, 1, 3);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : { Button1, Button3, Button2 })
@@ -139,6 +144,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     link->addWidget(CheckBox2);
     link->addWidget(clickHere);
     link->addStretch(1);
+    link->addWidget(PanelLembar);
     auto *left = new QVBoxLayout;
     left->addWidget(GroupBox1);
     left->addLayout(buttons);
@@ -166,7 +172,9 @@ Tumurrem::Tumurrem(QWidget *parent)
     form::enterPresses(in.inputs(), Button1);
     dipo::keys::escapeClicks(this, Button2);
     dipo::keys::setReadingOrder(
-        in.inputs() + QList<QWidget *> { Button1, Button3, Button2, CheckBox2 });
+        in.inputs()
+        + QList<QWidget *> { Button1, Button3, Button2, PanelLembar->BtnGrafik,
+            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf, CheckBox2 });
     in.inputs().first()->setFocus();
     FormCreate();
 }
@@ -211,7 +219,16 @@ void Tumurrem::Button1Click()
         form::setLines(
             Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0), formatFixed(r.hours, 0)));
         Panel18->hide();
-        form::tellResults(this, GroupBox3, Memo1);
+
+        Sheet sheet;
+        sheet.title = sheet_texts::brakeLifeName;
+        sheet.inputs = sheetRows(GroupBox1, texts::kBrakeLifeInputs);
+        sheet.results = sheetRows(GroupBox3, texts::kBrakeLifeResults);
+        sheet.conclusion = Memo1->lines();
+        sheet.notes = brakeLifeNotes(r);
+        sheet.charts = { thicknessChart(in, r), lifeByTripsChart(in, r) };
+        PanelLembar->setResult(sheet);
+        form::tellResults(this, GroupBox3, Memo1, sheet.notes);
     });
 }
 
@@ -225,6 +242,7 @@ void Tumurrem::Button3Click()
     for (QLineEdit *edit :
         { Edit31, Edit32, Edit33, Edit34, Edit35, Edit36, Edit37, Edit38, Edit40, Edit39 })
         edit->clear();
+    PanelLembar->clear();
 }
 
 void Tumurrem::Button2Click()

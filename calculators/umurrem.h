@@ -10,6 +10,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace dipo::calc {
+class CalcExtras;
+}
+
 namespace dipo {
 class RichTextBox;
 }
@@ -57,6 +61,8 @@ public:
     QPushButton *Button1 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button2 = nullptr;
+    // Grafik, Cetak, Simpan PDF and the sanity notes.
+    dipo::calc::CalcExtras *PanelLembar = nullptr;
 
 public slots:
     void Button1Click();

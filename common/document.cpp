@@ -3,12 +3,15 @@
 
 #include "common/error.h"
 #include "common/pictures.h"
+#include "common/window.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -214,6 +217,23 @@ QByteArray Builder::pdf(const QString &creator) const
         render(&writer);
     }
     return bytes;
+}
+
+PrintOutcome printWithDialog(QWidget *parent, const QString &docName, const QString &dialogTitle,
+    const std::function<Builder()> &build)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(docName);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(dialogTitle);
+    if (execDialog(dialog) != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    if (!printer.isValid())
+        return PrintOutcome::Failed;
+    build().render(&printer);
+    return printer.printerState() == QPrinter::Error ? PrintOutcome::Failed
+                                                     : PrintOutcome::Printed;
 }
 
 } // namespace dipo::document

@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QTextDocument;
+class QWidget;
 
 namespace dipo::document {
 
@@ -65,6 +68,12 @@ private:
     QList<QImage> m_pictures;
     QList<qreal> m_pictureWidthsMm;
 };
+
+// Asks for a printer (A4, 15 mm margins) and prints the document that `build` makes then.
+// `docName` is also the name offered when printing to a file; focus goes back to `parent`.
+enum class PrintOutcome { Cancelled, Printed, Failed };
+PrintOutcome printWithDialog(QWidget *parent, const QString &docName, const QString &dialogTitle,
+    const std::function<Builder()> &build);
 
 // Blanks count in the program's texts: rich text that keeps them.
 QString kept(const QString &text);

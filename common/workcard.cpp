@@ -12,8 +12,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -129,24 +127,14 @@ void WorkCardButtons::BtnKartuPdfClick()
 
 void WorkCardButtons::BtnKartuCetakClick()
 {
-    QPrinter printer(QPrinter::HighResolution);
     // Printed to a file, the card is offered under the name Save offers.
-    printer.setDocName(suggestedFileName(QDateTime::currentDateTime()));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(texts::printDialogTitle);
-    if (execDialog(dialog) != QDialog::Accepted)
-        return;
-    if (!printer.isValid()) {
+    const auto outcome = document::printWithDialog(this,
+        suggestedFileName(QDateTime::currentDateTime()), texts::printDialogTitle,
+        [&] { return workCardDocument(m_card, QDateTime::currentDateTime()); });
+    if (outcome == document::PrintOutcome::Failed)
         errorreport::show(texts::printFailed);
-        return;
-    }
-    workCardDocument(m_card, QDateTime::currentDateTime()).render(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        errorreport::show(texts::printFailed);
-        return;
-    }
-    LabelKartu->setText(texts::printed);
+    else if (outcome == document::PrintOutcome::Printed)
+        LabelKartu->setText(texts::printed);
 }
 
 } // namespace dipo

@@ -20,8 +20,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -188,25 +186,16 @@ void Triwayat::BtnSimpanPdfClick()
 
 void Triwayat::BtnCetakClick()
 {
-    QPrinter printer(QPrinter::HighResolution);
     // Printed to a file, the report is offered under the name Save offers.
-    printer.setDocName(QFileInfo(report::suggestedFileName(m_session, QDateTime::currentDateTime()))
-                           .completeBaseName());
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(texts::printDialogTitle);
-    if (dipo::execDialog(dialog) != QDialog::Accepted)
-        return;
-    if (!printer.isValid()) {
+    const auto outcome = dipo::document::printWithDialog(this,
+        QFileInfo(report::suggestedFileName(m_session, QDateTime::currentDateTime()))
+            .completeBaseName(),
+        texts::printDialogTitle,
+        [&] { return report::build(m_session, stampNow(), CheckLampiran->isChecked()); });
+    if (outcome == dipo::document::PrintOutcome::Failed)
         dipo::errorreport::show(texts::printFailed);
-        return;
-    }
-    report::build(m_session, stampNow(), CheckLampiran->isChecked()).render(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        dipo::errorreport::show(texts::printFailed);
-        return;
-    }
-    setStatus(texts::printed);
+    else if (outcome == dipo::document::PrintOutcome::Printed)
+        setStatus(texts::printed);
 }
 
 void Triwayat::BtnSalinClick()

@@ -24,6 +24,8 @@ packages+=(clang libclang-rt-14-dev)
 # a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
 # Qt Charts: the calculators draw their curves with it.
 packages+=(qt6-charts-dev)
+# Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does not pull in.
+packages+=(libqt6opengl6-dev)
 # lrelease from Qt's Linguist tools compiles the Indonesian translation of Qt's own texts.
 packages+=(qt6-l10n-tools)
 packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)

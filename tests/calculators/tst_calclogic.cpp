@@ -3,6 +3,7 @@
 #include "calculators/brakeforce.h"
 #include "calculators/brakelife.h"
 #include "calculators/conclusions.h"
+#include "calculators/curves.h"
 #include "calculators/dieselpower.h"
 #include "common/fpeval.h"
 #include "common/localenumber.h"
@@ -145,6 +146,13 @@ private slots:
     void fillGap_data();
     void fillGap();
     void conclusionsKeepTheirFixedText();
+
+    void chartPointsFollowTheFormula_data();
+    void chartPointsFollowTheFormula();
+    void chartsMarkTheFieldsAndDescribeTheirShape();
+    void percentageBarsCarryTheirVerdicts();
+    void sanityNotes_data();
+    void sanityNotes();
 };
 
 void TestCalculatorLogic::dieselDefaults()
@@ -156,7 +164,7 @@ void TestCalculatorLogic::dieselDefaults()
         = { QStringLiteral("10940,70"), QStringLiteral("9,33"), QStringLiteral("1812,86"),
               QStringLiteral("1254,35"), QStringLiteral("1813,77"), QStringLiteral("1812,86"),
               QStringLiteral("682,32"), QStringLiteral("137"), QStringLiteral("681,98"),
-              QStringLiteral("0,00008821"), QStringLiteral("1,00"), QStringLiteral("-1,37") };
+              QStringLiteral("0,00008821"), QStringLiteral("1,00"), QStringLiteral("-7,03") };
     for (int step = 0; step < DieselStepCount; ++step)
         QCOMPARE(formatFixed(ev.value[step], kDieselDecimals[step]), expected[step]);
     QCOMPARE(formatFixed(ev.value[N], 0), QStringLiteral("1813"));
@@ -591,6 +599,179 @@ void TestCalculatorLogic::conclusionsKeepTheirFixedText()
         QString(QString(23, QLatin1Char(' '))
             + QStringLiteral("pada keadaan kereta penuh   = 85,16 %, yang "
                              "berarti memuaskan")));
+}
+
+namespace {
+
+// The chart's y at this x, or NaN when it has no point there.
+double pointAt(const Chart &chart, int line, double x)
+{
+    for (const QPointF &p : chart.lines.at(line).points) {
+        if (qFuzzyCompare(p.x() + 1, x + 1))
+            return p.y();
+    }
+    return qQNaN();
+}
+
+enum ChartKind { Distance, Thickness, Trips, Power, Torque };
+
+} // namespace
+
+void TestCalculatorLogic::chartPointsFollowTheFormula_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("x");
+    QTest::newRow("distance standing") << int(Distance) << 0.0;
+    QTest::newRow("distance at 70 km/h") << int(Distance) << 70.0;
+    QTest::newRow("distance at 100 km/h") << int(Distance) << 100.0;
+    QTest::newRow("distance at 120 km/h, the end") << int(Distance) << 120.0;
+    QTest::newRow("thickness new") << int(Thickness) << 0.0;
+    QTest::newRow("life at one trip") << int(Trips) << 1.0;
+    QTest::newRow("life at five trips") << int(Trips) << 5.0;
+    QTest::newRow("life at ten trips") << int(Trips) << 10.0;
+    QTest::newRow("power at 40 %") << int(Power) << 420.0;
+    QTest::newRow("power at 120 %") << int(Power) << 1260.0;
+    QTest::newRow("torque at 80 %") << int(Torque) << 840.0;
+}
+
+void TestCalculatorLogic::chartPointsFollowTheFormula()
+{
+    QFETCH(int, kind);
+    QFETCH(double, x);
+    double expected = 0;
+    double drawn = 0;
+    if (kind == Distance) {
+        BrakeForceInputs in = defaultBrakeForce();
+        const Chart chart = brakeDistanceChart(in, evaluateBrakeForce(in));
+        drawn = pointAt(chart, 0, x);
+        in.V = x;
+        expected = evaluateBrakeForce(in).value[Sa];
+    } else if (kind == Thickness || kind == Trips) {
+        BrakeLifeInputs in = defaultBrakeLife();
+        const BrakeLifeResults r = computeBrakeLife(in);
+        if (kind == Thickness) {
+            drawn = pointAt(thicknessChart(in, r), 0, x);
+            expected = in.T;
+        } else {
+            drawn = pointAt(lifeByTripsChart(in, r), 0, x);
+            in.Fj = x;
+            expected = computeBrakeLife(in).Urem;
+        }
+    } else {
+        DieselInputs in = defaultDiesel();
+        const Chart chart = dieselChart(in, evaluateDiesel(in));
+        drawn = pointAt(chart, kind == Power ? 0 : 1, x);
+        in.n = x;
+        expected = evaluateDiesel(in).value[kind == Power ? N : T];
+    }
+    QCOMPARE(drawn, expected);
+}
+
+void TestCalculatorLogic::chartsMarkTheFieldsAndDescribeTheirShape()
+{
+    const BrakeForceInputs force = defaultBrakeForce();
+    const BrakeForceEvaluation ev = evaluateBrakeForce(force);
+    const Chart distance = brakeDistanceChart(force, ev);
+    QCOMPARE(distance.marks.constFirst().at, QPointF(70, ev.value[Sa]));
+    QCOMPARE(distance.lines.constFirst().points.constLast().x(), 120.0);
+    QCOMPARE(distance.description,
+        QStringLiteral("jarak pengereman naik dari 0 m pada 0 km/jam sampai %1 m pada 120 km/jam; "
+                       "pada 70 km/jam %2 m")
+            .arg(formatFixed(distance.lines.constFirst().points.constLast().y(), 0),
+                formatFixed(ev.value[Sa], 2)));
+    QCOMPARE(distance.tableRows.size(), distance.lines.constFirst().points.size());
+    // A fast train: the speeds run to half as much again as its own.
+    BrakeForceInputs fast = force;
+    fast.V = 150;
+    QCOMPARE(brakeDistanceChart(fast, evaluateBrakeForce(fast))
+                 .lines.constFirst()
+                 .points.constLast()
+                 .x(),
+        230.0);
+
+    const BrakeLifeInputs life = defaultBrakeLife();
+    const BrakeLifeResults r = computeBrakeLife(life);
+    const Chart thickness = thicknessChart(life, r);
+    // Worn to the minimum on the replacement day, where the mark is.
+    QCOMPARE(thickness.lines.constFirst().points.constLast(), QPointF(r.Urem, life.Tmin));
+    QCOMPARE(thickness.marks.constFirst().at, QPointF(r.Urem, life.Tmin));
+    QVERIFY2(thickness.description.startsWith(
+                 QStringLiteral("tebal blok rem turun dari 50 mm pada hari 0 sampai 8 mm")),
+        qPrintable(thickness.description));
+    QCOMPARE(lifeByTripsChart(life, r).marks.constFirst().at, QPointF(4, r.Urem));
+
+    const DieselInputs diesel = defaultDiesel();
+    const DieselEvaluation dev = evaluateDiesel(diesel);
+    const Chart power = dieselChart(diesel, dev);
+    QCOMPARE(power.marks.constFirst().at, QPointF(1050, dev.value[N]));
+    QCOMPARE(power.lines.at(2).points.constFirst().y(), 1950.0); // Nawal
+    QVERIFY2(power.description.contains(QStringLiteral("pada 1050 rpm 1812,86 PK")),
+        qPrintable(power.description));
+
+    // The chart's numbers follow the separator in force.
+    dipo::number::setDecimalSeparator(QLatin1Char('.'));
+    QVERIFY(dieselChart(diesel, dev).description.contains(QStringLiteral("1812.86 PK")));
+    QCOMPARE(dieselChart(diesel, dev).decimalSeparator, QLatin1Char('.'));
+}
+
+void TestCalculatorLogic::percentageBarsCarryTheirVerdicts()
+{
+    const Chart bars = brakePercentChart(evaluateBrakeForce(defaultBrakeForce()));
+    QCOMPARE(bars.bars.size(), 4);
+    const QList<double> limits { 100, 120, 80, 50 };
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(bars.bars.at(k).limit, limits.at(k));
+    const BrakeForceEvaluation ev = evaluateBrakeForce(defaultBrakeForce());
+    QCOMPARE(bars.bars.at(0).value, ev.value[nk]);
+    QCOMPARE(bars.bars.at(0).satisfies, emptyBlockPressureSatisfies(ev.value[nk]));
+    QCOMPARE(bars.bars.at(2).satisfies, fullBlockPressureSatisfies(ev.value[np]));
+    QCOMPARE(bars.tableRows.at(2).last(),
+        QString::fromLatin1(fullBlockPressureSatisfies(ev.value[np]) ? "memuaskan"
+                                                                     : "kurang memuaskan"));
+}
+
+void TestCalculatorLogic::sanityNotes_data()
+{
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QStringList>("expected");
+    const QString efficiency = QStringLiteral(
+        "efisiensi lebih dari 100 %: periksa Gf, pemakaian bahan bakar seluruh mesin dalam kg/jam");
+    DieselInputs diesel = defaultDiesel();
+    QTest::newRow("diesel defaults: Gf is specific")
+        << dieselNotes(evaluateDiesel(diesel)) << QStringList { efficiency };
+    // A realistic engine: 320 kg of fuel an hour, indicated pressure above the effective.
+    diesel.Gf = 320;
+    diesel.Pi = 21;
+    QTest::newRow("diesel realistic") << dieselNotes(evaluateDiesel(diesel)) << QStringList();
+    diesel.Pi = 15;
+    QTest::newRow("diesel indicated below effective")
+        << dieselNotes(evaluateDiesel(diesel))
+        << QStringList { QStringLiteral(
+               "efisiensi mekanik lebih dari 100 %: periksa Pi-rata, harus lebih besar dari Prata") };
+
+    BrakeLifeInputs life = defaultBrakeLife();
+    QTest::newRow("brake life defaults") << brakeLifeNotes(computeBrakeLife(life)) << QStringList();
+    life.Fj = 40;
+    QTest::newRow("brake life worn within a day")
+        << brakeLifeNotes(computeBrakeLife(life))
+        << QStringList { QStringLiteral("umur rem kurang dari sehari: periksa Pb, H, Frem dan Fj") };
+
+    BrakeForceInputs force = defaultBrakeForce();
+    QTest::newRow("brake force defaults")
+        << brakeForceNotes(evaluateBrakeForce(force)) << QStringList();
+    force.Kf = 5000; // the spring beats the piston
+    QTest::newRow("brake force negative")
+        << brakeForceNotes(evaluateBrakeForce(force))
+        << QStringList { QStringLiteral("gaya efektif negatif: periksa Ae, Pmaks dan Kf"),
+               QStringLiteral("gaya tekan negatif: periksa Emaks, Qs dan ia"),
+               QStringLiteral("jarak pengereman negatif: periksa M, V dan gaya tekan") };
+}
+
+void TestCalculatorLogic::sanityNotes()
+{
+    QFETCH(QStringList, notes);
+    QFETCH(QStringList, expected);
+    QCOMPARE(notes, expected);
 }
 
 QTEST_GUILESS_MAIN(TestCalculatorLogic)

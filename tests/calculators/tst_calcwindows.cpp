@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator windows as a user drives them: typing, PROSES, REPLACE, CLOSE, the
 // thickness dialog and the check box that opens the brake force window.
+#include "calculators/calcextras.h"
 #include "calculators/dialog1.h"
+#include "calculators/grafik.h"
 #include "calculators/dm.h"
 #include "calculators/gayrem.h"
 #include "calculators/umurrem.h"
@@ -16,7 +18,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -184,6 +190,13 @@ private slots:
     void forceFailureAfterResultMixesOldAndNew();
     void forceSkidAndStandstill();
     void forceReplaceThenProses();
+
+    void dieselNoInitialPower();
+    void chartsFollowProsesAndReplace_data();
+    void chartsFollowProsesAndReplace();
+    void sheetPdfHoldsTheCalculation_data();
+    void sheetPdfHoldsTheCalculation();
+    void chartSavedAsPng();
 };
 
 void TestCalculatorWindows::fixedTexts_data()
@@ -276,7 +289,7 @@ void TestCalculatorWindows::dieselDefaults()
     QVERIFY(errors.texts.isEmpty());
     QCOMPARE(texts(&dm, kDieselResults),
         localised(names("10940,70 9,33 1812,86 1254,35 1813,77 1812,86 682,32 137 681,98 "
-                        "0,00008821 1,00 -1,37")));
+                        "0,00008821 1,00 -7,03")));
     auto *conclusion = control<dipo::RichTextBox>(&dm, "Memo1");
     QVERIFY(conclusion->isVisibleTo(&dm));
     QVERIFY(!control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
@@ -286,7 +299,7 @@ void TestCalculatorWindows::dieselDefaults()
     QVERIFY(lines[1].endsWith(QStringLiteral("tersebut sebesar 1813 PK, ")));
     QCOMPARE(lines[2],
         localised(
-            { QStringLiteral("*persentase peningkatan kinerjannya adalah -1,37 % yang berarti "
+            { QStringLiteral("*persentase peningkatan kinerjannya adalah -7,03 % yang berarti "
                              "Pada mesin tersebut akan terjadi penurun kinerja") })[0]);
     QVERIFY(lines[4].endsWith(localised({ QStringLiteral("katup sebesar 9,33") })[0]));
     QVERIFY(lines[5].endsWith(localised({ QStringLiteral("adalah 0,00008821") })[0]));
@@ -334,7 +347,7 @@ void TestCalculatorWindows::dieselVerdict_data()
     QTest::newRow("decline with the defaults")
         << false << s("1950") << s("yang berarti Pada mesin tersebut akan terjadi penurun kinerja");
     QTest::newRow("improvement") << false << s("1000")
-                                 << s("8,13 % yang berarti Mesin terjadi peningkatan kinerja");
+                                 << s("81,29 % yang berarti Mesin terjadi peningkatan kinerja");
     QTest::newRow("initial power equal to N")
         << true << QString()
         << s("0,00 % yang berarti Pada mesin tidak terjadi peningkatan maupun penurunan kinerja");
@@ -806,6 +819,203 @@ void TestCalculatorWindows::forceReplaceThenProses()
     QCOMPARE(
         errors.texts, QStringList { QStringLiteral("'' is not a valid floating point value.") });
     QVERIFY(intro->isVisibleTo(&g));
+}
+
+void TestCalculatorWindows::dieselNoInitialPower()
+{
+    TDM dm;
+    Errors errors;
+    click(&dm, "Button1");
+    const QStringList conclusion = control<dipo::RichTextBox>(&dm, "Memo1")->lines();
+    type(&dm, "Edit9", "0");
+    click(&dm, "Button1");
+    // As any division by zero: the general report, the results computed so far shown.
+    QCOMPARE(errors.texts, QStringList { QStringLiteral("Floating point division by zero.") });
+    QCOMPARE(control(&dm, "Edit10")->text(), QStringLiteral("1813"));
+    QCOMPARE(control(&dm, "Edit8")->text(), QStringLiteral("-7,03"));
+    QCOMPARE(control<dipo::RichTextBox>(&dm, "Memo1")->lines(), conclusion);
+}
+
+namespace {
+
+struct Calculator
+{
+    const char *proses, *replace, *badField, *markedField, *newValue;
+    int chart; // whose mark shows the field
+    bool markIsX; // the field is the mark's x (the replacement day), else its y
+    int decimals; // as the field shows it; -1 for the general format
+};
+
+} // namespace
+Q_DECLARE_METATYPE(Calculator)
+
+void TestCalculatorWindows::chartsFollowProsesAndReplace_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Calculator>("calculator");
+    QTest::newRow("diesel power") << s("DM") << Calculator { "Button1", "Button3", "edit11", "Edit4", "20", 0, false, 2 };
+    QTest::newRow("brake life") << s("umurrem") << Calculator { "Button1", "Button3", "Edit4", "Edit31", "40", 0, true, -1 };
+    QTest::newRow("brake force") << s("gayrem") << Calculator { "BitBtn1", "Button1", "Edit14", "Edit23jwb", "400", 0, false, 2 };
+}
+
+void TestCalculatorWindows::chartsFollowProsesAndReplace()
+{
+    QFETCH(QString, window);
+    QFETCH(Calculator, calculator);
+    BrakeWindows brake;
+    TDM diesel;
+    dipo::Window *w = window == QLatin1String("DM") ? static_cast<dipo::Window *>(&diesel)
+        : window == QLatin1String("umurrem")        ? static_cast<dipo::Window *>(&brake.life)
+                                                    : static_cast<dipo::Window *>(&brake.force);
+    Errors errors;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *extras = w->findChild<dipo::calc::CalcExtras *>();
+    QVERIFY(extras);
+    QVERIFY(!control<QPushButton>(w, "BtnCetak")->isEnabled());
+    QVERIFY(!control<QPushButton>(w, "BtnSimpanPdf")->isEnabled());
+    click(w, "BtnGrafik");
+    TGrafik *grafik = extras->grafik();
+    QVERIFY(QTest::qWaitForWindowExposed(grafik));
+    QCOMPARE(grafik->parentWidget(), w); // belongs to its calculator, non-modal
+    QVERIFY(!grafik->isModal());
+    QVERIFY(grafik->charts().isEmpty());
+
+    click(w, calculator.proses);
+    QVERIFY(errors.texts.isEmpty());
+    QVERIFY(control<QPushButton>(w, "BtnCetak")->isEnabled());
+    const QList<dipo::calc::Chart> charts = grafik->charts();
+    QVERIFY(!charts.isEmpty());
+    // Drawn in the open window, a tab a chart, each view named and described for a
+    // reader, with a table of its points when asked for.
+    QCOMPARE(grafik->TabGrafik->count(), charts.size());
+    for (int k = 0; k < charts.size(); ++k) {
+        const dipo::calc::Chart &chart = charts.at(k);
+        grafik->TabGrafik->setCurrentIndex(k);
+        QWidget *view = grafik->findChild<QWidget *>(chart.objectName);
+        QVERIFY2(view, qPrintable(chart.objectName));
+        QCOMPARE(view->accessibleName(), chart.accessibleName);
+        QCOMPARE(view->accessibleDescription(), chart.description);
+    }
+    QTest::mouseClick(grafik->BtnTabel, Qt::LeftButton);
+    for (const dipo::calc::Chart &chart : charts) {
+        auto *table = grafik->findChild<QAbstractItemView *>(QStringLiteral("Tabel") + chart.objectName);
+        QVERIFY2(table, qPrintable(chart.objectName));
+        QCOMPARE(table->model()->rowCount(), chart.tableRows.size());
+    }
+    QTest::mouseClick(grafik->BtnTabel, Qt::LeftButton);
+    const QPointF mark = charts.at(calculator.chart).marks.constFirst().at;
+    const double marked = calculator.markIsX ? mark.x() : mark.y();
+    QCOMPARE(calculator.decimals < 0 ? dipo::number::formatGeneral(marked)
+                                     : dipo::number::formatFixed(marked, calculator.decimals),
+        control(w, calculator.markedField)->text());
+
+    // A PROSES that stops on a bad field leaves the charts as they were.
+    type(w, calculator.badField, "x");
+    click(w, calculator.proses);
+    QCOMPARE(errors.texts.size(), 1);
+    QCOMPARE(grafik->charts().constFirst().description, charts.constFirst().description);
+    QCOMPARE(grafik->charts().constFirst().lines.constFirst().points,
+        charts.constFirst().lines.constFirst().points);
+
+    // New numbers: the shown chart follows, its description with it.
+    grafik->TabGrafik->setCurrentIndex(0);
+    type(w, calculator.badField, calculator.newValue);
+    click(w, calculator.proses);
+    QCOMPARE(errors.texts.size(), 1);
+    const QString described = grafik->charts().constFirst().description;
+    QVERIFY(described != charts.constFirst().description);
+    QCOMPARE(grafik->findChild<QWidget *>(charts.constFirst().objectName)->accessibleDescription(),
+        described);
+
+    click(w, calculator.replace);
+    QVERIFY(grafik->charts().isEmpty());
+    QVERIFY(!grafik->findChild<QWidget *>(charts.constFirst().objectName));
+    QVERIFY(!control<QPushButton>(w, "BtnCetak")->isEnabled());
+    QVERIFY(!control<QLabel>(w, "LabelCatatan")->isVisibleTo(w));
+    // The charts window goes with its calculator.
+    w->close();
+    QVERIFY(!grafik->isVisible());
+}
+
+void TestCalculatorWindows::sheetPdfHoldsTheCalculation_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("diesel power")
+        << s("DM")
+        << QStringList { s("Daya motor diesel"), s("Daya Awal Motor Diesel (Nawal)"), s("1950 PK"),
+               s("Daya Motor (N)"), s("1812,86 PK"), s("-7,03 %"), s("Kesimpulan :"),
+               s("Pada mesin tersebut akan terjadi penurun kinerja"),
+               s("lebih dari 100 %: periksa Gf"),
+               s("daya naik dari 725,14 PK pada 420 rpm sampai 2175,43 PK pada 1260 rpm") }
+        << 1;
+    QTest::newRow("brake life")
+        << s("umurrem")
+        << QStringList { s("Umur kampas rem"), s("Diameter Roda (D) 774 mm"), s("Umur rem (Urem)"),
+               s("pengantiannya adalah 7 Hari, atau sekitar 165 jam") }
+        << 2;
+    QTest::newRow("brake force")
+        << s("gayrem")
+        << QStringList { s("Gaya rem dan jarak pengereman"), s("Jarak pengereman (Sa)"),
+               s("315,71 meter"), s("tidak terjadi skid"),
+               s("jarak pengereman naik dari 0 m pada 0 km/jam sampai 862 m pada 120 km/jam; pada "
+                 "70 km/jam 315,71 m") }
+        << 2;
+}
+
+void TestCalculatorWindows::sheetPdfHoldsTheCalculation()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, expected);
+    QFETCH(int, pictures);
+    BrakeWindows brake;
+    TDM diesel;
+    dipo::Window *w = window == QLatin1String("DM") ? static_cast<dipo::Window *>(&diesel)
+        : window == QLatin1String("umurrem")        ? static_cast<dipo::Window *>(&brake.life)
+                                                    : static_cast<dipo::Window *>(&brake.force);
+    Errors errors;
+    click(w, window == QLatin1String("gayrem") ? "BitBtn1" : "Button1");
+    auto *extras = w->findChild<dipo::calc::CalcExtras *>();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lembar.pdf"));
+    QVERIFY(extras->saveSheet(path, QDateTime(QDate(2026, 3, 2), QTime(8, 15))));
+    QVERIFY(errors.texts.isEmpty());
+    QVERIFY(control<QLabel>(w, "LabelLembar")->text().endsWith(path));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), { path, QStringLiteral("-") });
+    QVERIFY(text.waitForFinished(20000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    expected << s("LEMBAR PERHITUNGAN") << s("Senin, 2 Maret 2026") << s("Dipo versi");
+    for (const QString &part : expected)
+        QVERIFY2(words.contains(part), qPrintable(part + QStringLiteral(" in ") + words));
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), { QStringLiteral("-list"), path });
+    QVERIFY(images.waitForFinished(20000));
+    // Two header lines, then one line per image: the charts.
+    QCOMPARE(QString::fromUtf8(images.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')).size(),
+        2 + pictures);
+    // A folder that is not there: the error report, no status.
+    QVERIFY(!extras->saveSheet(folder.filePath(QStringLiteral("no/such/lembar.pdf")), QDateTime::currentDateTime()));
+    QCOMPARE(errors.texts.size(), 1);
+    QVERIFY(errors.texts.constFirst().startsWith(QStringLiteral("Lembar perhitungan tidak dapat disimpan")));
+}
+
+void TestCalculatorWindows::chartSavedAsPng()
+{
+    TDM dm;
+    Errors errors;
+    click(&dm, "Button1");
+    TGrafik *grafik = dm.findChild<dipo::calc::CalcExtras *>()->grafik();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("grafik.png"));
+    QVERIFY(grafik->savePicture(0, path));
+    const QImage saved(path);
+    QCOMPARE(saved.size(), QSize(1200, 750));
+    QVERIFY(grafik->LabelStatus->text().endsWith(path));
+    QVERIFY(!grafik->savePicture(0, folder.filePath(QStringLiteral("no/such/grafik.png"))));
+    QCOMPARE(errors.texts.size(), 1);
 }
 
 QTEST_MAIN(TestCalculatorWindows)

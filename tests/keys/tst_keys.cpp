@@ -261,19 +261,21 @@ void TestKeys::focusChain_data()
                             << "results"
                             << QStringList { "Edit9", "edit11", "edit12", "edit13", "edit14",
                                    "Edit27", "ComboBox1", "ComboBox2", "edit18", "edit19",
-                                   "Button1", "Button3", "Button2", "Memo1" };
+                                   "Button1", "Button3", "Button2", "BtnGrafik", "BtnCetak",
+                                   "BtnSimpanPdf", "Memo1" };
     QTest::newRow("brake life") << "umurrem"
                                 << ""
                                 << QStringList { "Edit1", "Edit2", "Edit3", "Edit4", "Edit5",
                                        "Edit6", "ComboBox1", "Edit7", "Edit8", "Edit9", "Edit10",
                                        "Edit11", "Edit12", "Edit13", "Button1", "Button3",
-                                       "Button2", "CheckBox2" };
+                                       "Button2", "BtnGrafik", "CheckBox2" };
     QTest::newRow("brake force") << "gayrem"
                                  << "results"
                                  << QStringList { "Edit14", "Edit15", "Edit16", "Edit17", "Edit18",
                                         "Edit19", "Edit20", "Edit21", "Edit23", "Edit24", "Edit25",
                                         "Edit26", "Edit27", "Edit3", "Edit1", "BitBtn1", "Button1",
-                                        "Button2", "Edit14jwb", "Edit15jwb", "Edit16jwb",
+                                        "Button2", "BtnGrafik", "BtnCetak", "BtnSimpanPdf",
+                                        "Edit14jwb", "Edit15jwb", "Edit16jwb",
                                         "Edit17jwb", "Edit18jwb", "Edit19jwb", "Edit20jwb",
                                         "Edit21jwb", "Edit22jwb", "Edit23jwb", "Edit2",
                                         "RichEdit1" };
