@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QStyle>
@@ -116,6 +117,25 @@ public:
             combo()->showPopup();
         else
             QAccessibleWidget::doAction(action);
+    }
+};
+
+// A titled frame, named by its own title. For Qt 6.4.2: a group box inside another takes
+// the outer one's title as its name (the three governor groups all read "JENIS-JENIS
+// GOVERNOR").
+class GroupFace : public QAccessibleWidget
+{
+public:
+    explicit GroupFace(QGroupBox *box)
+        : QAccessibleWidget(box, QAccessible::Grouping)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto *box = static_cast<QGroupBox *>(widget());
+        if (t == QAccessible::Name && box->accessibleName().isEmpty() && !box->title().isEmpty())
+            return QString(box->title()).remove(QLatin1Char('&')).simplified();
+        return QAccessibleWidget::text(t);
     }
 };
 
@@ -548,6 +568,8 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
         return new DocumentViewFace(view);
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return new ComboFace(combo);
+    if (auto *box = qobject_cast<QGroupBox *>(widget); box && !box->isCheckable())
+        return new GroupFace(box);
     if (widget->inherits("dipo::PictureBox") && !widget->accessibleName().isEmpty())
         return new PictureFace(widget);
     if (widget->objectName() == QLatin1String(kAnnouncer))
@@ -555,11 +577,14 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
     const QByteArray base = qtBaseClass(widget);
     if (widget->isWindow()) {
         // A window of the program's own that is no dipo::Window (the picture viewer).
-        if (base == "QWidget" && widget->windowType() == Qt::Window)
+        if (base == "QWidget"
+            && (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
             return new QAccessibleWidget(widget, QAccessible::Dialog);
         return nullptr;
     }
-    if (base == "QWidget" || base == "QFrame" || base == "QScrollArea")
+    // Qt's face of a button box reports the focus of its button as its own.
+    if (base == "QWidget" || base == "QFrame" || base == "QScrollArea"
+        || base == "QDialogButtonBox")
         return new PaneFace(widget);
     return nullptr;
 }

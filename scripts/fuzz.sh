@@ -21,7 +21,7 @@ jpeg_options=()
 if [ "${DIPO_FUZZ_LIBJPEG:-system}" = instrumented ]; then
   build="$top/build-fuzz-libjpeg"
   "$top/scripts/instrumented-libjpeg.sh" "$build/libjpeg"
-  jpeg_options=(-DJPEG_INCLUDE_DIR="$build/libjpeg/include" -DJPEG_LIBRARY="$build/libjpeg/lib/libjpeg.a")
+  jpeg_options=(-DDIPO_FUZZ_JPEG_LIBRARY="$build/libjpeg/lib/libjpeg.a")
 fi
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DDIPO_FUZZ=ON -DBUILD_TESTING=OFF \

@@ -4,6 +4,15 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QPushButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTest>
@@ -20,6 +29,8 @@ private slots:
     void passwordShowsOnlyItsMask();
     void rolesOfWindowsAndPanels();
     void documentWithoutTableMarks();
+    void namesOfListsAndGroups();
+    void onlyTheButtonIsFocused();
 };
 
 void TestAccessibility::initTestCase()
@@ -113,4 +124,51 @@ void TestAccessibility::documentWithoutTableMarks()
 }
 
 QTEST_MAIN(TestAccessibility)
+
+// Qt names a group box inside another by the outer one's title, and a list by the item
+// it shows; each is named by its own caption or label.
+void TestAccessibility::namesOfListsAndGroups()
+{
+    dipo::Window window(QStringLiteral("DM"), QStringLiteral("DM"));
+    auto *outer = new QGroupBox(QStringLiteral("JENIS"), window.sheet());
+    auto *inner = new QGroupBox(QStringLiteral("VSM"), outer);
+    auto *form = new QFormLayout(inner);
+    auto *first = new QComboBox;
+    auto *second = new QComboBox;
+    for (QComboBox *combo : { first, second }) {
+        combo->setLineEdit(new QLineEdit(combo));
+        combo->addItems({ QStringLiteral("4"), QStringLiteral("8") });
+    }
+    form->addRow(QStringLiteral("Jumlah silinder:"), first);
+    form->addRow(QStringLiteral("Langkah:"), second);
+    const auto name = [](QObject *object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(outer), QStringLiteral("JENIS"));
+    QCOMPARE(name(inner), QStringLiteral("VSM"));
+    QCOMPARE(name(first), QStringLiteral("Jumlah silinder:"));
+    QCOMPARE(name(second->lineEdit()), QStringLiteral("Langkah:"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Value),
+        QStringLiteral("4"));
+}
+
+// Qt's face of a button box claims the focus of the button in it: a screen reader then
+// finds two focused controls and speaks a nameless panel.
+void TestAccessibility::onlyTheButtonIsFocused()
+{
+    QDialog dialog;
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *save = buttons->addButton(QStringLiteral("Simpan"), QDialogButtonBox::AcceptRole);
+    (new QVBoxLayout(&dialog))->addWidget(buttons);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    save->setFocus();
+    QTRY_VERIFY(save->hasFocus());
+    QStringList focused;
+    for (QWidget *widget : dialog.findChildren<QWidget *>()) {
+        if (QAccessible::queryAccessibleInterface(widget)->state().focused)
+            focused << QString::fromLatin1(widget->metaObject()->className());
+    }
+    QCOMPARE(focused, QStringList { QStringLiteral("QPushButton") });
+}
 #include "tst_accessibility.moc"
