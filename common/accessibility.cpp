@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
@@ -63,6 +64,9 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.focused = QApplication::focusWidget() == widget();
+        // A tab page's frame hands its focus to its tab bar: the bar is the control.
+        if (widget()->focusProxy())
+            state.focusable = false;
         return state;
     }
 };
@@ -584,7 +588,7 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
     }
     // Qt's face of a button box reports the focus of its button as its own.
     if (base == "QWidget" || base == "QFrame" || base == "QScrollArea"
-        || base == "QDialogButtonBox")
+        || base == "QDialogButtonBox" || base == "QTabWidget")
         return new PaneFace(widget);
     return nullptr;
 }
@@ -616,8 +620,30 @@ QAccessible::UpdateHandler g_previousHandler = nullptr;
 
 void forward(QAccessibleEvent *event);
 
+// The control that last reported its focus.
+QPointer<QObject> g_focused;
+
+// For Qt 6.4.2: a line edit that Tab enters selects its text, and reports the selection
+// and the caret before its focus. Orca then takes it as already known and says nothing
+// when the focus comes. Until the focus is reported, the field's selection is not news.
+bool isNewsBeforeFocus(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus) {
+        g_focused = event->object();
+        return false;
+    }
+    if (event->type() != QAccessible::TextCaretMoved
+        && event->type() != QAccessible::TextSelectionChanged)
+        return false;
+    auto *field = qobject_cast<QLineEdit *>(event->object());
+    return field && static_cast<QObject *>(field) != g_focused
+        && !qobject_cast<QComboBox *>(field->parentWidget());
+}
+
 void maskPasswordEvents(QAccessibleEvent *event)
 {
+    if (isNewsBeforeFocus(event))
+        return;
     auto *field = qobject_cast<QLineEdit *>(event->object());
     if (!field || !isPassword(field)) {
         forward(event);

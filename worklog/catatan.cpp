@@ -132,6 +132,8 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setSelectionBehavior(QAbstractItemView::SelectRows);
     TabelCatatan->setSelectionMode(QAbstractItemView::SingleSelection);
     TabelCatatan->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table, as it leaves every other control; the arrows move in it.
+    TabelCatatan->setTabKeyNavigation(false);
     TabelCatatan->setWordWrap(false);
     TabelCatatan->verticalHeader()->hide();
     // The result keeps room to be read; on a narrow window the table scrolls sideways.

@@ -304,6 +304,11 @@ void TestWorklogWindows::logWindow()
     QTest::keyClicks(control<QLineEdit>(window, "EditCari"), "pompa");
     QTRY_COMPARE(control<QLabel>(window, "LabelStatus")->text(), QStringLiteral("75 entri"));
     table->selectRow(0);
+    // Tab leaves the table at once, not cell by cell.
+    window->activateWindow();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QVERIFY(!table->hasFocus());
     const QString record = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
     QVERIFY(record.contains(QStringLiteral("Apakah mesin panas?")));
     QVERIFY(record.contains(QStringLiteral("Kerusakan berulang")));
