@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QWidget>
 
 class QAbstractButton;
 class QLabel;
@@ -51,6 +52,19 @@ void setReadingOrder(const QList<QWidget *> &controls);
 // a menu): to the nearest one in the arrow's direction, as they are placed on screen.
 // At the edge the focus stays.
 void arrowsMoveFocus(const QList<QWidget *> &controls);
+
+// A date field that Tab leaves at once, as it leaves every other field; the arrow keys
+// move between its day, month, year and time. Qt's own walks its parts first, silently
+// when the field shows a special value ("semua tanggal").
+template <class DateEdit>
+class TabLeaves : public DateEdit
+{
+public:
+    using DateEdit::DateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 } // namespace keys
 } // namespace dipo

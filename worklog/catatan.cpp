@@ -2,6 +2,7 @@
 #include "worklog/catatan.h"
 
 #include "common/errorreport.h"
+#include "common/keys.h"
 #include "common/savefolder.h"
 #include "diagnosis/report.h"
 #include "diagnosis/reportdocument.h"
@@ -48,7 +49,7 @@ QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 QDateEdit *dateField(const char *name, QWidget *parent)
 {
     // The earliest date stands for "no bound".
-    auto *field = new QDateEdit(parent);
+    auto *field = new dipo::keys::TabLeaves<QDateEdit>(parent);
     field->setObjectName(QLatin1String(name));
     field->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     field->setCalendarPopup(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worklog/entrydialog.h"
 
+#include "common/keys.h"
 #include "common/window.h"
 #include "worklog/programlog.h"
 #include "worklog/store.h"
@@ -52,7 +53,7 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     EditTeknisi = new QLineEdit(draft.technician, this);
     EditTeknisi->setObjectName(QStringLiteral("EditTeknisi"));
     EditTeknisi->setMaxLength(kTechnicianMax);
-    EditTanggal = new QDateTimeEdit(
+    EditTanggal = new dipo::keys::TabLeaves<QDateTimeEdit>(
         draft.when.isValid() ? draft.when.toLocalTime() : QDateTime::currentDateTime(), this);
     EditTanggal->setObjectName(QStringLiteral("EditTanggal"));
     EditTanggal->setDisplayFormat(QStringLiteral("dd-MM-yyyy HH:mm"));

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -309,6 +310,11 @@ void TestWorklogWindows::logWindow()
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Tab);
     QVERIFY(!table->hasFocus());
+    // And a date filter, whose parts the arrows reach.
+    auto *from = control<QDateEdit>(window, "DateDari");
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_Tab);
+    QVERIFY(!from->hasFocus());
     const QString record = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
     QVERIFY(record.contains(QStringLiteral("Apakah mesin panas?")));
     QVERIFY(record.contains(QStringLiteral("Kerusakan berulang")));
