@@ -14,14 +14,12 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 // DIPO_VERSION: the project's version, from the build.
 
@@ -245,16 +243,10 @@ void CalcExtras::BtnSimpanPdfClick()
     if (!m_hasResult)
         return;
     const QDateTime when = QDateTime::currentDateTime();
-    const QString folder = files::saveFolder();
-    QFileDialog dialog(this, st::saveDialogTitle, folder, st::pdfFilter);
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QDir(folder).filePath(sheetFileName(when) + QStringLiteral(".pdf")));
-    if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveSheet(dialog.selectedFiles().constFirst(), when);
+    const QString path = askSavePath(
+        this, st::saveDialogTitle, st::pdfFilter, sheetFileName(when) + QStringLiteral(".pdf"));
+    if (!path.isEmpty())
+        saveSheet(path, when);
 }
 
 void CalcExtras::BtnCetakClick()

@@ -41,16 +41,16 @@ Module load()
             module.error = QStringLiteral("%1: tidak ada").arg(QDir::toNativeSeparators(path));
             continue;
         }
-        // Kept loaded until the program ends: the views it made live as long.
-        auto *library = new QLibrary(path);
+        // The library stays loaded until the program ends, as the views it made live as
+        // long: QLibrary's destructor does not unload it, only unload() would.
+        QLibrary library(path);
         const auto make
-            = reinterpret_cast<ChartMakerFunction>(library->resolve(kChartMakerSymbol));
+            = reinterpret_cast<ChartMakerFunction>(library.resolve(kChartMakerSymbol));
         if (make) {
             module.maker = make();
             return module;
         }
-        module.error = library->errorString();
-        delete library;
+        module.error = library.errorString();
     }
     return module;
 }

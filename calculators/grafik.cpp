@@ -12,7 +12,6 @@
 #include <QAccessible>
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,7 +22,6 @@
 #include <QSignalBlocker>
 #include <QStackedLayout>
 #include <QStandardItemModel>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -289,15 +287,8 @@ void TGrafik::BtnSimpanPngClick()
     const int index = TabGrafik->currentIndex();
     if (index < 0 || index >= m_charts.size())
         return;
-    const QString folder = dipo::files::saveFolder();
-    QFileDialog dialog(this, texts::savePngTitle, folder, texts::pngFilter);
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(QDir(folder).filePath(m_charts.at(index).objectName.toLower()
-        + QStringLiteral(".png")));
-    if (dipo::execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    savePicture(index, dialog.selectedFiles().constFirst());
+    const QString path = dipo::askSavePath(this, texts::savePngTitle, texts::pngFilter,
+        m_charts.at(index).objectName.toLower() + QStringLiteral(".png"));
+    if (!path.isEmpty())
+        savePicture(index, path);
 }

@@ -6,11 +6,15 @@
 #include "common/localenumber.h"
 #include "common/picturebox.h"
 #include "common/pictures.h"
+#include "common/savefolder.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -443,6 +447,21 @@ int execDialog(QDialog &dialog)
             focused->setFocus(Qt::ActiveWindowFocusReason);
     }
     return result;
+}
+
+QString askSavePath(
+    QWidget *parent, const QString &title, const QString &filter, const QString &fileName)
+{
+    const QString folder = files::saveFolder();
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
+    dialog.selectFile(QDir(folder).filePath(fileName));
+    if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void Window::fitToContent()

@@ -151,6 +151,12 @@ void saveCompanionPlace(const QWidget *window);
 // the control that had it: the window manager would otherwise pick any window.
 int execDialog(QDialog &dialog);
 
+// The save dialog of every "Simpan": it opens in the folder last saved into, offers
+// `fileName` (its suffix is the one added to a name typed without), and gives the focus
+// back as execDialog does. Empty when the user cancels.
+QString askSavePath(
+    QWidget *parent, const QString &title, const QString &filter, const QString &fileName);
+
 // A panel that shows a decoration picture covering it, as a frame for other controls.
 class PicturePanel : public QFrame
 {

@@ -8,7 +8,6 @@
 #include "common/window.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -113,16 +112,10 @@ QString WorkCardButtons::suggestedFileName(const QDateTime &when) const
 void WorkCardButtons::BtnKartuPdfClick()
 {
     const QDateTime when = QDateTime::currentDateTime();
-    const QString folder = files::saveFolder();
-    QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QDir(folder).filePath(suggestedFileName(when) + QStringLiteral(".pdf")));
-    if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveCard(dialog.selectedFiles().constFirst(), when);
+    const QString path = askSavePath(
+        this, texts::saveDialogTitle, texts::pdfFilter, suggestedFileName(when) + QStringLiteral(".pdf"));
+    if (!path.isEmpty())
+        saveCard(path, when);
 }
 
 void WorkCardButtons::BtnKartuCetakClick()

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -172,16 +171,10 @@ bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
 void Triwayat::BtnSimpanPdfClick()
 {
     const report::Stamp stamp = stampNow();
-    const QString folder = dipo::files::saveFolder();
-    QFileDialog dialog(this, texts::saveDialogTitle, folder, texts::pdfFilter);
-    dialog.setObjectName(QStringLiteral("SaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(QDir(folder).filePath(report::suggestedFileName(m_session, stamp.when)));
-    if (dipo::execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    saveReport(dialog.selectedFiles().constFirst(), stamp);
+    const QString path = dipo::askSavePath(this, texts::saveDialogTitle, texts::pdfFilter,
+        report::suggestedFileName(m_session, stamp.when));
+    if (!path.isEmpty())
+        saveReport(path, stamp);
 }
 
 void Triwayat::BtnCetakClick()

@@ -4,6 +4,7 @@
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/savefolder.h"
+#include "common/window.h"
 #include "diagnosis/report.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
@@ -17,7 +18,6 @@
 
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -355,9 +355,8 @@ void Tcatatan::BtnEksporClick()
 {
     if (!m_store)
         return;
-    const QString folder = dipo::files::saveFolder();
-    const QString path = QFileDialog::getSaveFileName(this, wtexts::csvTitle,
-        QDir(folder).filePath(QStringLiteral("catatan-bengkel.csv")), wtexts::csvFilter);
+    const QString path = dipo::askSavePath(
+        this, wtexts::csvTitle, wtexts::csvFilter, QStringLiteral("catatan-bengkel.csv"));
     if (path.isEmpty())
         return;
     Filter filter = m_model->filter();
@@ -380,10 +379,8 @@ void Tcatatan::BtnPdfClick()
     const dipo::diagnosis::Session session = sessionOf(*entry);
     const report::Stamp stamp { entry->when, dipo::diagnosis::texts::programName,
         QStringLiteral(DIPO_VERSION) };
-    const QString folder = dipo::files::saveFolder();
-    const QString path = QFileDialog::getSaveFileName(this, dipo::diagnosis::texts::saveDialogTitle,
-        QDir(folder).filePath(report::suggestedFileName(session, entry->when)),
-        dipo::diagnosis::texts::pdfFilter);
+    const QString path = dipo::askSavePath(this, dipo::diagnosis::texts::saveDialogTitle,
+        dipo::diagnosis::texts::pdfFilter, report::suggestedFileName(session, entry->when));
     if (path.isEmpty())
         return;
     const QString error = report::savePdf(report::html(session, stamp), path);
