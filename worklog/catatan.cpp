@@ -8,12 +8,12 @@
 #include "diagnosis/report.h"
 #include "diagnosis/reportdocument.h"
 #include "diagnosis/riwayattexts.h"
-#include "worklog/csv.h"
+#include "worklog/logic/csv.h"
 #include "worklog/entrydialog.h"
-#include "worklog/entrymodel.h"
+#include "worklog/logic/entrymodel.h"
 #include "worklog/programlog.h"
-#include "worklog/store.h"
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/store.h"
+#include "worklog/logic/worklogtexts.h"
 #include "worklog/worklogwindowtexts.h"
 
 #include <QDateEdit>

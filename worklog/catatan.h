@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/window.h"
-#include "worklog/entry.h"
+#include "worklog/logic/entry.h"
 
 class QDateEdit;
 class QLabel;

@@ -4,8 +4,8 @@
 #include "common/keys.h"
 #include "common/window.h"
 #include "worklog/programlog.h"
-#include "worklog/store.h"
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/store.h"
+#include "worklog/logic/worklogtexts.h"
 #include "worklog/worklogwindowtexts.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "worklog/entry.h"
+#include "worklog/logic/entry.h"
 
 #include <QDialog>
 

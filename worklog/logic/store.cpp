@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worklog/store.h"
+#include "worklog/logic/store.h"
 
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/worklogtexts.h"
 
 #include <QDir>
 #include <QFile>

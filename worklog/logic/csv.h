@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "worklog/entry.h"
-#include "worklog/store.h"
+#include "worklog/logic/entry.h"
+#include "worklog/logic/store.h"
 
 #include <QByteArray>
 #include <QList>

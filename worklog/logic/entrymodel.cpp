@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worklog/entrymodel.h"
+#include "worklog/logic/entrymodel.h"
 
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/worklogtexts.h"
 
 namespace dipo::worklog {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worklog/entry.h"
+#include "worklog/logic/entry.h"
 
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/worklogtexts.h"
 
 namespace dipo::worklog {
 

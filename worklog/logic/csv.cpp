@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worklog/csv.h"
+#include "worklog/logic/csv.h"
 
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/worklogtexts.h"
 
 #include "common/savefile.h"
 
