@@ -3,13 +3,14 @@
 
 #include "calculators/chartloader.h"
 #include "calculators/chartmaker.h"
-#include "calculators/charttexts.h"
+#include "calculators/logic/charttexts.h"
 #include "calculators/grafik.h"
-#include "calculators/sheettexts.h"
-#include "common/document.h"
+#include "calculators/logic/sheettexts.h"
+#include "common/print.h"
+#include "common/logic/document.h"
 #include "common/errorreport.h"
-#include "common/savefile.h"
-#include "common/savefolder.h"
+#include "common/logic/savefile.h"
+#include "common/logic/savefolder.h"
 #include "common/window.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculators/calctexts.h"
-#include "calculators/chartdata.h"
+#include "calculators/logic/calctexts.h"
+#include "calculators/logic/chartdata.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -4,7 +4,7 @@
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
 

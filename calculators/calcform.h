@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculators/calctexts.h"
+#include "calculators/logic/calctexts.h"
 
 #include <QList>
 #include <QString>

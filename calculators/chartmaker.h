@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculators/chartdata.h"
+#include "calculators/logic/chartdata.h"
 
 #include <QImage>
 #include <QSize>

@@ -3,13 +3,13 @@
 
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
-#include "calculators/curves.h"
-#include "calculators/sheettexts.h"
-#include "calculators/conclusions.h"
-#include "calculators/dieselpower.h"
+#include "calculators/logic/curves.h"
+#include "calculators/logic/sheettexts.h"
+#include "calculators/logic/conclusions.h"
+#include "calculators/logic/dieselpower.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculators/dieselpower.h"
+#include "calculators/logic/dieselpower.h"
 #include "common/window.h"
 
 #include <array>

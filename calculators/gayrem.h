@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculators/brakeforce.h"
-#include "calculators/conclusions.h"
+#include "calculators/logic/brakeforce.h"
+#include "calculators/logic/conclusions.h"
 #include "common/window.h"
 
 #include <array>

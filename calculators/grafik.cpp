@@ -3,10 +3,10 @@
 
 #include "calculators/chartloader.h"
 #include "calculators/chartmaker.h"
-#include "calculators/sheettexts.h"
+#include "calculators/logic/sheettexts.h"
 #include "common/errorreport.h"
-#include "common/savefile.h"
-#include "common/savefolder.h"
+#include "common/logic/savefile.h"
+#include "common/logic/savefolder.h"
 #include "common/window.h"
 
 #include <QAccessible>

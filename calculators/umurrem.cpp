@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/umurrem.h"
 
-#include "calculators/brakelife.h"
+#include "calculators/logic/brakelife.h"
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
-#include "calculators/curves.h"
-#include "calculators/sheettexts.h"
-#include "calculators/conclusions.h"
+#include "calculators/logic/curves.h"
+#include "calculators/logic/sheettexts.h"
+#include "calculators/logic/conclusions.h"
 #include "calculators/dialog1.h"
 #include "calculators/gayrem.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
-#include "common/localenumber.h"
-#include "common/pictures.h"
+#include "common/logic/localenumber.h"
+#include "common/logic/pictures.h"
 #include "common/richtextbox.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/error.h"
+#include "common/logic/error.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/keys.h"
 
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 #include "common/window.h"
 
 #include <QAbstractButton>

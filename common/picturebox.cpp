@@ -3,7 +3,7 @@
 
 #include "common/accessibility.h"
 #include "common/keys.h"
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "common/window.h"
 
 #include <QKeyEvent>

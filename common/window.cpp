@@ -3,10 +3,10 @@
 
 #include "common/accessibility.h"
 #include "common/keys.h"
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 #include "common/picturebox.h"
-#include "common/pictures.h"
-#include "common/savefolder.h"
+#include "common/logic/pictures.h"
+#include "common/logic/savefolder.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

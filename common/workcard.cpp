@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/print.h"
 #include "common/workcard.h"
 
-#include "common/document.h"
+#include "common/logic/document.h"
 #include "common/errorreport.h"
-#include "common/savefile.h"
-#include "common/savefolder.h"
+#include "common/logic/savefile.h"
+#include "common/logic/savefolder.h"
 #include "common/window.h"
 
 #include <QDir>

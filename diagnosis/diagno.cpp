@@ -6,12 +6,12 @@
 #include "common/keys.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
-#include "diagnosis/diagnotexts.h"
-#include "diagnosis/kbfolder.h"
+#include "diagnosis/logic/diagnotexts.h"
+#include "diagnosis/logic/kbfolder.h"
 #include "diagnosis/kbnotice.h"
-#include "diagnosis/repairs.h"
+#include "diagnosis/logic/repairs.h"
 #include "diagnosis/riwayat.h"
-#include "diagnosis/riwayattexts.h"
+#include "diagnosis/logic/riwayattexts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "common/window.h"
-#include "diagnosis/kbloader.h"
-#include "diagnosis/session.h"
+#include "diagnosis/logic/kbloader.h"
+#include "diagnosis/logic/session.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 #include "diagnosis/kbnotice.h"
 
 #include "common/errorreport.h"
-#include "diagnosis/kbfolder.h"
+#include "diagnosis/logic/kbfolder.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/riwayat.h"
 
+#include "common/print.h"
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
-#include "common/savefolder.h"
-#include "diagnosis/diagnotexts.h"
-#include "diagnosis/repairs.h"
-#include "diagnosis/reportdocument.h"
-#include "diagnosis/riwayattexts.h"
+#include "common/logic/savefolder.h"
+#include "diagnosis/logic/diagnotexts.h"
+#include "diagnosis/logic/repairs.h"
+#include "diagnosis/logic/reportdocument.h"
+#include "diagnosis/logic/riwayattexts.h"
 #include "worklog/entrydialog.h"
 #include "worklog/worklogwindowtexts.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "common/window.h"
-#include "diagnosis/report.h"
-#include "diagnosis/session.h"
+#include "diagnosis/logic/report.h"
+#include "diagnosis/logic/session.h"
 #include "diagnosis/trailfollower.h"
 
 #include <optional>

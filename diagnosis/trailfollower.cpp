@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/trailfollower.h"
 
-#include "diagnosis/report.h"
+#include "diagnosis/logic/report.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

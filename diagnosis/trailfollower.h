@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagnosis/session.h"
+#include "diagnosis/logic/session.h"
 
 #include <QList>
 #include <QPointer>

@@ -4,7 +4,7 @@
 // as a regular file, a FIFO, a folder, a symlink to /dev/zero or to nothing, or
 // nothing at all. Reading the folder never blocks, and either the folder's base is in
 // use or the built-in one with the reasons.
-#include "diagnosis/kbfolder.h"
+#include "diagnosis/logic/kbfolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 // hold more than 64 MB at once. The time bound is CPU time, so that a busy machine
 // does not count; it defaults to 1000 ms for this instrumented build (DIPO_FUZZ_MAX_MS),
 // where an optimised build stays under 200 ms.
-#include "common/error.h"
-#include "common/jpeg.h"
+#include "common/logic/error.h"
+#include "common/logic/jpeg.h"
 
 #include <QByteArray>
 

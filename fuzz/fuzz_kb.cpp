@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The knowledge-base loader on any bytes, as one system's file: it reports or loads,
 // never lists more than its cap, and never gives neither a knowledge base nor reasons.
-#include "diagnosis/kbloader.h"
+#include "diagnosis/logic/kbloader.h"
 
 #include <cstdint>
 #include <cstdlib>

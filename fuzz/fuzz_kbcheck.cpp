@@ -2,7 +2,7 @@
 // The knowledge engineer's checks and figures on any bytes, as the brake system's file
 // beside the five built-in ones: every finding placed in a file, on a line of it, and
 // the figures of every sheet computed without running out of stack.
-#include "diagnosis/kbcheck.h"
+#include "diagnosis/logic/kbcheck.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maintenance table reader on any bytes: a table or a TableError.
-#include "maintenance/maintenancetable.h"
+#include "maintenance/logic/maintenancetable.h"
 
 #include <cstdint>
 

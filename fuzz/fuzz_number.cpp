@@ -5,7 +5,7 @@
 // taken from the environment, as the program's start-up does, so a run under a locale
 // with a decimal comma (scripts/fuzz.sh uses id_ID.UTF-8) shows any conversion that
 // goes through it.
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tune-up procedure table reader on any bytes: a table or a TableError.
-#include "tuneup/proceduretable.h"
+#include "tuneup/logic/proceduretable.h"
 
 #include <cstdint>
 

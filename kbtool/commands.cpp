@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kbtool/commands.h"
 
-#include "diagnosis/repairs.h"
+#include "diagnosis/logic/repairs.h"
 
-#include "diagnosis/diagnotexts.h"
+#include "diagnosis/logic/diagnotexts.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

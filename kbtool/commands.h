@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagnosis/kbcheck.h"
+#include "diagnosis/logic/kbcheck.h"
 
 #include <QList>
 #include <QString>

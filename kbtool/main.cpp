@@ -3,9 +3,9 @@
 // figures, draws a system as a Graphviz graph, walks a diagnosis in the terminal and
 // writes the whole base as a Markdown handbook.
 
-#include "common/outsidefile.h"
-#include "diagnosis/kbcheck.h"
-#include "diagnosis/kbfolder.h"
+#include "common/logic/outsidefile.h"
+#include "diagnosis/logic/kbcheck.h"
+#include "diagnosis/logic/kbfolder.h"
 #include "kbtool/commands.h"
 
 #include <QCommandLineParser>

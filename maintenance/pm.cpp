@@ -5,8 +5,8 @@
 
 #include "common/errorreport.h"
 #include "common/picturebox.h"
-#include "common/pictures.h"
-#include "common/viewertexts.h"
+#include "common/logic/pictures.h"
+#include "common/logic/viewertexts.h"
 #include "worklog/entrydialog.h"
 #include "worklog/worklogwindowtexts.h"
 

@@ -6,7 +6,7 @@
 #include "common/richtextbox.h"
 #include "common/window.h"
 #include "common/workcard.h"
-#include "maintenance/maintenancetable.h"
+#include "maintenance/logic/maintenancetable.h"
 
 #include <QGroupBox>
 #include <QLabel>

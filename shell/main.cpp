@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/commandline.h"
+#include "shell/logic/commandline.h"
 #include "shell/formregistry.h"
 #include "shell/toolkit.h"
 

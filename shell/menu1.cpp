@@ -4,7 +4,7 @@
 #include "calculators/dm.h"
 #include "calculators/umurrem.h"
 #include "common/keys.h"
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "tuneup/tuneup.h"

@@ -5,11 +5,11 @@
 
 #include "common/errorreport.h"
 #include "common/picturebox.h"
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
-#include "tuneup/proceduretable.h"
-#include "tuneup/tuneuptexts.h"
+#include "tuneup/logic/proceduretable.h"
+#include "tuneup/logic/tuneuptexts.h"
 #include "worklog/entrydialog.h"
 #include "worklog/worklogwindowtexts.h"
 

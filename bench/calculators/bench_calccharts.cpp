@@ -7,7 +7,7 @@
 
 #include "calculators/calcextras.h"
 #include "calculators/grafik.h"
-#include "common/document.h"
+#include "common/logic/document.h"
 #include "common/window.h"
 #include "shell/formregistry.h"
 

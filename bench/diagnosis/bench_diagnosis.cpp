@@ -6,7 +6,7 @@
 #include "bench/diagnosis/figures.h"
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/kbloader.h"
+#include "diagnosis/logic/kbloader.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

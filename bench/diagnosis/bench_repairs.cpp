@@ -6,7 +6,7 @@
 
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/report.h"
+#include "diagnosis/logic/report.h"
 #include "shell/formregistry.h"
 #include "tuneup/tuneup.h"
 

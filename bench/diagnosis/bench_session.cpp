@@ -5,10 +5,10 @@
 #include "bench/diagnosis/figures.h"
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/kbloader.h"
-#include "diagnosis/report.h"
-#include "diagnosis/reportdocument.h"
-#include "diagnosis/session.h"
+#include "diagnosis/logic/kbloader.h"
+#include "diagnosis/logic/report.h"
+#include "diagnosis/logic/reportdocument.h"
+#include "diagnosis/logic/session.h"
 
 #include <QApplication>
 #include <QBuffer>

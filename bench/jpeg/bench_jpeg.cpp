@@ -5,8 +5,8 @@
 // time is the fastest of five decodes.
 //
 //   ./build/bench_jpeg [folder]     also writes the crafted files into the folder
-#include "common/error.h"
-#include "common/jpeg.h"
+#include "common/logic/error.h"
+#include "common/logic/jpeg.h"
 #include "jpegsamples.h"
 
 #include <QCoreApplication>

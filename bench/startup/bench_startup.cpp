@@ -11,7 +11,7 @@
 #include "common/window.h"
 #include "common/radiogroup.h"
 #include "shell/formregistry.h"
-#include "tuneup/proceduretable.h"
+#include "tuneup/logic/proceduretable.h"
 #include "tuneup/tuneup.h"
 
 #include "peakmemory.h"

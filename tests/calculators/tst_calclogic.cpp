@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculators' formulas, choices and conclusions, without windows.
-#include "calculators/brakeforce.h"
-#include "calculators/brakelife.h"
-#include "calculators/conclusions.h"
-#include "calculators/curves.h"
-#include "calculators/dieselpower.h"
-#include "common/fpeval.h"
-#include "common/localenumber.h"
+#include "calculators/logic/brakeforce.h"
+#include "calculators/logic/brakelife.h"
+#include "calculators/logic/conclusions.h"
+#include "calculators/logic/curves.h"
+#include "calculators/logic/dieselpower.h"
+#include "common/logic/fpeval.h"
+#include "common/logic/localenumber.h"
 #include "tests/testlocale.h"
 
 #include <QTest>

@@ -8,7 +8,7 @@
 #include "calculators/gayrem.h"
 #include "calculators/umurrem.h"
 #include "common/errorreport.h"
-#include "common/localenumber.h"
+#include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 #include "tests/testlocale.h"
 

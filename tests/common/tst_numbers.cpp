@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing numbers, checked arithmetic and the error text rule.
 #include "common/errorreport.h"
-#include "common/fpeval.h"
-#include "common/localenumber.h"
+#include "common/logic/fpeval.h"
+#include "common/logic/localenumber.h"
 #include "tests/testlocale.h"
 
 #include <QtTest>

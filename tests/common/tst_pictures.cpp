@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding, the picture folder and the picture box.
-#include "common/error.h"
-#include "common/jpeg.h"
+#include "common/logic/error.h"
+#include "common/logic/jpeg.h"
 #include "common/picturebox.h"
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "jpegsamples.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagnosis/knowledgebase.h"
+#include "diagnosis/logic/knowledgebase.h"
 
 #include <QList>
 #include <QString>

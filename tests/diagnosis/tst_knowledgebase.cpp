@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_knowledgebase.h"
 
-#include "diagnosis/kbloader.h"
-#include "diagnosis/repairs.h"
+#include "diagnosis/logic/kbloader.h"
+#include "diagnosis/logic/repairs.h"
 #include "kbwalks.h"
 
 #include <QJsonArray>

@@ -5,10 +5,10 @@
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/report.h"
-#include "diagnosis/reportdocument.h"
+#include "diagnosis/logic/report.h"
+#include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/riwayat.h"
-#include "diagnosis/session.h"
+#include "diagnosis/logic/session.h"
 #include "kbwalks.h"
 
 #include <QClipboard>

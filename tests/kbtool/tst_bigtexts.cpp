@@ -6,7 +6,7 @@
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/kbfolder.h"
+#include "diagnosis/logic/kbfolder.h"
 
 #include <QElapsedTimer>
 #include <QFile>

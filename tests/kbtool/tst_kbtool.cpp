@@ -2,8 +2,8 @@
 // dipo-kb as the knowledge engineer runs it: whole processes, their output and exit
 // codes, on the built-in base and on small hand-made ones.
 
-#include "diagnosis/kbfolder.h"
-#include "diagnosis/kbloader.h"
+#include "diagnosis/logic/kbfolder.h"
+#include "diagnosis/logic/kbloader.h"
 
 #include <QDir>
 #include <QFile>

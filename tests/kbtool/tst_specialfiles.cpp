@@ -3,12 +3,12 @@
 // folder: each is refused with its reason at once, unread, by every reader, and the
 // program goes on (the built-in knowledge base where the folder fails).
 
-#include "common/error.h"
+#include "common/logic/error.h"
 #include "common/errorreport.h"
-#include "common/jpeg.h"
+#include "common/logic/jpeg.h"
 #include "common/radiogroup.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/kbfolder.h"
+#include "diagnosis/logic/kbfolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>

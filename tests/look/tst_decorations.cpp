@@ -2,7 +2,7 @@
 // The decoration pictures: each is decoded once, only when a widget that shows it is
 // first painted, shared by every widget painted with it, and kept only as the pixmaps
 // painted from it; a missing or broken one leaves its window working.
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "common/window.h"
 #include "shell/formregistry.h"
 

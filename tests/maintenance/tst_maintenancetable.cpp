@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "maintenance/maintenancetable.h"
+#include "maintenance/logic/maintenancetable.h"
 
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 
 #include <QDir>
 #include <QFile>

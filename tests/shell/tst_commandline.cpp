@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each form of it does in-process, and what the real program prints
 // and returns for --help, --version and a wrong option.
-#include "common/pictures.h"
-#include "shell/commandline.h"
+#include "common/logic/pictures.h"
+#include "shell/logic/commandline.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tuneup/proceduretable.h"
+#include "tuneup/logic/proceduretable.h"
 
 #include <QMap>
 #include <QtTest>

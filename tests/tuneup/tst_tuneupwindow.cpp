@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/errorreport.h"
 #include "common/picturebox.h"
-#include "common/pictures.h"
+#include "common/logic/pictures.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
-#include "tuneup/proceduretable.h"
+#include "tuneup/logic/proceduretable.h"
 #include "tuneup/tuneup.h"
 #include "jpegsamples.h"
 

@@ -3,9 +3,9 @@
 // server named by DIPO_TEST_DB (run-postgresql.sh starts one). Several processes save at
 // once, and one is killed mid-save.
 
-#include "common/savefile.h"
-#include "worklog/csv.h"
-#include "worklog/store.h"
+#include "common/logic/savefile.h"
+#include "worklog/logic/csv.h"
+#include "worklog/logic/store.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "worklog/logic/worklogtexts.h"
 
-#include "common/savefile.h"
+#include "common/logic/savefile.h"
 
 #include <QFileInfo>
 #include <QHash>
