@@ -11,6 +11,7 @@
 #include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/logic/riwayattexts.h"
 #include "worklog/entrydialog.h"
+#include "worklog/logic/diagnosisrecord.h"
 #include "worklog/worklogwindowtexts.h"
 
 #include <QCheckBox>
@@ -202,22 +203,7 @@ void Triwayat::BtnCatatClick()
 {
     if (!m_session.isConcluded())
         return;
-    dipo::worklog::Entry draft;
-    draft.kind = dipo::worklog::Kind::Diagnosis;
-    draft.system = m_session.systemName();
-    for (const dipo::diagnosis::SessionStep &step : m_session.steps())
-        draft.steps.append({ step.question,
-            step.answer == dipo::diagnosis::Answer::Ya ? QStringLiteral("YA")
-                                                       : QStringLiteral("TIDAK") });
-    draft.subject = m_session.conclusion().lines.join(QLatin1Char('\n'));
-    draft.notDefined = m_session.conclusion().notice;
-    // The procedures the knowledge base links to the fault, by kind, key and caption.
-    static const QString kinds[] = { QStringLiteral("maintenance"), QStringLiteral("tuneUp"),
-        QStringLiteral("calculator") };
-    if (!draft.notDefined)
-        for (const dipo::diagnosis::Repair &repair : m_session.conclusion().repairs)
-            draft.repairs.append({ kinds[int(repair.kind)], repair.key,
-                dipo::diagnosis::repairs::caption(repair) });
+    const dipo::worklog::Entry draft = dipo::worklog::fromSession(m_session);
     if (const qint64 id = dipo::worklog::EntryDialog::record(draft, this); id > 0)
         setStatus(dipo::worklog::window_texts::savedAs.arg(id));
 }

@@ -9,6 +9,7 @@
 #include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/logic/riwayattexts.h"
 #include "worklog/logic/csv.h"
+#include "worklog/logic/diagnosisrecord.h"
 #include "worklog/entrydialog.h"
 #include "worklog/logic/entrymodel.h"
 #include "worklog/programlog.h"
@@ -73,30 +74,6 @@ QString escaped(const QString &text)
 QString when(const QDateTime &moment)
 {
     return moment.toLocalTime().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
-}
-
-// A diagnosis as it was walked, for the report.
-dipo::diagnosis::Session sessionOf(const Entry &entry)
-{
-    using namespace dipo::diagnosis;
-    Session session;
-    session.reset(-1, entry.system);
-    session.begin(entry.steps.isEmpty() ? QString() : entry.steps.constFirst().question);
-    for (qsizetype i = 0; i < entry.steps.size(); ++i) {
-        Action action;
-        if (i + 1 < entry.steps.size()) {
-            action.kind = Action::Kind::Ask;
-            action.question = entry.steps.at(i + 1).question;
-        } else {
-            action.kind = Action::Kind::Conclude;
-            action.conclusion.lines = entry.subject.split(QLatin1Char('\n'));
-            action.conclusion.notice = entry.notDefined;
-        }
-        session.record(
-            entry.steps.at(i).answer == dipo::worklog::texts::ya ? Answer::Ya : Answer::Tidak,
-            action);
-    }
-    return session;
 }
 
 } // namespace
@@ -376,7 +353,7 @@ void Tcatatan::BtnPdfClick()
     const std::optional<Entry> entry = chosenEntry();
     if (!entry || entry->kind != Kind::Diagnosis)
         return;
-    const dipo::diagnosis::Session session = sessionOf(*entry);
+    const dipo::diagnosis::Session session = toSession(*entry);
     const report::Stamp stamp { entry->when, dipo::diagnosis::texts::programName,
         QStringLiteral(DIPO_VERSION) };
     const QString path = dipo::askSavePath(this, dipo::diagnosis::texts::saveDialogTitle,

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/logic/knowledgebase.h"
 
+#include "diagnosis/logic/diagnotexts.h"
+
+#include <iterator>
+
 namespace dipo::diagnosis {
 
 KnowledgeBase::KnowledgeBase(QList<System> systems)
@@ -27,6 +31,40 @@ Action KnowledgeBase::answer(Answer answer, const QString &shownText) const
         return Action();
     const Question &question = m_systems.at(found->system).questions.at(found->position);
     return answer == Answer::Ya ? question.ya : question.tidak;
+}
+
+namespace {
+
+const QString kRepairKindKeys[]
+    = { QStringLiteral("maintenance"), QStringLiteral("tuneUp"), QStringLiteral("calculator") };
+
+} // namespace
+
+QString answerText(Answer answer)
+{
+    return answer == Answer::Ya ? texts::ya : texts::tidak;
+}
+
+std::optional<Answer> answerFromText(const QString &text)
+{
+    if (text == texts::ya)
+        return Answer::Ya;
+    if (text == texts::tidak)
+        return Answer::Tidak;
+    return std::nullopt;
+}
+
+QString repairKindKey(Repair::Kind kind)
+{
+    return kRepairKindKeys[int(kind)];
+}
+
+std::optional<Repair::Kind> repairKindFromKey(const QString &key)
+{
+    for (int i = 0; i < int(std::size(kRepairKindKeys)); ++i)
+        if (key == kRepairKindKeys[i])
+            return Repair::Kind(i);
+    return std::nullopt;
 }
 
 } // namespace dipo::diagnosis

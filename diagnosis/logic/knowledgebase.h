@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace dipo::diagnosis {
 
 enum class Answer { Ya, Tidak };
@@ -30,6 +32,14 @@ struct Conclusion
     bool notice = false; // the fault is not defined
     QList<Repair> repairs;
 };
+
+// How the program writes an answer and a repair's kind, and reads them back: "YA" or
+// "TIDAK"; "maintenance", "tuneUp" or "calculator" (the knowledge base's link keys, which
+// the workshop log keeps too). The one place these words are made.
+QString answerText(Answer answer);
+std::optional<Answer> answerFromText(const QString &text);
+QString repairKindKey(Repair::Kind kind);
+std::optional<Repair::Kind> repairKindFromKey(const QString &key);
 
 struct Action
 {

@@ -41,22 +41,18 @@ std::optional<Repair> fromJson(const QJsonValue &value)
     const QJsonObject link = value.toObject();
     if (!value.isObject() || link.size() != 1)
         return std::nullopt;
-    const QString key = link.constBegin().key();
+    const std::optional<Repair::Kind> kind = repairKindFromKey(link.constBegin().key());
     const QJsonValue target = link.constBegin().value();
-    if (key == QLatin1String("maintenance")) {
+    if (kind == Repair::Kind::Maintenance) {
         const double component = target.toDouble(-1);
         if (!target.isDouble() || component != std::floor(component) || component < 1
             || component > 1e6)
             return std::nullopt;
         return Repair { Repair::Kind::Maintenance, QString::number(int(component)) };
     }
-    if (!target.isString())
+    if (!kind || !target.isString())
         return std::nullopt;
-    if (key == QLatin1String("tuneUp"))
-        return Repair { Repair::Kind::TuneUp, target.toString() };
-    if (key == QLatin1String("calculator"))
-        return Repair { Repair::Kind::Calculator, target.toString() };
-    return std::nullopt;
+    return Repair { *kind, target.toString() };
 }
 
 QString whatIsMissing(const Repair &repair)

@@ -13,11 +13,6 @@ namespace dipo::diagnosis::report {
 
 namespace {
 
-QString answerText(Answer answer)
-{
-    return answer == Answer::Ya ? texts::ya : texts::tidak;
-}
-
 QString labelled(const QString &label, const QString &value)
 {
     document::Builder doc { QString() };

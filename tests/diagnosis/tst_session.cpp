@@ -10,6 +10,7 @@
 #include "diagnosis/riwayat.h"
 #include "diagnosis/logic/session.h"
 #include "kbwalks.h"
+#include "worklog/logic/diagnosisrecord.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -267,6 +268,33 @@ void SessionTest::sessionFollowsEveryWalk()
         QCOMPARE(report::resultBoxLines(session.conclusion()), result->lines());
         QCOMPARE(session.conclusion().notice, isNotice(kbWalk.conclusion));
         QCOMPARE(session.conclusion().notice, !isFault(kbWalk.conclusion));
+
+        // Into the log and back: the record holds the walk, and the report written from
+        // the record is the report of the walk.
+        dipo::worklog::Entry record = dipo::worklog::fromSession(session);
+        record.locomotive = QStringLiteral("CC 201 83 12");
+        record.when = QDateTime(QDate(2026, 3, 2), QTime(7, 30));
+        QCOMPARE(dipo::worklog::checkEntry(record), QString());
+        const Session back = dipo::worklog::toSession(record);
+        QCOMPARE(back.systemName(), session.systemName());
+        QCOMPARE(back.steps().size(), session.steps().size());
+        for (int i = 0; i < session.steps().size(); ++i) {
+            QCOMPARE(back.steps().at(i).question, session.steps().at(i).question);
+            QVERIFY(back.steps().at(i).answer == session.steps().at(i).answer);
+        }
+        QVERIFY(back.isConcluded());
+        QCOMPARE(back.conclusion().lines, session.conclusion().lines);
+        QCOMPARE(back.conclusion().notice, session.conclusion().notice);
+        QCOMPARE(back.conclusion().repairs,
+            session.conclusion().notice ? QList<dipo::diagnosis::Repair>()
+                                        : session.conclusion().repairs);
+        const report::Stamp stamp { QDateTime(QDate(2026, 3, 2), QTime(7, 30)),
+            QStringLiteral("Dipo"), QStringLiteral("1") };
+        QCOMPARE(report::plainText(back, stamp), report::plainText(session, stamp));
+        dipo::worklog::Entry again = dipo::worklog::fromSession(back);
+        again.locomotive = record.locomotive;
+        again.when = record.when;
+        QVERIFY(again.sameContent(record));
     }
 }
 

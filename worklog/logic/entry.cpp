@@ -3,6 +3,8 @@
 
 #include "worklog/logic/worklogtexts.h"
 
+#include "diagnosis/logic/knowledgebase.h"
+
 namespace dipo::worklog {
 
 namespace {
@@ -109,10 +111,12 @@ QString checkEntry(const Entry &entry)
     for (const Step &step : entry.steps) {
         if (!programText(step.question))
             return texts::badText.arg(QStringLiteral("pertanyaan"));
-        if (step.answer != texts::ya && step.answer != texts::tidak)
+        if (!diagnosis::answerFromText(step.answer))
             return texts::badAnswer;
     }
     for (const RepairLink &link : entry.repairs) {
+        if (!diagnosis::repairKindFromKey(link.kind))
+            return texts::badText.arg(QStringLiteral("langkah perbaikan"));
         if (!programText(link.kind) || !programText(link.key) || !programText(link.caption))
             return texts::badText.arg(QStringLiteral("langkah perbaikan"));
     }

@@ -11,7 +11,7 @@ namespace dipo::worklog {
 struct Step
 {
     QString question;
-    QString answer; // "YA" or "TIDAK"
+    QString answer; // diagnosis::answerText(): "YA" or "TIDAK"
     bool operator==(const Step &other) const
     {
         return question == other.question && answer == other.answer;
@@ -22,7 +22,7 @@ struct Step
 // target (a component number, a tune-up procedure id, a calculator), and its caption.
 struct RepairLink
 {
-    QString kind;
+    QString kind; // diagnosis::repairKindKey()
     QString key;
     QString caption;
     bool operator==(const RepairLink &other) const

@@ -8,8 +8,6 @@ namespace dipo::worklog::texts {
 
 inline const QString kindDiagnosis = QStringLiteral("Diagnosa");
 inline const QString kindJob = QStringLiteral("Pekerjaan");
-inline const QString ya = QStringLiteral("YA");
-inline const QString tidak = QStringLiteral("TIDAK");
 
 // The log's table.
 inline const QString columnDate = QStringLiteral("Tanggal");
