@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/window.h"
 
+#include "common/logic/settings.h"
+
 #include "common/accessibility.h"
 #include "common/keys.h"
 #include "common/logic/localenumber.h"
@@ -25,7 +27,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolButton>
@@ -383,15 +384,6 @@ void attachToOpener(QWidget *window)
         window->windowHandle()->setTransientParent(opener->windowHandle());
 }
 
-namespace {
-
-QString placeKey(const QWidget *window)
-{
-    return QStringLiteral("windows/%1/geometry").arg(window->objectName());
-}
-
-} // namespace
-
 void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize &minimum)
 {
     const QWidget *opener = window->parentWidget() ? window->parentWidget()->window() : nullptr;
@@ -408,7 +400,7 @@ void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize 
     const QSize smallest = minimum.boundedTo(room);
     window->setMinimumSize(smallest);
 
-    const QByteArray saved = QSettings().value(placeKey(window)).toByteArray();
+    const QByteArray saved = settings::windowPlace(window->objectName());
     // Restoring brings the window back onto a screen that is there now.
     if (!saved.isEmpty() && window->restoreGeometry(saved) && area.intersects(window->geometry())) {
         QRect placed = window->geometry();
@@ -431,7 +423,7 @@ void restoreCompanionPlace(QWidget *window, const QSize &preferred, const QSize 
 
 void saveCompanionPlace(const QWidget *window)
 {
-    QSettings().setValue(placeKey(window), window->saveGeometry());
+    settings::setWindowPlace(window->objectName(), window->saveGeometry());
 }
 
 int execDialog(QDialog &dialog)

@@ -3,6 +3,7 @@
 // figures, draws a system as a Graphviz graph, walks a diagnosis in the terminal and
 // writes the whole base as a Markdown handbook.
 
+#include "common/logic/cli.h"
 #include "common/logic/outsidefile.h"
 #include "diagnosis/logic/kbcheck.h"
 #include "diagnosis/logic/kbfolder.h"
@@ -11,7 +12,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -20,9 +20,9 @@ namespace {
 
 using namespace dipo;
 
-constexpr int Good = 0;
-constexpr int Findings = 1;
-constexpr int BadUsage = 2;
+using cli::BadUsage;
+using cli::Findings;
+using cli::Good;
 
 // The whole help, in the program's words: Qt's own "Usage:" and "Options:" would put
 // English around it.
@@ -53,27 +53,10 @@ Kode keluar, sama untuk setiap perintah:
   2  salah pemakaian (juga jawaban berlebih sesudah kesimpulan) atau masukan tak terbaca
 )";
 
-// Qt's parser messages, in the program's words.
-QString parserError(const QCommandLineParser &parser)
-{
-    if (!parser.unknownOptionNames().isEmpty())
-        return QStringLiteral("opsi tidak dikenal: %1; lihat dipo-kb --help")
-            .arg(parser.unknownOptionNames().join(QStringLiteral(", ")));
-    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
-    static const QRegularExpression unexpected(
-        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
-    const QString error = parser.errorText();
-    if (const QRegularExpressionMatch m = missing.match(error); m.hasMatch())
-        return QStringLiteral("nilai tidak ada sesudah ") + m.captured(1);
-    if (const QRegularExpressionMatch m = unexpected.match(error); m.hasMatch())
-        return QStringLiteral("nilai tidak diharapkan sesudah ") + m.captured(1);
-    return error;
-}
-
 int fail(QTextStream &err, const QString &message)
 {
-    err << "dipo-kb: " << message << "\n";
-    return BadUsage;
+    err.flush();
+    return cli::fail(QStringLiteral("dipo-kb"), message);
 }
 
 } // namespace
@@ -99,8 +82,10 @@ int main(int argc, char **argv)
         QStringLiteral("answers"), QString(), QStringLiteral("YT..."));
     parser.addOptions({ helpOption, versionOption, kbOption, jsonOption, answersOption });
 
-    if (!parser.parse(outside::arguments(argc, argv)))
-        return fail(err, parserError(parser));
+    const QStringList commandLine = outside::arguments(argc, argv);
+    if (!parser.parse(commandLine))
+        return fail(
+            err, cli::parserError(parser, commandLine) + QStringLiteral("; lihat dipo-kb --help"));
     if (parser.isSet(helpOption)) {
         out << QString::fromUtf8(HelpText);
         return Good;

@@ -3,7 +3,8 @@
 
 #include "worklog/logic/store.h"
 
-#include <QSettings>
+#include "common/logic/config.h"
+#include "common/logic/settings.h"
 
 #include <memory>
 
@@ -17,15 +18,15 @@ std::unique_ptr<Store> &openLog()
     return log;
 }
 
-const QString kSettingKey = QStringLiteral("catatan/basisdata");
-
 } // namespace
 
 Store *programLog(QString *why)
 {
     std::unique_ptr<Store> &log = openLog();
     if (!log) {
-        const std::optional<Location> location = chosenLocation(programLogSetting(), why);
+        const QString given = config::current().database;
+        const std::optional<Location> location
+            = parseLocation(given.isEmpty() ? programLogSetting() : given, why);
         if (!location)
             return nullptr;
         log = std::make_unique<Store>(*location);
@@ -35,22 +36,18 @@ Store *programLog(QString *why)
 
 QString programLogSetting()
 {
-    return QSettings().value(kSettingKey).toString();
+    return settings::logDatabase();
 }
 
 void setProgramLogSetting(const QString &text)
 {
-    QSettings settings;
-    if (text.isEmpty())
-        settings.remove(kSettingKey);
-    else
-        settings.setValue(kSettingKey, text);
+    settings::setLogDatabase(text);
     closeProgramLog();
 }
 
 bool programLogFromEnvironment()
 {
-    return !qEnvironmentVariableIsEmpty("DIPO_DB");
+    return !config::current().database.isEmpty();
 }
 
 void closeProgramLog()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/logic/pictures.h"
 
+#include "common/logic/config.h"
 #include "common/logic/error.h"
 #include "common/logic/jpeg.h"
 
@@ -71,9 +72,9 @@ void releaseUnheld()
 
 QString root()
 {
-    const QString fromEnvironment = qEnvironmentVariable("DIPO_PICTURE_DIR");
-    if (!fromEnvironment.isEmpty())
-        return QDir::cleanPath(QDir(fromEnvironment).absolutePath());
+    const QString given = config::current().pictureDir;
+    if (!given.isEmpty())
+        return given;
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (!exeDir.isEmpty()) {
         const QString besideExe = exeDir + QStringLiteral("/karya_hasil");

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/logic/savefolder.h"
 
+#include "common/logic/settings.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace dipo::files {
 
-namespace {
-const QString kKey = QStringLiteral("files/lastSaveFolder");
-} // namespace
-
 QString saveFolder()
 {
-    const QString last = QSettings().value(kKey).toString();
+    const QString last = settings::lastSaveFolder();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -27,7 +24,7 @@ void rememberSaveFolder(const QString &savedFile)
 {
     const QString folder = QFileInfo(savedFile).absolutePath();
     if (!folder.isEmpty())
-        QSettings().setValue(kKey, folder);
+        settings::setLastSaveFolder(folder);
 }
 
 } // namespace dipo::files

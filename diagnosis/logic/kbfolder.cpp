@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/logic/kbfolder.h"
 
+#include "common/logic/config.h"
+
 #include "common/logic/outsidefile.h"
 #include "diagnosis/logic/kbcheck.h"
 
@@ -40,7 +42,7 @@ QString knowledgeBaseDir()
 {
     if (explicitDir())
         return *explicitDir();
-    return qEnvironmentVariable("DIPO_KB_DIR");
+    return config::current().knowledgeBaseDir;
 }
 
 QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringList *problems)

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/logic/commandline.h"
 
-#include "worklog/logic/store.h"
+#include "common/logic/cli.h"
+#include "common/logic/config.h"
 #include "common/logic/outsidefile.h"
+#include "worklog/logic/store.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -62,45 +63,11 @@ QString optionNames(const QCommandLineOption &option)
     return text;
 }
 
-// The argument as the user typed it for an option the parser did not know.
-QString typedAs(const QStringList &arguments, const QString &name)
-{
-    for (const QString &argument : arguments.mid(1)) {
-        QString bare = argument;
-        while (bare.startsWith(QLatin1Char('-')))
-            bare.remove(0, 1);
-        if (bare == name || bare.startsWith(name + QLatin1Char('=')))
-            return argument.section(QLatin1Char('='), 0, 0);
-    }
-    return QStringLiteral("--") + name;
-}
-
-// The parser's own messages name the argument; they are given again in the program's words.
-QString parserErrorText(const QCommandLineParser &parser, const QStringList &arguments)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-        QStringList typed;
-        for (const QString &name : unknown)
-            typed << typedAs(arguments, name);
-        return QStringLiteral("opsi tidak dikenal: ") + typed.join(QStringLiteral(", "));
-    }
-    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
-    static const QRegularExpression unexpected(
-        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
-    const QString error = parser.errorText();
-    if (const QRegularExpressionMatch m = missing.match(error); m.hasMatch())
-        return QStringLiteral("nilai tidak ada sesudah ") + m.captured(1);
-    if (const QRegularExpressionMatch m = unexpected.match(error); m.hasMatch())
-        return QStringLiteral("nilai tidak diharapkan sesudah ") + m.captured(1);
-    return error;
-}
-
 CommandLine usageError(const QString &message)
 {
     CommandLine result;
     result.finished = true;
-    result.exitCode = kUsageExitCode;
+    result.exitCode = cli::BadUsage;
     result.standardError = kProgram + QStringLiteral(": ") + message + QLatin1Char('\n')
         + QLatin1Char('\n') + helpText();
     return result;
@@ -157,7 +124,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
 
     if (!parser.parse(arguments))
-        return usageError(parserErrorText(parser, arguments));
+        return usageError(cli::parserError(parser, arguments));
     if (!parser.positionalArguments().isEmpty())
         return usageError(
             QStringLiteral("argumen tidak dikenal: ") + parser.positionalArguments().constFirst());
@@ -208,12 +175,14 @@ int report(const CommandLine &commandLine)
 
 void apply(const CommandLine &commandLine)
 {
+    config::Options options = config::fromEnvironment();
     if (!commandLine.pictureDir.isEmpty())
-        qputenv("DIPO_PICTURE_DIR", QFile::encodeName(commandLine.pictureDir));
+        options.pictureDir = commandLine.pictureDir;
     if (!commandLine.knowledgeBaseDir.isEmpty())
-        qputenv("DIPO_KB_DIR", QFile::encodeName(commandLine.knowledgeBaseDir));
+        options.knowledgeBaseDir = commandLine.knowledgeBaseDir;
     if (!commandLine.database.isEmpty())
-        qputenv("DIPO_DB", commandLine.database.toUtf8());
+        options.database = commandLine.database;
+    config::setCurrent(options);
 }
 
 } // namespace dipo::shell

@@ -25,9 +25,6 @@ struct CommandLine
     QString database;
 };
 
-// The exit status of a command line that cannot be used.
-constexpr int kUsageExitCode = 2;
-
 // "dipo 1.0"
 QString versionText();
 // The usage and the options, as --help prints them.
@@ -40,8 +37,8 @@ QStringList argumentsOf(int argc, char **argv);
 // Prints the texts of a finished command line and returns its exit code.
 int report(const CommandLine &commandLine);
 
-// Hands the chosen folders to the parts that read them, through their environment variables
-// (DIPO_PICTURE_DIR, DIPO_KB_DIR, DIPO_DB): the command line wins over the environment.
+// Makes the options the program runs with (dipo::config): the command line over the
+// environment (DIPO_PICTURE_DIR, DIPO_KB_DIR, DIPO_DB).
 void apply(const CommandLine &commandLine);
 
 } // namespace dipo::shell

@@ -231,7 +231,7 @@ void KbToolTest::helpIsIndonesian()
     QVERIFY(
         run.out.contains(QStringLiteral("  1  ada temuan, atau walk berhenti tanpa kesimpulan")));
     QVERIFY(
-        dipoKb({ "--fast" }).err.startsWith(QStringLiteral("dipo-kb: opsi tidak dikenal: fast")));
+        dipoKb({ "--fast" }).err.startsWith(QStringLiteral("dipo-kb: opsi tidak dikenal: --fast;")));
 }
 
 // A folder whose name is not UTF-8 is read by the name the system gave it.

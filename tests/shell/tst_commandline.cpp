@@ -3,6 +3,7 @@
 // and returns for --help, --version and a wrong option.
 #include "common/logic/pictures.h"
 #include "shell/logic/commandline.h"
+#include "common/logic/config.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -156,12 +157,18 @@ void TestCommandLine::pictureDirWinsOverEnvironment()
     dipo::shell::apply(dipo::shell::parseCommandLine({ "dipo", "--picture-dir", relative, "--kb",
         m_dir.path() }));
     QCOMPARE(dipo::pictures::root(), m_dir.path());
-    QCOMPARE(qEnvironmentVariable("DIPO_KB_DIR"), m_dir.path());
-
-    // Without the options the environment stays as it was.
-    qputenv("DIPO_PICTURE_DIR", "/elsewhere");
-    dipo::shell::apply(dipo::shell::parseCommandLine({ "dipo" }));
+    QCOMPARE(dipo::config::current().knowledgeBaseDir, m_dir.path());
+    // The options reach the parts without passing through the environment.
     QCOMPARE(qEnvironmentVariable("DIPO_PICTURE_DIR"), "/elsewhere");
+    QCOMPARE(qEnvironmentVariable("DIPO_KB_DIR"), QString());
+
+    // Without the options the environment's choice holds.
+    qputenv("DIPO_DB", "/var/run/postgresql");
+    dipo::shell::apply(dipo::shell::parseCommandLine({ "dipo" }));
+    QCOMPARE(dipo::config::current().pictureDir, "/elsewhere");
+    QCOMPARE(dipo::config::current().database, "/var/run/postgresql");
+    qunsetenv("DIPO_DB");
+    dipo::config::forget();
 }
 
 void TestCommandLine::helpListsEveryOption()
