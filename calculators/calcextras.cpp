@@ -12,6 +12,7 @@
 #include "common/logic/savefile.h"
 #include "common/logic/savefolder.h"
 #include "common/window.h"
+#include "common/dialogs.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
+#include "common/valuefield.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -8,6 +8,7 @@
 #include "common/logic/savefile.h"
 #include "common/logic/savefolder.h"
 #include "common/window.h"
+#include "common/dialogs.h"
 
 #include <QAccessible>
 #include <QBuffer>

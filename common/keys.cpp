@@ -2,7 +2,7 @@
 #include "common/keys.h"
 
 #include "common/logic/localenumber.h"
-#include "common/window.h"
+#include "common/picturewidgets.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

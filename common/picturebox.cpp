@@ -4,7 +4,8 @@
 #include "common/accessibility.h"
 #include "common/keys.h"
 #include "common/logic/pictures.h"
-#include "common/window.h"
+#include "common/picturewidgets.h"
+#include "common/companion.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/window.h"
+#include "common/picturewidgets.h"
 
 #include <QImage>
 #include <QString>

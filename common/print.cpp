@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/print.h"
 
-#include "common/window.h"
+#include "common/dialogs.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

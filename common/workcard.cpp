@@ -6,7 +6,7 @@
 #include "common/errorreport.h"
 #include "common/logic/savefile.h"
 #include "common/logic/savefolder.h"
-#include "common/window.h"
+#include "common/dialogs.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/diagno.h"
+#include "common/picturewidgets.h"
 
 #include "common/accessibility.h"
 #include "common/errorreport.h"

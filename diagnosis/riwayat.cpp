@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/riwayat.h"
+#include "common/dialogs.h"
 
 #include "common/print.h"
 #include "common/accessibility.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/awal_menu.h"
+#include "common/picturewidgets.h"
 
 #include "common/keys.h"
 #include "common/richtextbox.h"

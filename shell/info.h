@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/window.h"
+#include "common/picturewidgets.h"
 
 // The about box: who wrote the program, and a motto.
 class Tinfo : public dipo::Window

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/menu1.h"
+#include "common/picturewidgets.h"
 
 #include "calculators/dm.h"
 #include "calculators/umurrem.h"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/window.h"
+#include "common/picturewidgets.h"
 
 #include <QToolButton>
 

@@ -5,6 +5,7 @@
 #include "common/keys.h"
 #include "common/logic/savefolder.h"
 #include "common/window.h"
+#include "common/dialogs.h"
 #include "diagnosis/logic/report.h"
 #include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/logic/riwayattexts.h"

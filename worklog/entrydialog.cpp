@@ -2,7 +2,7 @@
 #include "worklog/entrydialog.h"
 
 #include "common/keys.h"
-#include "common/window.h"
+#include "common/dialogs.h"
 #include "worklog/programlog.h"
 #include "worklog/logic/store.h"
 #include "worklog/logic/worklogtexts.h"

@@ -9,6 +9,7 @@
 //  - the maintenance and tune-up PROSES handlers, with the picture they load, to painted.
 #include "common/picturebox.h"
 #include "common/window.h"
+#include "common/picturewidgets.h"
 #include "common/radiogroup.h"
 #include "shell/formregistry.h"
 #include "tuneup/logic/proceduretable.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/accessibility.h"
 #include "common/window.h"
+#include "common/picturewidgets.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

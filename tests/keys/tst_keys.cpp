@@ -6,6 +6,7 @@
 #include "common/picturebox.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
+#include "common/picturewidgets.h"
 #include "shell/formregistry.h"
 
 #include <QAbstractButton>

@@ -7,6 +7,8 @@
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
+#include "common/picturewidgets.h"
+#include "common/valuefield.h"
 #include "shell/formregistry.h"
 
 #include <QAbstractButton>

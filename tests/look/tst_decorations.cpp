@@ -4,6 +4,7 @@
 // painted from it; a missing or broken one leaves its window working.
 #include "common/logic/pictures.h"
 #include "common/window.h"
+#include "common/picturewidgets.h"
 #include "shell/formregistry.h"
 
 #include <QApplication>

@@ -25,7 +25,6 @@
 
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
-#include "common/window.h"
 
 namespace {
 
