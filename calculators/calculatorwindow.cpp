@@ -58,10 +58,12 @@ void CalculatorWindow::setKeys(const QList<QWidget *> &inputs, const QList<QWidg
     inputs.first()->setFocus();
 }
 
-Sheet CalculatorWindow::newSheet() const
+Sheet CalculatorWindow::newSheet(const QWidget *inputFrame, const QWidget *resultFrame) const
 {
     Sheet sheet;
     sheet.title = tableText(m_calculator.sheetName);
+    sheet.inputs = sheetRows(inputFrame, m_calculator.inputs.rows, m_calculator.inputs.count);
+    sheet.results = sheetRows(resultFrame, m_calculator.results.rows, m_calculator.results.count);
     return sheet;
 }
 

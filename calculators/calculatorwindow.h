@@ -62,8 +62,9 @@ protected:
     // the first input.
     void setKeys(const QList<QWidget *> &inputs, const QList<QWidget *> &after = {});
 
-    // The sheet of a PROSES, titled with the calculator's name.
-    Sheet newSheet() const;
+    // The sheet of a PROSES: titled with the calculator's name, its inputs and results
+    // the table's rows as these frames show them now.
+    Sheet newSheet(const QWidget *inputFrame, const QWidget *resultFrame) const;
     // A PROSES that succeeded: the sheet (and the charts window, when open) takes its
     // results, and the screen reader is told the conclusion and every result.
     void showResult(const Sheet &sheet, QWidget *resultFrame, const RichTextBox *conclusion);

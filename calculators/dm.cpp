@@ -150,9 +150,7 @@ void TDM::showConclusion(const DieselValues &value)
 
 void TDM::showExtras(const DieselInputs &in, const DieselEvaluation &ev)
 {
-    Sheet sheet = newSheet();
-    sheet.inputs = sheetRows(GroupBox1, texts::kDieselInputs);
-    sheet.results = sheetRows(GroupBox2, texts::kDieselResults);
+    Sheet sheet = newSheet(GroupBox1, GroupBox2);
     sheet.conclusion = Memo1->lines();
     sheet.notes = dieselNotes(ev);
     sheet.charts = { dieselChart(in, ev) };

@@ -135,9 +135,7 @@ void Tgayrem::proses()
 
 void Tgayrem::showExtras(const BrakeForceInputs &in, const BrakeForceEvaluation &ev)
 {
-    Sheet sheet = newSheet();
-    sheet.inputs = sheetRows(GroupBox1, texts::kBrakeForceInputs);
-    sheet.results = sheetRows(GroupBox2, texts::kBrakeForceResults);
+    Sheet sheet = newSheet(GroupBox1, GroupBox2);
     sheet.conclusion = RichEdit1->lines();
     sheet.notes = brakeForceNotes(ev);
     sheet.charts = { brakeDistanceChart(in, ev), brakePercentChart(ev) };

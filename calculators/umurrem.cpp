@@ -196,9 +196,7 @@ void Tumurrem::proses()
             Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0), formatFixed(r.hours, 0)));
         Panel18->hide();
 
-        Sheet sheet = newSheet();
-        sheet.inputs = sheetRows(GroupBox1, texts::kBrakeLifeInputs);
-        sheet.results = sheetRows(GroupBox3, texts::kBrakeLifeResults);
+        Sheet sheet = newSheet(GroupBox1, GroupBox3);
         sheet.conclusion = Memo1->lines();
         sheet.notes = brakeLifeNotes(r);
         sheet.charts = { thicknessChart(in, r), lifeByTripsChart(in, r) };

@@ -36,6 +36,24 @@ struct MenuPlace
     constexpr bool exists() const { return buttonName != nullptr; }
 };
 
+// A frame's rows as a sheet lists them (see calctexts.h).
+struct FieldRows
+{
+    const texts::FieldText *rows;
+    std::size_t count;
+};
+template <std::size_t N> constexpr FieldRows fieldRows(const texts::FieldText (&rows)[N])
+{
+    return FieldRows { rows, N };
+}
+
+// A calculator whose window opens this one, and the control there that does.
+struct OpenedFrom
+{
+    const char *key;
+    const char *control;
+};
+
 inline constexpr std::size_t kMaxCharts = 4;
 
 struct Calculator
@@ -49,29 +67,35 @@ struct Calculator
     // The calculation sheet's subheading, the sheet's file name and the charts window's
     // caption ("Grafik — <sheet name>").
     const char *sheetName;
+    // The sheet's inputs and results, in the order of the window's frames.
+    FieldRows inputs;
+    FieldRows results;
     // The charts a PROSES draws, by object name, in the charts window's tab order.
     const char *charts[kMaxCharts];
     MenuPlace menu;
-    // The key of the calculator whose window opens this one, when the menu does not.
-    const char *openedFrom;
+    // For a calculator the menu does not offer: where its window is opened.
+    OpenedFrom openedFrom;
 };
 
 // Repair links list the calculators in this order.
 inline constexpr Calculator kCalculators[] = {
     { "brakeLife", "Prediksi umur kampas rem", "umurrem", texts::kBrakeLifeCaption,
         texts::kBrakeTitle, "umurrem_background.jpg", "Umur kampas rem",
+        fieldRows(texts::kBrakeLifeInputs), fieldRows(texts::kBrakeLifeResults),
         { "GrafikTebal", "GrafikUmur" },
         { "SpeedButton6", "Label4", "Memprediksi  Umur pakai Komponen", "Virodo dan Gaya Rem",
             "menu_icon_brake.jpg", 1, 0 },
-        nullptr },
+        {} },
     { "brakeForce", "Perhitungan gaya rem", "gayrem", texts::kBrakeForceCaption,
         texts::kBrakeTitle, "gayrem_background.jpg", "Gaya rem dan jarak pengereman",
-        { "GrafikJarak", "GrafikPersentase" }, {}, "brakeLife" },
+        fieldRows(texts::kBrakeForceInputs), fieldRows(texts::kBrakeForceResults),
+        { "GrafikJarak", "GrafikPersentase" }, {}, { "brakeLife", "CheckBox2" } },
     { "dieselPower", "Perhitungan daya motor diesel", "DM", texts::kDieselCaption,
-        texts::kDieselTitle, "dm_background.jpg", "Daya motor diesel", { "GrafikDaya" },
+        texts::kDieselTitle, "dm_background.jpg", "Daya motor diesel",
+        fieldRows(texts::kDieselInputs), fieldRows(texts::kDieselResults), { "GrafikDaya" },
         { "SpeedButton7", "Label5", "Memprediksi Daya Komponen", "Mesin diesel",
             "menu_icon_diesel.jpg", 1, 1 },
-        nullptr },
+        {} },
 };
 
 // A text of the table as the program shows it.

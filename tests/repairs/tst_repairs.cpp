@@ -387,8 +387,15 @@ void RepairsTest::calculatorTable()
         QVERIFY(window->isVisible());
         window->close();
     } else {
-        const calc::Calculator *opener = calc::calculatorByKey(QLatin1String(row->openedFrom));
+        const calc::Calculator *opener
+            = calc::calculatorByKey(QLatin1String(row->openedFrom.key));
         QVERIFY2(opener && opener->menu.exists(), "a calculator off the menu names its opener");
+        auto *openerWindow = calc::window(QLatin1String(opener->key));
+        openerWindow->showWindow();
+        click(openerWindow, row->openedFrom.control);
+        QVERIFY(window->isVisible());
+        window->close();
+        openerWindow->close();
     }
 
     // A repair link of the knowledge base opens it.
@@ -411,6 +418,8 @@ void RepairsTest::calculatorTable()
     QVERIFY(extras);
     QVERIFY(extras->hasResult());
     QCOMPARE(extras->sheet().title, calc::tableText(row->sheetName));
+    QCOMPARE(std::size_t(extras->sheet().inputs.size()), row->inputs.count);
+    QCOMPARE(std::size_t(extras->sheet().results.size()), row->results.count);
     QStringList charts;
     for (const calc::Chart &chart : extras->sheet().charts)
         charts << chart.objectName;
