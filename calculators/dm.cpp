@@ -4,20 +4,15 @@
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
 #include "calculators/logic/curves.h"
-#include "calculators/logic/sheettexts.h"
 #include "calculators/logic/conclusions.h"
 #include "calculators/logic/dieselpower.h"
-#include "common/errorreport.h"
-#include "common/keys.h"
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -43,14 +38,9 @@ QString verdictText(DieselVerdict verdict)
 } // namespace
 
 TDM::TDM(QWidget *parent)
-    : dipo::Window(QStringLiteral("DM"), form::text(texts::kDieselCaption), parent)
+    : CalculatorWindow("dieselPower", parent)
 {
-    setFullScreenGeometry();
-    setBackground(QStringLiteral("dm_background.jpg"));
-    form::applyCalculatorStyle(this);
     QWidget *page = sheet();
-
-    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kDieselTitle));
 
     GroupBox1 = new QGroupBox(form::text(texts::kDieselInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -80,9 +70,11 @@ TDM::TDM(QWidget *parent)
     // The results show values but take no input or focus.
     GroupBox2->setEnabled(false);
 
-    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kDieselProses));
-    Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kDieselReplace));
-    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kDieselClose));
+    addButtons({ "Button1", texts::kDieselProses }, { "Button3", texts::kDieselReplace },
+        { "Button2", texts::kDieselClose });
+    Button1 = prosesButton();
+    Button3 = replaceButton();
+    Button2 = closeButton();
 
     // The introduction and the conclusion share the text panel across the bottom.
     Memo1 = form::addTextBox(page, QStringLiteral("Memo1"), true);
@@ -92,18 +84,15 @@ TDM::TDM(QWidget *parent)
     form::setLines(Memo2, form::lines(texts::kDieselIntroduction));
     Memo2->setEnabled(false);
 
-    PanelLembar = new CalcExtras(this, sheet_texts::dieselName);
+    PanelLembar = addExtras();
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : { Button1, Button3, Button2 })
-        buttons->addWidget(button);
     auto *buttonRows = new QVBoxLayout;
-    buttonRows->addLayout(buttons);
+    buttonRows->addLayout(buttonRow());
     buttonRows->addWidget(PanelLembar);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(6, 6, 6, 8);
     grid->setSpacing(6);
-    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(titlePanel(), 0, 0, 1, 2);
     grid->addWidget(GroupBox1, 1, 0);
     grid->addLayout(buttonRows, 2, 0);
     grid->addWidget(GroupBox2, 1, 1, 2, 1);
@@ -114,25 +103,12 @@ TDM::TDM(QWidget *parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    connect(Button1, &QPushButton::clicked, this, &TDM::Button1Click);
-    connect(Button3, &QPushButton::clicked, this, &TDM::Button3Click);
-    connect(Button2, &QPushButton::clicked, this, &TDM::Button2Click);
-
-    // The inputs, then the buttons; Enter in a field runs PROSES, Esc closes.
-    form::enterPresses(in.inputs(), Button1);
-    dipo::keys::escapeClicks(this, Button2);
+    // The inputs, then the buttons.
     Memo1->setAccessibleName(QStringLiteral("Kesimpulan"));
-    dipo::keys::setReadingOrder(in.inputs()
-        + QList<QWidget *> { Button1, Button3, Button2, PanelLembar->BtnGrafik,
-            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf });
-    in.inputs().first()->setFocus();
-    FormCreate();
+    setKeys(in.inputs());
 }
 
-void TDM::FormCreate()
-{ }
-
-void TDM::Button1Click()
+void TDM::proses()
 {
     form::guard([&] {
         DieselInputs in;
@@ -174,18 +150,14 @@ void TDM::showConclusion(const DieselValues &value)
 
 void TDM::showExtras(const DieselInputs &in, const DieselEvaluation &ev)
 {
-    Sheet sheet;
-    sheet.title = sheet_texts::dieselName;
-    sheet.inputs = sheetRows(GroupBox1, texts::kDieselInputs);
-    sheet.results = sheetRows(GroupBox2, texts::kDieselResults);
+    Sheet sheet = newSheet(GroupBox1, GroupBox2);
     sheet.conclusion = Memo1->lines();
     sheet.notes = dieselNotes(ev);
     sheet.charts = { dieselChart(in, ev) };
-    PanelLembar->setResult(sheet);
-    form::tellResults(this, GroupBox2, Memo1, sheet.notes);
+    showResult(sheet, GroupBox2, Memo1);
 }
 
-void TDM::Button3Click()
+void TDM::replace()
 {
     for (QLineEdit *edit : { Edit9, edit11, edit12, edit13, edit14 })
         edit->clear();
@@ -198,9 +170,4 @@ void TDM::Button3Click()
     Memo1->hide();
     Memo2->show();
     PanelLembar->clear();
-}
-
-void TDM::Button2Click()
-{
-    close();
 }

@@ -1,27 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calculators/calculatorwindow.h"
 #include "calculators/logic/dieselpower.h"
-#include "common/window.h"
 
 #include <array>
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace dipo::calc {
-class CalcExtras;
-}
-
-namespace dipo {
-class RichTextBox;
-}
-
 // The diesel engine power calculator.
-class TDM : public dipo::Window
+class TDM : public dipo::calc::CalculatorWindow
 {
     Q_OBJECT
 
@@ -48,13 +39,10 @@ public:
     // Grafik, Cetak, Simpan PDF and the sanity notes.
     dipo::calc::CalcExtras *PanelLembar = nullptr;
 
-public slots:
-    void Button1Click();
-    void Button3Click();
-    void Button2Click();
+    void proses() override;
+    void replace() override;
 
 private:
-    void FormCreate();
     using DieselValues = std::array<double, dipo::calc::DieselStepCount>;
     void showConclusion(const DieselValues &value);
     void showExtras(const dipo::calc::DieselInputs &in, const dipo::calc::DieselEvaluation &ev);

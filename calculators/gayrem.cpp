@@ -4,16 +4,11 @@
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
 #include "calculators/logic/curves.h"
-#include "calculators/logic/sheettexts.h"
-#include "common/errorreport.h"
-#include "common/keys.h"
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,14 +31,9 @@ QString verdict(bool satisfies)
 } // namespace
 
 Tgayrem::Tgayrem(QWidget *parent)
-    : dipo::Window(QStringLiteral("gayrem"), form::text(texts::kBrakeForceCaption), parent)
+    : CalculatorWindow("brakeForce", parent)
 {
-    setFullScreenGeometry();
-    setBackground(QStringLiteral("gayrem_background.jpg"));
-    form::applyCalculatorStyle(this);
     QWidget *page = sheet();
-
-    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle));
 
     GroupBox1 = new QGroupBox(form::text(texts::kBrakeForceInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -70,9 +60,11 @@ Tgayrem::Tgayrem(QWidget *parent)
         ++row;
     }
 
-    BitBtn1 = form::addButton(page, QStringLiteral("BitBtn1"), form::text(texts::kProses));
-    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kReplace));
-    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
+    addButtons({ "BitBtn1", texts::kProses }, { "Button1", texts::kReplace },
+        { "Button2", texts::kClose });
+    BitBtn1 = prosesButton();
+    Button1 = replaceButton();
+    Button2 = closeButton();
 
     // The introduction lies in front of the conclusion in the text panel.
     RichEdit1 = form::addTextBox(page, QStringLiteral("RichEdit1"), true);
@@ -82,21 +74,18 @@ Tgayrem::Tgayrem(QWidget *parent)
     form::setLines(Memo2, form::lines(texts::kBrakeForceIntroduction));
     Memo2->setEnabled(false);
 
-    PanelLembar = new CalcExtras(this, sheet_texts::brakeForceName);
+    PanelLembar = addExtras();
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : { BitBtn1, Button1, Button2 })
-        buttons->addWidget(button);
     auto *right = new QVBoxLayout;
     right->addWidget(GroupBox2);
-    right->addLayout(buttons);
+    right->addLayout(buttonRow());
     right->addWidget(PanelLembar);
     right->addStretch(1);
 
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(6, 6, 6, 8);
     grid->setSpacing(6);
-    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(titlePanel(), 0, 0, 1, 2);
     grid->addWidget(GroupBox1, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addWidget(RichEdit1, 2, 0, 1, 2);
@@ -106,24 +95,12 @@ Tgayrem::Tgayrem(QWidget *parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &Tgayrem::BitBtn1Click);
-    connect(Button1, &QPushButton::clicked, this, &Tgayrem::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Tgayrem::Button2Click);
-
     // The inputs, the buttons, then the results, which can be selected and copied.
-    // Enter in a field runs PROSES, Esc closes.
-    form::enterPresses(in.inputs(), BitBtn1);
-    dipo::keys::escapeClicks(this, Button2);
     RichEdit1->setAccessibleName(QStringLiteral("Kesimpulan"));
-    dipo::keys::setReadingOrder(
-        in.inputs()
-        + QList<QWidget *> { BitBtn1, Button1, Button2, PanelLembar->BtnGrafik,
-            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf }
-        + results);
-    in.inputs().first()->setFocus();
+    setKeys(in.inputs(), results);
 }
 
-void Tgayrem::BitBtn1Click()
+void Tgayrem::proses()
 {
     form::guard([&] {
         BrakeForceInputs in;
@@ -158,15 +135,11 @@ void Tgayrem::BitBtn1Click()
 
 void Tgayrem::showExtras(const BrakeForceInputs &in, const BrakeForceEvaluation &ev)
 {
-    Sheet sheet;
-    sheet.title = sheet_texts::brakeForceName;
-    sheet.inputs = sheetRows(GroupBox1, texts::kBrakeForceInputs);
-    sheet.results = sheetRows(GroupBox2, texts::kBrakeForceResults);
+    Sheet sheet = newSheet(GroupBox1, GroupBox2);
     sheet.conclusion = RichEdit1->lines();
     sheet.notes = brakeForceNotes(ev);
     sheet.charts = { brakeDistanceChart(in, ev), brakePercentChart(ev) };
-    PanelLembar->setResult(sheet);
-    form::tellResults(this, GroupBox2, RichEdit1, sheet.notes);
+    showResult(sheet, GroupBox2, RichEdit1);
 }
 
 void Tgayrem::showPercentages(const BrakeForceEvaluation &ev)
@@ -193,7 +166,7 @@ void Tgayrem::showPercentages(const BrakeForceEvaluation &ev)
         form::setLines(RichEdit1, brakeForceConclusionLines(c));
 }
 
-void Tgayrem::Button1Click()
+void Tgayrem::replace()
 {
     Memo2->show();
     Memo2->raise();
@@ -203,9 +176,4 @@ void Tgayrem::Button1Click()
     for (QLineEdit *result : m_results)
         result->clear();
     PanelLembar->clear();
-}
-
-void Tgayrem::Button2Click()
-{
-    close();
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calculators/calculatorwindow.h"
 #include "calculators/logic/brakeforce.h"
 #include "calculators/logic/conclusions.h"
-#include "common/window.h"
 
 #include <array>
 
@@ -11,16 +11,8 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace dipo::calc {
-class CalcExtras;
-}
-
-namespace dipo {
-class RichTextBox;
-}
-
 // The brake force, brake percentage, braking distance and skid calculator.
-class Tgayrem : public dipo::Window
+class Tgayrem : public dipo::calc::CalculatorWindow
 {
     Q_OBJECT
 
@@ -54,10 +46,8 @@ public:
     // Grafik, Cetak, Simpan PDF and the sanity notes.
     dipo::calc::CalcExtras *PanelLembar = nullptr;
 
-public slots:
-    void BitBtn1Click();
-    void Button1Click();
-    void Button2Click();
+    void proses() override;
+    void replace() override;
 
 private:
     void showPercentages(const dipo::calc::BrakeForceEvaluation &ev);

@@ -5,12 +5,9 @@
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
 #include "calculators/logic/curves.h"
-#include "calculators/logic/sheettexts.h"
 #include "calculators/logic/conclusions.h"
 #include "calculators/dialog1.h"
 #include "calculators/gayrem.h"
-#include "common/errorreport.h"
-#include "common/keys.h"
 #include "common/logic/localenumber.h"
 #include "common/logic/pictures.h"
 #include "common/richtextbox.h"
@@ -63,14 +60,9 @@ private:
 
 
 Tumurrem::Tumurrem(QWidget *parent)
-    : dipo::Window(QStringLiteral("umurrem"), form::text(texts::kBrakeLifeCaption), parent)
+    : CalculatorWindow("brakeLife", parent)
 {
-    setFullScreenGeometry();
-    setBackground(QStringLiteral("umurrem_background.jpg"));
-    form::applyCalculatorStyle(this);
     QWidget *page = sheet();
-
-    QLabel *title = form::addTitle(page, QStringLiteral("Panel1"), form::text(texts::kBrakeTitle));
 
     GroupBox1 = new QGroupBox(form::text(texts::kBrakeLifeInputFrame), page);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -91,10 +83,12 @@ Tumurrem::Tumurrem(QWidget *parent)
     Edit12 = in.addEdit(rows[12]);
     Edit13 = in.addEdit(rows[13]);
 
-    Button1 = form::addButton(page, QStringLiteral("Button1"), form::text(texts::kProses));
-    Button3 = form::addButton(page, QStringLiteral("Button3"), form::text(texts::kReplace));
-    Button2 = form::addButton(page, QStringLiteral("Button2"), form::text(texts::kClose));
-    PanelLembar = new CalcExtras(this, sheet_texts::brakeLifeName);
+    addButtons({ "Button1", texts::kProses }, { "Button3", texts::kReplace },
+        { "Button2", texts::kClose });
+    Button1 = prosesButton();
+    Button3 = replaceButton();
+    Button2 = closeButton();
+    PanelLembar = addExtras();
 
     CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
@@ -137,9 +131,6 @@ Tumurrem::Tumurrem(QWidget *parent)
     out.grid()->setRowStretch(conclusionRow, 1);
     out.grid()->addWidget(PanelLembar->notesLabel(), conclusionRow + 1, 0, 1, 3);
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : { Button1, Button3, Button2 })
-        buttons->addWidget(button);
     auto *link = new QHBoxLayout;
     link->addWidget(CheckBox2);
     link->addWidget(clickHere);
@@ -147,45 +138,30 @@ Tumurrem::Tumurrem(QWidget *parent)
     link->addWidget(PanelLembar);
     auto *left = new QVBoxLayout;
     left->addWidget(GroupBox1);
-    left->addLayout(buttons);
+    left->addLayout(buttonRow());
     left->addLayout(link);
     left->addWidget(Memo3, 1);
 
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(6, 6, 6, 8);
     grid->setSpacing(6);
-    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(titlePanel(), 0, 0, 1, 2);
     grid->addLayout(left, 1, 0);
     grid->addWidget(GroupBox3, 1, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    connect(Button1, &QPushButton::clicked, this, &Tumurrem::Button1Click);
-    connect(Button3, &QPushButton::clicked, this, &Tumurrem::Button3Click);
-    connect(Button2, &QPushButton::clicked, this, &Tumurrem::Button2Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
     connect(Edit5, &QLineEdit::textChanged, this, &Tumurrem::Edit5Change);
 
-    // The inputs, the buttons, then the link to the brake force window. Enter in a
-    // field runs PROSES, Esc closes.
-    form::enterPresses(in.inputs(), Button1);
-    dipo::keys::escapeClicks(this, Button2);
-    dipo::keys::setReadingOrder(
-        in.inputs()
-        + QList<QWidget *> { Button1, Button3, Button2, PanelLembar->BtnGrafik,
-            PanelLembar->BtnCetak, PanelLembar->BtnSimpanPdf, CheckBox2 });
-    in.inputs().first()->setFocus();
-    FormCreate();
-}
-
-void Tumurrem::FormCreate()
-{
+    // The inputs, the buttons, then the link to the brake force window.
+    setKeys(in.inputs(), { CheckBox2 });
     // The results show values but take no input or focus.
     GroupBox3->setEnabled(false);
 }
 
-void Tumurrem::Button1Click()
+void Tumurrem::proses()
 {
     form::guard([&] {
         BrakeLifeInputs in;
@@ -220,19 +196,15 @@ void Tumurrem::Button1Click()
             Memo1, brakeLifeConclusionLines(formatFixed(r.Urem, 0), formatFixed(r.hours, 0)));
         Panel18->hide();
 
-        Sheet sheet;
-        sheet.title = sheet_texts::brakeLifeName;
-        sheet.inputs = sheetRows(GroupBox1, texts::kBrakeLifeInputs);
-        sheet.results = sheetRows(GroupBox3, texts::kBrakeLifeResults);
+        Sheet sheet = newSheet(GroupBox1, GroupBox3);
         sheet.conclusion = Memo1->lines();
         sheet.notes = brakeLifeNotes(r);
         sheet.charts = { thicknessChart(in, r), lifeByTripsChart(in, r) };
-        PanelLembar->setResult(sheet);
-        form::tellResults(this, GroupBox3, Memo1, sheet.notes);
+        showResult(sheet, GroupBox3, Memo1);
     });
 }
 
-void Tumurrem::Button3Click()
+void Tumurrem::replace()
 {
     Panel18->show();
     for (QLineEdit *edit : { Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10,
@@ -243,11 +215,6 @@ void Tumurrem::Button3Click()
         { Edit31, Edit32, Edit33, Edit34, Edit35, Edit36, Edit37, Edit38, Edit40, Edit39 })
         edit->clear();
     PanelLembar->clear();
-}
-
-void Tumurrem::Button2Click()
-{
-    close();
 }
 
 void Tumurrem::CheckBox2Click()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/window.h"
+#include "calculators/calculatorwindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,16 +10,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace dipo::calc {
-class CalcExtras;
-}
-
-namespace dipo {
-class RichTextBox;
-}
-
 // The brake block wear-life predictor; its check box opens the brake force window.
-class Tumurrem : public dipo::Window
+class Tumurrem : public dipo::calc::CalculatorWindow
 {
     Q_OBJECT
 
@@ -64,15 +56,12 @@ public:
     // Grafik, Cetak, Simpan PDF and the sanity notes.
     dipo::calc::CalcExtras *PanelLembar = nullptr;
 
+    void proses() override;
+    void replace() override;
+
 public slots:
-    void Button1Click();
-    void Button3Click();
-    void Button2Click();
     void CheckBox2Click();
     void Edit5Change();
-
-private:
-    void FormCreate();
 };
 
 extern Tumurrem *umurrem;

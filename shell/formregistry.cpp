@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/formregistry.h"
 
+#include "calculators/calculatorwindows.h"
 #include "calculators/dialog1.h"
-#include "calculators/dm.h"
-#include "calculators/gayrem.h"
-#include "calculators/umurrem.h"
 #include "common/logic/localenumber.h"
 #include "common/logic/pictures.h"
 #include "diagnosis/diagno.h"
-#include "diagnosis/logic/repairs.h"
 #include "maintenance/pm.h"
 #include "shell/awal_menu.h"
 #include "shell/info.h"
@@ -36,13 +33,10 @@ void openRepairsInTheirWindows()
         case diagnosis::Repair::Kind::TuneUp:
             TUNEUP->showProcedure(repair.key);
             break;
-        case diagnosis::Repair::Kind::Calculator: {
-            const int index = int(diagnosis::repairs::calculatorNames.indexOf(repair.key));
-            dipo::Window *calculators[] = { umurrem, gayrem, DM };
-            if (index >= 0)
-                calculators[index]->showWindow();
+        case diagnosis::Repair::Kind::Calculator:
+            if (dipo::Window *calculator = calc::window(repair.key))
+                calculator->showWindow();
             break;
-        }
         }
     });
 }
@@ -61,11 +55,9 @@ void createOtherForms()
     info = new Tinfo;
     DIALOG1 = new TDIALOG1;
     menu1 = new Tmenu1;
-    DM = new TDM;
-    gayrem = new Tgayrem;
+    calc::createWindows(); // umurrem, gayrem, DM: the calculator table's rows
     PM = new TPM;
     TUNEUP = new TTUNEUP;
-    umurrem = new Tumurrem;
     diagno = new Tdiagno;
     openRepairsInTheirWindows();
 
@@ -142,11 +134,9 @@ void destroyForms()
     pictures::finishDecoding();
     Tdiagno::setRepairOpener({});
     destroy(diagno);
-    destroy(umurrem);
     destroy(TUNEUP);
     destroy(PM);
-    destroy(gayrem);
-    destroy(DM);
+    calc::destroyWindows();
     destroy(menu1);
     destroy(DIALOG1);
     destroy(info);

@@ -3,7 +3,8 @@
 
 // The window set of the program: ten windows created once, in a fixed order, kept
 // until the process ends and reachable through one global reference each (awal_menu,
-// info, DIALOG1, menu1, DM, gayrem, PM, TUNEUP, umurrem, diagno).
+// info, DIALOG1, menu1, the calculators of calculators/logic/calculatortable.h in its
+// order: umurrem, gayrem, DM; then PM, TUNEUP, diagno).
 namespace dipo::shell {
 
 // Sets the application's title and reads the decimal separator, then creates the ten

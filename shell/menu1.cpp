@@ -2,8 +2,8 @@
 #include "shell/menu1.h"
 #include "common/picturewidgets.h"
 
-#include "calculators/dm.h"
-#include "calculators/umurrem.h"
+#include "calculators/calculatorwindows.h"
+#include "calculators/logic/calculatortable.h"
 #include "common/keys.h"
 #include "common/logic/pictures.h"
 #include "diagnosis/diagno.h"
@@ -15,6 +15,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
 
 Tmenu1 *menu1 = nullptr;
 
@@ -53,16 +56,33 @@ Tmenu1::Tmenu1(QWidget *parent)
                             "menu_icon_maintenance.jpg", 0, 1);
     SpeedButton2 = addEntry("SpeedButton2", "Label3", "  Tutorial Tune-Up", "Tune Up",
                             "menu_icon_tuneup.jpg", 0, 2);
-    SpeedButton6 = addEntry("SpeedButton6", "Label4", "Memprediksi  Umur pakai Komponen",
-                            "Virodo dan Gaya Rem", "menu_icon_brake.jpg", 1, 0);
-    SpeedButton7 = addEntry("SpeedButton7", "Label5", "Memprediksi Daya Komponen", "Mesin diesel",
-                            "menu_icon_diesel.jpg", 1, 1);
+    // Where each entry stands: column, row.
+    struct Placed
+    {
+        QToolButton *button;
+        int column, row;
+    };
+    QList<Placed> placed { { SpeedButton4, 0, 0 }, { SpeedButton3, 0, 1 }, { SpeedButton2, 0, 2 } };
+    for (const dipo::calc::Calculator &calculator : dipo::calc::kCalculators) {
+        const dipo::calc::MenuPlace &place = calculator.menu;
+        if (!place.exists())
+            continue;
+        QToolButton *button = addEntry(place.buttonName, place.labelName, place.label,
+                                       place.caption, place.icon, place.column, place.row);
+        const QString key = QString::fromLatin1(calculator.key);
+        connect(button, &QToolButton::clicked, this, [key] {
+            if (dipo::Window *window = dipo::calc::window(key))
+                window->showWindow();
+        });
+        placed.append({ button, place.column, place.row });
+    }
     // The workshop log, in the free place below the five entries' right column.
     BtnCatatan = addEntry("BtnCatatan", "LabelCatatan", "", "", "menu_icon_worklog.jpg", 1, 2);
     findChild<QLabel *>(QStringLiteral("LabelCatatan"))
         ->setText(dipo::worklog::window_texts::menuLabel);
     BtnCatatan->setText(dipo::worklog::window_texts::menuCaption);
     BtnCatatan->setAccessibleDescription(dipo::worklog::window_texts::menuLabel.simplified());
+    placed.append({ BtnCatatan, 1, 2 });
 
     auto *closeLabel = new QLabel(QStringLiteral("Close"), page);
     closeLabel->setObjectName(QStringLiteral("Label6"));
@@ -100,17 +120,25 @@ Tmenu1::Tmenu1(QWidget *parent)
     connect(SpeedButton4, &QToolButton::clicked, this, &Tmenu1::SpeedButton4Click);
     connect(SpeedButton3, &QToolButton::clicked, this, &Tmenu1::SpeedButton3Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &Tmenu1::SpeedButton2Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &Tmenu1::SpeedButton6Click);
-    connect(SpeedButton7, &QToolButton::clicked, this, &Tmenu1::SpeedButton7Click);
     connect(BtnCatatan, &QToolButton::clicked, this, &Tmenu1::BtnCatatanClick);
     connect(Image2, &dipo::ClickLabel::clicked, this, &Tmenu1::Close1Click);
 
-    // The entries row by row, then Close; Esc does what Close does.
-    dipo::keys::setReadingOrder({ SpeedButton4, SpeedButton6, SpeedButton3, SpeedButton7,
-        SpeedButton2, BtnCatatan, Image2 });
+    // The entries row by row, then Close; Esc does what Close does. The arrows move
+    // among the entries, column by column.
+    const auto entries = [&placed](auto before) {
+        std::stable_sort(placed.begin(), placed.end(), before);
+        QList<QWidget *> buttons;
+        for (const Placed &entry : placed)
+            buttons << entry.button;
+        return buttons;
+    };
+    dipo::keys::setReadingOrder(entries([](const Placed &a, const Placed &b) {
+        return std::tie(a.row, a.column) < std::tie(b.row, b.column);
+    }) << Image2);
     dipo::keys::escapeClicks(this, Image2);
-    dipo::keys::arrowsMoveFocus(
-        { SpeedButton4, SpeedButton3, SpeedButton2, SpeedButton6, SpeedButton7, BtnCatatan });
+    dipo::keys::arrowsMoveFocus(entries([](const Placed &a, const Placed &b) {
+        return std::tie(a.column, a.row) < std::tie(b.column, b.row);
+    }));
     SpeedButton4->setFocus();
 }
 
@@ -185,16 +213,6 @@ void Tmenu1::SpeedButton3Click()
 void Tmenu1::SpeedButton2Click()
 {
     TUNEUP->showWindow();
-}
-
-void Tmenu1::SpeedButton6Click()
-{
-    umurrem->showWindow();
-}
-
-void Tmenu1::SpeedButton7Click()
-{
-    DM->showWindow();
 }
 
 void Tmenu1::BtnCatatanClick()

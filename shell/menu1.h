@@ -9,7 +9,7 @@
 class QGridLayout;
 
 // The main menu: one entry per working module and the Close picture back to the
-// start screen.
+// start screen. The calculators' entries stand where the calculator table places them.
 class Tmenu1 : public dipo::Window
 {
     Q_OBJECT
@@ -21,8 +21,6 @@ public:
     void SpeedButton4Click();
     void SpeedButton3Click();
     void SpeedButton2Click();
-    void SpeedButton6Click();
-    void SpeedButton7Click();
     void BtnCatatanClick();
     void Close1Click();
 
@@ -33,8 +31,6 @@ private:
     QToolButton *SpeedButton4;
     QToolButton *SpeedButton3;
     QToolButton *SpeedButton2;
-    QToolButton *SpeedButton6;
-    QToolButton *SpeedButton7;
     QToolButton *BtnCatatan;
     dipo::ClickLabel *Image2;
     QGridLayout *m_entries;

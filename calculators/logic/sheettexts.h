@@ -13,10 +13,7 @@ inline const QString cetakName = QStringLiteral("Cetak lembar perhitungan");
 inline const QString simpanPdf = QStringLiteral("Simpan PDF\u2026");
 inline const QString simpanPdfName = QStringLiteral("Simpan lembar perhitungan sebagai PDF");
 
-// The calculators as their charts and sheets name them.
-inline const QString dieselName = QStringLiteral("Daya motor diesel");
-inline const QString brakeLifeName = QStringLiteral("Umur kampas rem");
-inline const QString brakeForceName = QStringLiteral("Gaya rem dan jarak pengereman");
+// The calculators as their charts and sheets name them: the calculator table's sheetName.
 
 // The charts window: "Grafik — <calculator>".
 inline const QString grafikCaption = QStringLiteral("Grafik \u2014 %1");

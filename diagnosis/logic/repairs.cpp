@@ -28,12 +28,6 @@ const tuneup::Procedure *tuneUpProcedure(const Repair &repair)
     return nullptr;
 }
 
-const QString calculatorCaptions[] = {
-    QStringLiteral("Prediksi umur kampas rem"),
-    QStringLiteral("Perhitungan gaya rem"),
-    QStringLiteral("Perhitungan daya motor diesel"),
-};
-
 } // namespace
 
 std::optional<Repair> fromJson(const QJsonValue &value)
@@ -68,7 +62,7 @@ QString whatIsMissing(const Repair &repair)
             return QStringLiteral("tune-up procedure \"%1\" does not exist").arg(repair.key);
         break;
     case Repair::Kind::Calculator:
-        if (!calculatorNames.contains(repair.key))
+        if (!calc::calculatorByKey(repair.key))
             return QStringLiteral("calculator \"%1\" does not exist (%2)")
                 .arg(repair.key, calculatorNames.join(QStringLiteral(", ")));
         break;
@@ -94,12 +88,10 @@ QString caption(const Repair &repair)
                 procedure->caption, tuneup::text::groupTitles[procedure->group - 1]);
         }
         break;
-    case Repair::Kind::Calculator: {
-        const int index = int(calculatorNames.indexOf(repair.key));
-        if (index >= 0)
-            return calculatorCaptions[index];
+    case Repair::Kind::Calculator:
+        if (const calc::Calculator *calculator = calc::calculatorByKey(repair.key))
+            return calc::tableText(calculator->caption);
         break;
-    }
     }
     return repair.key;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calculators/logic/calculatortable.h"
 #include "diagnosis/logic/knowledgebase.h"
 
 #include <QJsonValue>
@@ -13,9 +14,9 @@
 // and the instructions it stands for. Checked against the program's own tables.
 namespace dipo::diagnosis::repairs {
 
-// The calculators a link can name, as the knowledge base writes them.
-inline const QStringList calculatorNames
-    = { QStringLiteral("brakeLife"), QStringLiteral("brakeForce"), QStringLiteral("dieselPower") };
+// The calculators a link can name, as the knowledge base writes them: the keys of the
+// calculator table (calculators/logic/calculatortable.h), in its order.
+inline const QStringList calculatorNames = calc::calculatorKeys();
 
 // One link as a file writes it: {"maintenance": 3}, {"tuneUp": "V-1"} or
 // {"calculator": "brakeLife"}; nothing when it has another shape.

@@ -1,28 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // From a fault to its fix: the repair list of the diagnosis window, the windows its entries
 // open, the report's appendix and the work cards.
+#include "calculators/calcextras.h"
+#include "calculators/calculatorwindow.h"
+#include "calculators/calculatorwindows.h"
+#include "calculators/logic/calculatortable.h"
 #include "calculators/umurrem.h"
 #include "common/errorreport.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
 #include "common/workcard.h"
 #include "diagnosis/diagno.h"
+#include "diagnosis/logic/kbloader.h"
+#include "diagnosis/logic/repairs.h"
 #include "diagnosis/riwayat.h"
 #include "maintenance/pm.h"
 #include "shell/formregistry.h"
+#include "shell/menu1.h"
 #include "tuneup/tuneup.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -63,6 +76,43 @@ QStringList snapshot(QWidget *window)
                         w->isVisible() ? "shown" : "hidden");
     }
     return seen;
+}
+
+// The calculator keys kb.schema.json allows in a repair link: the enum of the link whose
+// one property is "calculator", wherever the schema defines it.
+QStringList schemaCalculatorKeys(const QJsonValue &node)
+{
+    if (node.isArray()) {
+        for (const QJsonValue &item : node.toArray()) {
+            const QStringList keys = schemaCalculatorKeys(item);
+            if (!keys.isEmpty())
+                return keys;
+        }
+        return {};
+    }
+    const QJsonObject object = node.toObject();
+    const QJsonValue link
+        = object.value(QLatin1String("properties")).toObject().value(QLatin1String("calculator"));
+    if (link.isObject()) {
+        QStringList keys;
+        for (const QJsonValue &key : link.toObject().value(QLatin1String("enum")).toArray())
+            keys << key.toString();
+        return keys;
+    }
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const QStringList keys = schemaCalculatorKeys(it.value());
+        if (!keys.isEmpty())
+            return keys;
+    }
+    return {};
+}
+
+QStringList schemaCalculatorKeys()
+{
+    QFile file(QStringLiteral(DIPO_KB_SOURCE "/kb.schema.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no kb.schema.json at %s", DIPO_KB_SOURCE);
+    return schemaCalculatorKeys(QJsonDocument::fromJson(file.readAll()).object());
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -106,6 +156,9 @@ private slots:
     void linkLeavesTargetAsClicksWould_data();
     void linkLeavesTargetAsClicksWould();
     void appendixAndCardOnPaper();
+    void calculatorTable_data();
+    void calculatorTable();
+    void calculatorTableIsTheSchemasEnum();
 
 private:
     // Chooses the system and answers "Y" and "T" in turn.
@@ -118,6 +171,33 @@ private:
             click(diagno, *a == 'Y' ? "BITBTN1" : "BITBTN2");
     }
     QListWidget *list() const { return control<QListWidget>(diagno, "ListPerbaikan"); }
+    // The system and the answers ("Y", "T") of the shortest walk of the built-in knowledge
+    // base to a conclusion with this link; -1 when none has it.
+    static std::pair<int, QString> pathToLink(const dipo::diagnosis::Repair &link)
+    {
+        using namespace dipo::diagnosis;
+        const KnowledgeBase &kb = builtInKnowledgeBase().knowledgeBase;
+        for (int system = 0; system < kb.systemCount(); ++system) {
+            QList<std::pair<QString, QString>> queue { { kb.startQuestion(system), QString() } };
+            QStringList seen;
+            while (!queue.isEmpty()) {
+                const auto [question, answers] = queue.takeFirst();
+                if (seen.contains(question))
+                    continue;
+                seen << question;
+                for (const Answer answer : { Answer::Ya, Answer::Tidak }) {
+                    const Action action = kb.answer(answer, question);
+                    const QString walked = answers + (answer == Answer::Ya ? "Y" : "T");
+                    if (action.kind == Action::Kind::Ask)
+                        queue.append({ action.question, walked });
+                    else if (action.kind == Action::Kind::Conclude
+                        && action.conclusion.repairs.contains(link))
+                        return { system, walked };
+                }
+            }
+        }
+        return { -1, QString() };
+    }
     QStringList m_errors;
 };
 
@@ -260,6 +340,117 @@ void RepairsTest::appendixAndCardOnPaper()
     click(PM, "BitBtn2"); // ULANGI: no procedure, no card
     QVERIFY(!card->isVisible());
     QVERIFY(m_errors.isEmpty());
+}
+
+// Each row of the calculator table against what follows it: the schema's enum, the repair
+// links (their check, their caption and the window they open), the window's frame, the
+// main menu, and the sheet and charts of a PROSES.
+void RepairsTest::calculatorTable_data()
+{
+    QTest::addColumn<QString>("key");
+    for (const dipo::calc::Calculator &calculator : dipo::calc::kCalculators)
+        QTest::newRow(calculator.key) << QString::fromLatin1(calculator.key);
+}
+
+void RepairsTest::calculatorTable()
+{
+    namespace calc = dipo::calc;
+    namespace repairs = dipo::diagnosis::repairs;
+    using dipo::diagnosis::Repair;
+    QFETCH(QString, key);
+    const calc::Calculator *row = calc::calculatorByKey(key);
+    QVERIFY(row);
+
+    QVERIFY(schemaCalculatorKeys().contains(key));
+    const Repair link { Repair::Kind::Calculator, key };
+    QCOMPARE(repairs::whatIsMissing(link), QString());
+    QCOMPARE(repairs::caption(link), calc::tableText(row->caption));
+    QCOMPARE(repairs::calculatorNames.indexOf(key), calc::calculatorKeys().indexOf(key));
+
+    // The window: made by the form registry, named and framed by the row.
+    QVERIFY(calc::everyRowHasAWindow());
+    auto *window = qobject_cast<calc::CalculatorWindow *>(calc::window(key));
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), calc::tableText(row->objectName));
+    QCOMPARE(&window->calculator(), row);
+    QCOMPARE(control<QLabel>(window, "Panel1")->text(), calc::tableText(row->title));
+    QVERIFY(!window->isVisible());
+
+    // The main menu offers it where the row says, or the window of its opener does.
+    if (row->menu.exists()) {
+        auto *button = control<QToolButton>(menu1, row->menu.buttonName);
+        QCOMPARE(button->text(), calc::tableText(row->menu.caption));
+        QCOMPARE(control<QLabel>(menu1, row->menu.labelName)->text(),
+            calc::tableText(row->menu.label));
+        menu1->showWindow();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(window->isVisible());
+        window->close();
+    } else {
+        const calc::Calculator *opener
+            = calc::calculatorByKey(QLatin1String(row->openedFrom.key));
+        QVERIFY2(opener && opener->menu.exists(), "a calculator off the menu names its opener");
+        auto *openerWindow = calc::window(QLatin1String(opener->key));
+        openerWindow->showWindow();
+        click(openerWindow, row->openedFrom.control);
+        QVERIFY(window->isVisible());
+        window->close();
+        openerWindow->close();
+    }
+
+    // A repair link of the knowledge base opens it.
+    const auto [system, answers] = pathToLink(link);
+    QVERIFY2(system >= 0, "the knowledge base links every calculator");
+    QVERIFY(!window->isVisible());
+    walk(system, qPrintable(answers));
+    const QList<QListWidgetItem *> items
+        = list()->findItems(calc::tableText(row->caption), Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    list()->setCurrentItem(items.first());
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Return);
+    QVERIFY(window->isVisible());
+    window->close();
+
+    // PROSES with the defaults: the sheet is titled by the row, its charts are the row's.
+    window->proses();
+    auto *extras = window->findChild<calc::CalcExtras *>(QStringLiteral("PanelLembar"));
+    QVERIFY(extras);
+    QVERIFY(extras->hasResult());
+    QCOMPARE(extras->sheet().title, calc::tableText(row->sheetName));
+    QCOMPARE(std::size_t(extras->sheet().inputs.size()), row->inputs.count);
+    QCOMPARE(std::size_t(extras->sheet().results.size()), row->results.count);
+    QStringList charts;
+    for (const calc::Chart &chart : extras->sheet().charts)
+        charts << chart.objectName;
+    QCOMPARE(charts, calc::chartNames(*row));
+    QVERIFY(m_errors.isEmpty());
+}
+
+// The schema allows exactly the table's keys, in its order; the links of the built-in
+// knowledge base name only them.
+void RepairsTest::calculatorTableIsTheSchemasEnum()
+{
+    using dipo::diagnosis::Repair;
+    QCOMPARE(schemaCalculatorKeys(), dipo::calc::calculatorKeys());
+    QCOMPARE(dipo::diagnosis::repairs::calculatorNames, dipo::calc::calculatorKeys());
+    const dipo::diagnosis::KnowledgeBase &kb
+        = dipo::diagnosis::builtInKnowledgeBase().knowledgeBase;
+    QVERIFY(!kb.isEmpty());
+    int links = 0;
+    for (const dipo::diagnosis::System &system : kb.systems()) {
+        for (const dipo::diagnosis::Question &question : system.questions) {
+            for (const dipo::diagnosis::Action *action : { &question.ya, &question.tidak }) {
+                for (const Repair &repair : action->conclusion.repairs) {
+                    if (repair.kind != Repair::Kind::Calculator)
+                        continue;
+                    ++links;
+                    QVERIFY2(dipo::calc::calculatorByKey(repair.key), qPrintable(repair.key));
+                }
+            }
+        }
+    }
+    QVERIFY(links > 0);
 }
 
 QTEST_MAIN(RepairsTest)
