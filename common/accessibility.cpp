@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/accessibility.h"
 
+#include "common/qtfaults.h"
+
 #include "common/window.h"
 
 #include <QAccessible>
@@ -71,10 +73,10 @@ public:
     }
 };
 
-// A drop-down list named by its label. For Qt 6.4.2: on Linux its own face names a combo
-// box by the item shown, so the lists of a form read "4", "8" and two holding the same
-// item read alike. The item stays the value, and the text field of an editable list
-// is the focus within it, as in Qt's own face.
+// A drop-down list named by its label. For Qt 6.4.2 (qtfaults.h): on Linux its own face names a
+// combo box by the item shown, so the lists of a form read "4", "8" and two holding the same item
+// read alike. The item stays the value, and the text field of an editable list is the focus within
+// it, as in Qt's own face.
 class ComboFace : public QAccessibleWidget
 {
 public:
@@ -124,8 +126,8 @@ public:
     }
 };
 
-// A titled frame, named by its own title. For Qt 6.4.2: a group box inside another takes
-// the outer one's title as its name (the three governor groups all read "JENIS-JENIS
+// A titled frame, named by its own title. For Qt 6.4.2 (qtfaults.h): a group box inside another
+// takes the outer one's title as its name (the three governor groups all read "JENIS-JENIS
 // GOVERNOR").
 class GroupFace : public QAccessibleWidget
 {
@@ -157,11 +159,10 @@ bool isPassword(const QLineEdit *field)
     return field->echoMode() != QLineEdit::Normal;
 }
 
-// A line edit as Qt presents it, with the text interface written here. For Qt 6.4.2: its
-// own word query at the end of the text loops for ever (100 % CPU, the program hangs), and
-// Orca read values through it one character short. Every query here is bounded by the
-// text's length and gives whole words and the whole line. A password field offers only
-// its mask.
+// A line edit as Qt presents it, with the text interface written here. For Qt 6.4.2 (qtfaults.h):
+// its own word query at the end of the text loops for ever (100 % CPU, the program hangs), and Orca
+// read values through it one character short. Every query here is bounded by the text's length and
+// gives whole words and the whole line. A password field offers only its mask.
 class LineEditFace : public QAccessibleWidget,
                      public QAccessibleTextInterface,
                      public QAccessibleEditableTextInterface
@@ -566,13 +567,14 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
         return nullptr;
     if (auto *window = qobject_cast<Window *>(widget); window && window->isWindow())
         return new WindowFace(window);
-    if (auto *field = qobject_cast<QLineEdit *>(widget))
+    if (auto *field = qobject_cast<QLineEdit *>(widget); field && qtfaults::kLineEditTextQueries)
         return new LineEditFace(field);
     if (auto *view = qobject_cast<QTextBrowser *>(widget))
         return new DocumentViewFace(view);
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
+    if (auto *combo = qobject_cast<QComboBox *>(widget); combo && qtfaults::kComboNamedByItem)
         return new ComboFace(combo);
-    if (auto *box = qobject_cast<QGroupBox *>(widget); box && !box->isCheckable())
+    if (auto *box = qobject_cast<QGroupBox *>(widget);
+        box && !box->isCheckable() && qtfaults::kInnerGroupNamedByOuter)
         return new GroupFace(box);
     if (widget->inherits("dipo::PictureBox") && !widget->accessibleName().isEmpty())
         return new PictureFace(widget);
@@ -588,7 +590,7 @@ QAccessibleInterface *faceFactory(const QString &, QObject *object)
     }
     // Qt's face of a button box reports the focus of its button as its own.
     if (base == "QWidget" || base == "QFrame" || base == "QScrollArea"
-        || base == "QDialogButtonBox" || base == "QTabWidget")
+        || (base == "QDialogButtonBox" && qtfaults::kButtonBoxClaimsFocus) || base == "QTabWidget")
         return new PaneFace(widget);
     return nullptr;
 }
@@ -623,11 +625,13 @@ void forward(QAccessibleEvent *event);
 // The control that last reported its focus.
 QPointer<QObject> g_focused;
 
-// For Qt 6.4.2: a line edit that Tab enters selects its text, and reports the selection
-// and the caret before its focus. Orca then takes it as already known and says nothing
+// For Qt 6.4.2 (qtfaults.h): a line edit that Tab enters selects its text, and reports the
+// selection and the caret before its focus. Orca then takes it as already known and says nothing
 // when the focus comes. Until the focus is reported, the field's selection is not news.
 bool isNewsBeforeFocus(QAccessibleEvent *event)
 {
+    if (!qtfaults::kSelectionBeforeFocus)
+        return false;
     if (event->type() == QAccessible::Focus) {
         g_focused = event->object();
         return false;
