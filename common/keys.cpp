@@ -8,19 +8,23 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 #include <cmath>
 
@@ -256,11 +260,20 @@ protected:
             return false;
         QPointF toward;
         switch (key->key()) {
-        case Qt::Key_Left: toward = QPointF(-1, 0); break;
-        case Qt::Key_Right: toward = QPointF(1, 0); break;
-        case Qt::Key_Up: toward = QPointF(0, -1); break;
-        case Qt::Key_Down: toward = QPointF(0, 1); break;
-        default: return false;
+        case Qt::Key_Left:
+            toward = QPointF(-1, 0);
+            break;
+        case Qt::Key_Right:
+            toward = QPointF(1, 0);
+            break;
+        case Qt::Key_Up:
+            toward = QPointF(0, -1);
+            break;
+        case Qt::Key_Down:
+            toward = QPointF(0, 1);
+            break;
+        default:
+            return false;
         }
         auto *from = static_cast<QWidget *>(watched);
         if (QWidget *to = nearest(from, toward))
@@ -313,6 +326,48 @@ void setReadingOrder(const QList<QWidget *> &controls)
 {
     for (qsizetype i = 1; i < controls.size(); ++i)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
+namespace {
+
+// Eats the mouse buttons' events until the double-click interval after it was made has
+// passed, then removes itself at the first event after that.
+class DoubleClickTail : public QObject
+{
+public:
+    DoubleClickTail()
+    {
+        m_since.start();
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick)
+            return false;
+        if (m_since.elapsed() <= QApplication::doubleClickInterval())
+            return true;
+        deleteLater();
+        qApp->removeEventFilter(this);
+        return false;
+    }
+
+private:
+    QElapsedTimer m_since;
+};
+
+} // namespace
+
+void ignoreRestOfDoubleClick()
+{
+    static QPointer<DoubleClickTail> tail;
+    delete tail;
+    tail = new DoubleClickTail;
+    // Gone after the interval even when no mouse event comes.
+    QTimer::singleShot(QApplication::doubleClickInterval() + 1, tail, [] { delete tail; });
 }
 
 } // namespace dipo::keys

@@ -33,6 +33,11 @@ void announceAsButton();
 void escapeClicks(QWidget *window, QAbstractButton *closeControl);
 void escapeClicks(QWidget *window, ClickLabel *closeControl);
 
+// A click that opens another window (a link) may be the first of a double click, whose
+// second lands on whatever the new window puts under the pointer. The rest of that double
+// click (its presses and releases within the double-click interval) goes nowhere.
+void ignoreRestOfDoubleClick();
+
 // The label names the field for the keyboard and for assistive technology: it becomes
 // the field's buddy, its text (without the trailing colon) the field's accessible name,
 // and the unit the accessible description. Input fields get the unit and the decimal
@@ -56,8 +61,7 @@ void arrowsMoveFocus(const QList<QWidget *> &controls);
 // A date field that Tab leaves at once, as it leaves every other field; the arrow keys
 // move between its day, month, year and time. Qt's own walks its parts first, silently
 // when the field shows a special value ("semua tanggal").
-template <class DateEdit>
-class TabLeaves : public DateEdit
+template <class DateEdit> class TabLeaves : public DateEdit
 {
 public:
     using DateEdit::DateEdit;

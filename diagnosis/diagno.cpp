@@ -7,12 +7,12 @@
 #include "common/keys.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
+#include "diagnosis/kbnotice.h"
 #include "diagnosis/logic/diagnotexts.h"
 #include "diagnosis/logic/kbfolder.h"
-#include "diagnosis/kbnotice.h"
 #include "diagnosis/logic/repairs.h"
-#include "diagnosis/riwayat.h"
 #include "diagnosis/logic/riwayattexts.h"
+#include "diagnosis/riwayat.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -249,8 +249,7 @@ void Tdiagno::connectKeys()
     for (int i = 0; i < RadioGroup1->count(); ++i)
         order << RadioGroup1->item(i);
     order << BitBtn8 << BitBtnKembali << BitBtnRiwayat << BitBtn7 << RichEdit1 << ListPerbaikan
-          << RichEdit2
-          << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
+          << RichEdit2 << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
     dipo::keys::setReadingOrder(order);
     RadioGroup1->item(0)->setFocus();
 }
@@ -295,8 +294,9 @@ void Tdiagno::readKnowledgeBase(bool showingNow)
         QTimer::singleShot(0, this, [this] { refuseBrokenBase(); });
     }
     if (choice.fellBack())
-        QTimer::singleShot(0, this,
-            [message = dipo::diagnosis::fallbackMessage(choice)] { dipo::errorreport::show(message); });
+        QTimer::singleShot(0, this, [message = dipo::diagnosis::fallbackMessage(choice)] {
+            dipo::errorreport::show(message);
+        });
 }
 
 void Tdiagno::showEvent(QShowEvent *event)
@@ -466,7 +466,12 @@ void Tdiagno::createRepairList(QWidget *panel)
     LabelPerbaikan->setBuddy(ListPerbaikan);
     LabelPerbaikan->hide();
     ListPerbaikan->hide();
-    connect(ListPerbaikan, &QListWidget::itemClicked, this, &Tdiagno::ListPerbaikanActivated);
+    connect(ListPerbaikan, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        // The window the link opens may come up under the pointer: a double click's second
+        // click must not act in it.
+        dipo::keys::ignoreRestOfDoubleClick();
+        ListPerbaikanActivated(item);
+    });
 }
 
 void Tdiagno::showRepairs()
@@ -478,15 +483,16 @@ void Tdiagno::showRepairs()
     ListPerbaikan->clear();
     if (shown) {
         for (const dipo::diagnosis::Repair &repair : m_session.conclusion().repairs) {
-            auto *item = new QListWidgetItem(dipo::diagnosis::repairs::caption(repair), ListPerbaikan);
+            auto *item
+                = new QListWidgetItem(dipo::diagnosis::repairs::caption(repair), ListPerbaikan);
             item->setData(Qt::UserRole, int(repair.kind));
             item->setData(Qt::UserRole + 1, repair.key);
         }
         ListPerbaikan->setCurrentRow(0);
         // At most four rows high, so that the result box keeps its room.
         const int rows = std::min(int(ListPerbaikan->count()), 4);
-        ListPerbaikan->setFixedHeight(rows * ListPerbaikan->sizeHintForRow(0)
-            + 2 * ListPerbaikan->frameWidth() + 4);
+        ListPerbaikan->setFixedHeight(
+            rows * ListPerbaikan->sizeHintForRow(0) + 2 * ListPerbaikan->frameWidth() + 4);
     }
     LabelPerbaikan->setVisible(shown);
     ListPerbaikan->setVisible(shown);
@@ -496,9 +502,9 @@ void Tdiagno::ListPerbaikanActivated(QListWidgetItem *item)
 {
     if (!item || !g_repairOpener)
         return;
-    g_repairOpener(dipo::diagnosis::Repair {
-        dipo::diagnosis::Repair::Kind(item->data(Qt::UserRole).toInt()),
-        item->data(Qt::UserRole + 1).toString() });
+    g_repairOpener(
+        dipo::diagnosis::Repair { dipo::diagnosis::Repair::Kind(item->data(Qt::UserRole).toInt()),
+            item->data(Qt::UserRole + 1).toString() });
 }
 
 // Enter and Space open the entry with the focus, as a click does.

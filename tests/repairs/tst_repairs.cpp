@@ -31,6 +31,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 
@@ -238,25 +239,43 @@ void RepairsTest::linkLeavesTargetAsClicksWould_data()
     // state by hand), as names of controls; "r5" is radio button 5, "g3:1" an item.
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("byHand");
+    // How the link is activated: Enter, or a double click whose second click lands on
+    // this control of the window the first one opened.
+    QTest::addColumn<QString>("secondClickOn");
     QTest::newRow("maintenance, fresh")
         << 1 << "TYY"
-        << "PM" << QStringList {} << QStringList { "r3", "BitBtn1" };
+        << "PM" << QStringList {} << QStringList { "r3", "BitBtn1" } << "";
+    QTest::newRow("maintenance, fresh, double click onto another component")
+        << 1 << "TYY"
+        << "PM" << QStringList {} << QStringList { "r3", "BitBtn1" } << "r5";
     QTest::newRow("maintenance, another component shown")
         << 1 << "TYY"
-        << "PM" << QStringList { "r7", "BitBtn1" } << QStringList { "BitBtn2", "r3", "BitBtn1" };
+        << "PM" << QStringList { "r7", "BitBtn1" } << QStringList { "BitBtn2", "r3", "BitBtn1" }
+        << "";
+    QTest::newRow("maintenance, another component shown, double click onto ULANGI")
+        << 1 << "TYY"
+        << "PM" << QStringList { "r7", "BitBtn1" } << QStringList { "BitBtn2", "r3", "BitBtn1" }
+        << "BitBtn2";
     QTest::newRow("maintenance, still marked after ULANGI")
         << 1 << "TYY"
         << "PM" << QStringList { "r3", "BitBtn1", "BitBtn2" }
-        << QStringList { "r5", "BitBtn2", "r3", "BitBtn1" };
+        << QStringList { "r5", "BitBtn2", "r3", "BitBtn1" } << "";
     QTest::newRow("tune-up valve, fresh")
         << 4 << "YTTTTTTY"
-        << "TUNEUP" << QStringList {} << QStringList { "BitBtn1", "g1:0", "SpeedButton2" };
+        << "TUNEUP" << QStringList {} << QStringList { "BitBtn1", "g1:0", "SpeedButton2" } << "";
+    QTest::newRow("tune-up valve, fresh, double click onto its reset")
+        << 4 << "YTTTTTTY"
+        << "TUNEUP" << QStringList {} << QStringList { "BitBtn1", "g1:0", "SpeedButton2" }
+        << "SpeedButton1";
     QTest::newRow("tune-up governor, after an injector tutorial")
         << 0 << "TTTYTTTY"
         << "TUNEUP" << QStringList { "BitBtn3", "g2:0", "SpeedButton2" }
-        << QStringList { "SpeedButton1", "BitBtn2", "g3:0", "SpeedButton2" };
+        << QStringList { "SpeedButton1", "BitBtn2", "g3:0", "SpeedButton2" } << "";
     QTest::newRow("calculator") << 5 << "TY"
-                                << "umurrem" << QStringList {} << QStringList {};
+                                << "umurrem" << QStringList {} << QStringList {} << "";
+    QTest::newRow("calculator, double click onto PROSES")
+        << 5 << "TY"
+        << "umurrem" << QStringList {} << QStringList {} << "Button1";
 }
 
 void RepairsTest::linkLeavesTargetAsClicksWould()
@@ -266,6 +285,7 @@ void RepairsTest::linkLeavesTargetAsClicksWould()
     QFETCH(QString, target);
     QFETCH(QStringList, before);
     QFETCH(QStringList, byHand);
+    QFETCH(QString, secondClickOn);
     const auto window = [&]() -> QWidget * {
         return target == QLatin1String("PM")    ? static_cast<QWidget *>(PM)
             : target == QLatin1String("TUNEUP") ? static_cast<QWidget *>(TUNEUP)
@@ -293,7 +313,21 @@ void RepairsTest::linkLeavesTargetAsClicksWould()
     walk(system, qPrintable(answers));
     QVERIFY(list()->isVisible());
     list()->setFocus();
-    QTest::keyClick(list(), Qt::Key_Return);
+    if (secondClickOn.isEmpty()) {
+        QTest::keyClick(list(), Qt::Key_Return);
+    } else {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+            list()->visualItemRect(list()->item(0)).center());
+        QVERIFY(window()->isVisible());
+        QWidget *under = secondClickOn.startsWith(QLatin1Char('r'))
+            ? PM->radioButton(secondClickOn.mid(1).toInt())
+            : control<QWidget>(window(), qPrintable(secondClickOn));
+        QTest::mousePress(under, Qt::LeftButton);
+        QTest::mouseDClick(under, Qt::LeftButton);
+        QTest::mouseRelease(under, Qt::LeftButton);
+        // The user's next clicks come after the double click.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+    }
     QVERIFY(window()->isVisible());
     const QStringList byLink = snapshot(window());
 
