@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/umurrem.h"
 
-#include "calculators/logic/brakelife.h"
+#include "common/accessibility.h"
+
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
-#include "calculators/logic/curves.h"
-#include "calculators/logic/conclusions.h"
 #include "calculators/dialog1.h"
 #include "calculators/gayrem.h"
+#include "calculators/logic/brakelife.h"
+#include "calculators/logic/conclusions.h"
+#include "calculators/logic/curves.h"
 #include "common/logic/localenumber.h"
 #include "common/logic/pictures.h"
 #include "common/richtextbox.h"
@@ -57,7 +59,6 @@ private:
 };
 
 } // namespace
-
 
 Tumurrem::Tumurrem(QWidget *parent)
     : CalculatorWindow("brakeLife", parent)
@@ -198,7 +199,7 @@ void Tumurrem::proses()
 
         Sheet sheet = newSheet(GroupBox1, GroupBox3);
         sheet.conclusion = Memo1->lines();
-        sheet.notes = brakeLifeNotes(r);
+        sheet.notes = brakeLifeNotes(in, r);
         sheet.charts = { thicknessChart(in, r), lifeByTripsChart(in, r) };
         showResult(sheet, GroupBox3, Memo1);
     });
@@ -227,6 +228,11 @@ void Tumurrem::CheckBox2Click()
 
 void Tumurrem::Edit5Change()
 {
-    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1)
-        DIALOG1->showWindow(this);
+    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1) {
+        // In front, while the typing goes on in the field; a screen reader says it.
+        DIALOG1->showInFrontOf(this);
+        dipo::a11y::announce(this,
+            dipo::a11y::windowName(DIALOG1->objectName()) + QStringLiteral(": ")
+                + DIALOG1->accessibleDescription());
+    }
 }

@@ -195,6 +195,24 @@ void Window::showWindow(const QWidget *opener)
     activateWindow();
 }
 
+void Window::showInFrontOf(const QWidget *opener)
+{
+    QWidget *owner = opener ? opener->window() : nullptr;
+    if (!isVisible() && !isFullScreenWindow()) {
+        fitToContent();
+        centreOn(opener);
+        m_opener = owner == this ? nullptr : owner;
+    }
+    // The window manager keeps a transient window above the one it belongs to.
+    winId();
+    if (owner && owner != this && windowHandle() && owner->windowHandle())
+        windowHandle()->setTransientParent(owner->windowHandle());
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    raise();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
 void Window::centreOn(const QWidget *opener)
 {
     if (!opener)

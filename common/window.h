@@ -46,6 +46,9 @@ public:
     // Shows the window non-modally and brings it to the front; a visible window is
     // only brought to the front. A dialog is centred on the opener (or the active window).
     void showWindow(const QWidget *opener = nullptr);
+    // A notice beside the window the user types in: shown (or brought to the front) above
+    // the opener and transient for it, without taking the keyboard from it.
+    void showInFrontOf(const QWidget *opener);
 
     // A style sheet for the whole window, set when the window is first shown: its rules
     // are matched against the controls then, so a window that is never opened does not

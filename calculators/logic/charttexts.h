@@ -84,6 +84,7 @@ inline constexpr const char *kNoteCylinderForce = "gaya efektif negatif: periksa
 inline constexpr const char *kNoteBlockForce = "gaya tekan negatif: periksa Emaks, Qs dan ia";
 inline constexpr const char *kNoteDistance = "jarak pengereman negatif: periksa M, V dan gaya tekan";
 inline constexpr const char *kNoteLife = "umur rem kurang dari sehari: periksa Pb, H, Frem dan Fj";
+inline constexpr const char *kNoteThickness = "tebal minimum tidak kurang dari tebal kampas: periksa T dan Tmin";
 inline constexpr const char *kNotesHeading = "Catatan";
 
 } // namespace dipo::calc::chart_texts

@@ -91,11 +91,11 @@ Chart brakeDistanceChart(const BrakeForceInputs &in, const BrakeForceEvaluation 
     chart.marks << ChartMark { text(t::kOperatingPoint), QPointF(in.V, ev.value[Sa]) };
     const QPointF first = line.points.constFirst();
     const QPointF last = line.points.constLast();
-    chart.description = text(t::kDistanceShape)
-                            .arg(direction(first.y(), last.y()), formatFixed(first.y(), 0),
-                                formatGeneral(first.x()), formatFixed(last.y(), 0),
-                                formatGeneral(last.x()), formatGeneral(in.V),
-                                formatFixed(ev.value[Sa], 2));
+    chart.description
+        = text(t::kDistanceShape)
+              .arg(direction(first.y(), last.y()), formatFixed(first.y(), 0),
+                  formatGeneral(first.x()), formatFixed(last.y(), 0), formatGeneral(last.x()),
+                  formatGeneral(in.V), formatFixed(ev.value[Sa], 2));
     tableOf(chart, { text(t::kSpeedColumn), text(t::kDistanceColumn) }, chart.lines, { 0, 2 });
     return chart;
 }
@@ -162,9 +162,9 @@ Chart thicknessChart(const BrakeLifeInputs &in, const BrakeLifeResults &r)
     minimum.points = { QPointF(0, in.Tmin), QPointF(r.Urem, in.Tmin) };
     chart.lines << line << minimum;
     chart.marks << ChartMark { text(t::kReplacementDay), QPointF(r.Urem, in.Tmin) };
-    chart.description = text(t::kThicknessShape)
-                            .arg(formatGeneral(in.T), formatGeneral(in.Tmin),
-                                formatFixed(r.Urem, 2));
+    chart.description
+        = text(t::kThicknessShape)
+              .arg(formatGeneral(in.T), formatGeneral(in.Tmin), formatFixed(r.Urem, 2));
     tableOf(chart, { text(t::kDaysColumn), text(t::kThicknessColumn) }, { line }, { 2, 2 });
     return chart;
 }
@@ -193,11 +193,11 @@ Chart lifeByTripsChart(const BrakeLifeInputs &in, const BrakeLifeResults &r)
     chart.marks << ChartMark { text(t::kCurrentTrips), QPointF(in.Fj, r.Urem) };
     const QPointF first = line.points.constFirst();
     const QPointF last = line.points.constLast();
-    chart.description = text(t::kTripsShape)
-                            .arg(direction(first.y(), last.y()), formatFixed(first.y(), 2),
-                                formatGeneral(first.x()), formatFixed(last.y(), 2),
-                                formatGeneral(last.x()), formatGeneral(in.Fj),
-                                formatFixed(r.Urem, 2));
+    chart.description
+        = text(t::kTripsShape)
+              .arg(direction(first.y(), last.y()), formatFixed(first.y(), 2),
+                  formatGeneral(first.x()), formatFixed(last.y(), 2), formatGeneral(last.x()),
+                  formatGeneral(in.Fj), formatFixed(r.Urem, 2));
     tableOf(chart, { text(t::kTripsColumn), text(t::kLifeColumn) }, chart.lines, { 0, 2 });
     return chart;
 }
@@ -271,10 +271,13 @@ QStringList brakeForceNotes(const BrakeForceEvaluation &ev)
     return notes;
 }
 
-QStringList brakeLifeNotes(const BrakeLifeResults &r)
+QStringList brakeLifeNotes(const BrakeLifeInputs &in, const BrakeLifeResults &r)
 {
     QStringList notes;
-    if (r.Urem < 1)
+    // No wear is allowed at all: the life is nought or less whatever the load.
+    if (in.Tmin >= in.T)
+        notes << text(t::kNoteThickness);
+    else if (r.Urem < 1)
         notes << text(t::kNoteLife);
     return notes;
 }

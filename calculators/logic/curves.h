@@ -29,7 +29,7 @@ Chart dieselChart(const DieselInputs &in, const DieselEvaluation &ev);
 
 // Short notes for results that cannot be physical; empty when all is plausible.
 QStringList brakeForceNotes(const BrakeForceEvaluation &ev);
-QStringList brakeLifeNotes(const BrakeLifeResults &r);
+QStringList brakeLifeNotes(const BrakeLifeInputs &in, const BrakeLifeResults &r);
 QStringList dieselNotes(const DieselEvaluation &ev);
 
 } // namespace dipo::calc

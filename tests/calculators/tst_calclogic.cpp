@@ -750,11 +750,18 @@ void TestCalculatorLogic::sanityNotes_data()
                "efisiensi mekanik lebih dari 100 %: periksa Pi-rata, harus lebih besar dari Prata") };
 
     BrakeLifeInputs life = defaultBrakeLife();
-    QTest::newRow("brake life defaults") << brakeLifeNotes(computeBrakeLife(life)) << QStringList();
+    QTest::newRow("brake life defaults")
+        << brakeLifeNotes(life, computeBrakeLife(life)) << QStringList();
     life.Fj = 40;
     QTest::newRow("brake life worn within a day")
-        << brakeLifeNotes(computeBrakeLife(life))
+        << brakeLifeNotes(life, computeBrakeLife(life))
         << QStringList { QStringLiteral("umur rem kurang dari sehari: periksa Pb, H, Frem dan Fj") };
+    life = defaultBrakeLife();
+    life.Tmin = life.T + 5; // no wear allowed: a negative life, whatever the load
+    QTest::newRow("brake life, minimum above the thickness")
+        << brakeLifeNotes(life, computeBrakeLife(life))
+        << QStringList { QStringLiteral(
+               "tebal minimum tidak kurang dari tebal kampas: periksa T dan Tmin") };
 
     BrakeForceInputs force = defaultBrakeForce();
     QTest::newRow("brake force defaults")
