@@ -6,12 +6,12 @@
 #include "common/keys.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
+#include "diagnosis/kbnotice.h"
 #include "diagnosis/logic/diagnotexts.h"
 #include "diagnosis/logic/kbfolder.h"
-#include "diagnosis/kbnotice.h"
 #include "diagnosis/logic/repairs.h"
-#include "diagnosis/riwayat.h"
 #include "diagnosis/logic/riwayattexts.h"
+#include "diagnosis/riwayat.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -248,8 +248,7 @@ void Tdiagno::connectKeys()
     for (int i = 0; i < RadioGroup1->count(); ++i)
         order << RadioGroup1->item(i);
     order << BitBtn8 << BitBtnKembali << BitBtnRiwayat << BitBtn7 << RichEdit1 << ListPerbaikan
-          << RichEdit2
-          << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
+          << RichEdit2 << BITBTN1 << BITBTN2 << BitBtn3 << BitBtn4;
     dipo::keys::setReadingOrder(order);
     RadioGroup1->item(0)->setFocus();
 }
@@ -266,7 +265,7 @@ void Tdiagno::refuseBrokenBase()
 {
     // Without its knowledge base the window stays as it is: no system can be chosen.
     RadioGroup1->setEnabled(false);
-    dipo::errorreport::show(m_knowledgeBase.errors.join(QLatin1Char('\n')));
+    dipo::errorreport::show(m_knowledgeBase.errors().join(QLatin1Char('\n')));
 }
 
 const dipo::diagnosis::KbLoad &Tdiagno::knowledgeBase()
@@ -294,8 +293,9 @@ void Tdiagno::readKnowledgeBase(bool showingNow)
         QTimer::singleShot(0, this, [this] { refuseBrokenBase(); });
     }
     if (choice.fellBack())
-        QTimer::singleShot(0, this,
-            [message = dipo::diagnosis::fallbackMessage(choice)] { dipo::errorreport::show(message); });
+        QTimer::singleShot(0, this, [message = dipo::diagnosis::fallbackMessage(choice)] {
+            dipo::errorreport::show(message);
+        });
 }
 
 void Tdiagno::showEvent(QShowEvent *event)
@@ -477,15 +477,16 @@ void Tdiagno::showRepairs()
     ListPerbaikan->clear();
     if (shown) {
         for (const dipo::diagnosis::Repair &repair : m_session.conclusion().repairs) {
-            auto *item = new QListWidgetItem(dipo::diagnosis::repairs::caption(repair), ListPerbaikan);
+            auto *item
+                = new QListWidgetItem(dipo::diagnosis::repairs::caption(repair), ListPerbaikan);
             item->setData(Qt::UserRole, int(repair.kind));
             item->setData(Qt::UserRole + 1, repair.key);
         }
         ListPerbaikan->setCurrentRow(0);
         // At most four rows high, so that the result box keeps its room.
         const int rows = std::min(int(ListPerbaikan->count()), 4);
-        ListPerbaikan->setFixedHeight(rows * ListPerbaikan->sizeHintForRow(0)
-            + 2 * ListPerbaikan->frameWidth() + 4);
+        ListPerbaikan->setFixedHeight(
+            rows * ListPerbaikan->sizeHintForRow(0) + 2 * ListPerbaikan->frameWidth() + 4);
     }
     LabelPerbaikan->setVisible(shown);
     ListPerbaikan->setVisible(shown);
@@ -495,9 +496,9 @@ void Tdiagno::ListPerbaikanActivated(QListWidgetItem *item)
 {
     if (!item || !g_repairOpener)
         return;
-    g_repairOpener(dipo::diagnosis::Repair {
-        dipo::diagnosis::Repair::Kind(item->data(Qt::UserRole).toInt()),
-        item->data(Qt::UserRole + 1).toString() });
+    g_repairOpener(
+        dipo::diagnosis::Repair { dipo::diagnosis::Repair::Kind(item->data(Qt::UserRole).toInt()),
+            item->data(Qt::UserRole + 1).toString() });
 }
 
 // Enter and Space open the entry with the focus, as a click does.
