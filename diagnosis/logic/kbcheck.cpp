@@ -228,8 +228,8 @@ QList<int> loopFrom(const KbSheet &sheet, int first, const QSet<int> &members)
 // The line a loader's finding stands on, from the place it names.
 int lineOf(const KbFinding &finding, const KbFile &file, const KbSheet &sheet, const LineMap &map)
 {
-    if (finding.row > 0) {
-        const SheetRow *row = sheet.row(finding.row);
+    if (finding.row) {
+        const SheetRow *row = sheet.row(*finding.row);
         return row ? row->line : 1;
     }
     if (finding.entry > 0)
@@ -316,8 +316,8 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
     if (omittedErrors)
         *omittedErrors = load.omitted;
 
-    auto add = [&](const KbSheet &sheet, KbFinding::Severity severity, int line, int row,
-                   const QString &what) {
+    auto add = [&](const KbSheet &sheet, KbFinding::Severity severity, int line,
+                   std::optional<int> row, const QString &what) {
         KbFinding finding;
         finding.file = sheet.fileName;
         finding.row = row;
@@ -326,7 +326,7 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
         finding.what = what;
         findings.append(finding);
     };
-    auto warn = [&](const KbSheet &sheet, int line, int row, const QString &what) {
+    auto warn = [&](const KbSheet &sheet, int line, std::optional<int> row, const QString &what) {
         add(sheet, KbFinding::Severity::Warning, line, row, what);
     };
     // Folded text -> the file and row where it was first seen.
@@ -384,7 +384,7 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
         }
         for (const QString &letter : sheet.headerLetters) {
             if (!usedHeaders.contains(letter))
-                warn(sheet, sheet.headerLine.value(letter, 1), 0,
+                warn(sheet, sheet.headerLine.value(letter, 1), std::nullopt,
                     QStringLiteral("header %1 is used by no conclusion").arg(excerpt(letter)));
         }
     }

@@ -347,8 +347,8 @@ namespace {
 // The place a finding names before what it says, as the loader has always put it.
 QString place(const KbFinding &finding)
 {
-    if (finding.row > 0)
-        return QStringLiteral("row %1: ").arg(finding.row);
+    if (finding.row)
+        return QStringLiteral("row %1: ").arg(*finding.row);
     if (finding.entry > 0)
         return QStringLiteral("entry %1 of \"questions\": ").arg(finding.entry);
     if (finding.offset >= 0)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace dipo::diagnosis {
 
 // One system's file of the knowledge base: its name (for the messages) and its bytes.
@@ -30,7 +32,7 @@ struct KbFinding
 {
     enum class Severity { Error, Warning };
     QString file;
-    int row = 0; // the row ("no") it concerns; 0: none
+    std::optional<int> row; // the row ("no") it concerns
     int entry = 0; // an entry of "questions" with no valid row number, from 1; 0: none
     qsizetype offset = -1; // where in the bytes the JSON is wrong; -1: not a fault of the JSON
     QString key; // the top-level key it concerns ("start", "headers", "questions")

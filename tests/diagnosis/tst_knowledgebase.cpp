@@ -626,6 +626,13 @@ void KnowledgeBaseTest::brokenData_data()
     QTest::newRow("header letter holding %1") << withBytes(QStringLiteral("fuel.json"),
         QByteArray(R"({"start": 1, "headers": {"%1%2": 5}, "questions": [1]})"))
                                               << "fuel.json: header %1%2 is not a text";
+    // The schema's placeholders are filled once: a key that looks like one stays as written.
+    QTest::newRow("unknown key looking like a placeholder") << withEdit(
+        QStringLiteral("fuel.json"), 2, [](QJsonObject &row) {
+            QJsonObject ya = row.value(QStringLiteral("ya")).toObject();
+            ya.insert(QStringLiteral("{answer}"), 1);
+            row.insert(QStringLiteral("ya"), ya);
+        }) << "fuel.json: row 2: YA action has an unknown key \"{answer}\"";
     QTest::newRow("missing header holding %1") << withEdit(
         QStringLiteral("brakes.json"), 5, [](QJsonObject &row) {
             row.insert(QStringLiteral("ya"),
@@ -649,6 +656,66 @@ void KnowledgeBaseTest::brokenData()
     QCOMPARE(
         load.knowledgeBase.answer(Answer::Ya, QStringLiteral("APAKAH MESIN TIDAK MAU HIDUP")).kind,
         Action::Kind::Nothing);
+}
+
+// Each finding names its place in fields of its own, which dipo-kb check turns into a
+// line: the row, the entry, the offset in the bytes, the header letter or the top key.
+void KnowledgeBaseTest::findingPlaces_data()
+{
+    QTest::addColumn<QList<KbFile>>("files");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<qsizetype>("offset");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("header");
+    const auto fuel = [](const char *bytes) {
+        return withBytes(QStringLiteral("fuel.json"), QByteArray(bytes));
+    };
+    QTest::newRow("row") << withEdit(QStringLiteral("fuel.json"), 6,
+        [](QJsonObject &row) { row.remove(QStringLiteral("tidak")); })
+                         << 6 << 0 << qsizetype(-1) << ""
+                         << "";
+    QTest::newRow("entry without a number")
+        << fuel(R"({"start": 1, "headers": {}, "questions": [true, {"no": 1}]})") << 0 << 1
+        << qsizetype(-1) << ""
+        << "";
+    QTest::newRow("bad JSON") << fuel(R"({"start": 1,, })") << 0 << 0 << qsizetype(13) << ""
+                              << "";
+    QTest::newRow("a key twice") << fuel(R"({"start": 1, "start": 2})") << 0 << 0 << qsizetype(13)
+                                 << ""
+                                 << "";
+    QTest::newRow("header") << fuel(R"({"start": 1, "headers": {"A B": 5}, "questions": []})") << 0
+                            << 0 << qsizetype(-1) << "headers"
+                            << "A B";
+    QTest::newRow("start") << fuel(R"({"start": 0, "headers": {}, "questions": [1]})") << 0 << 0
+                           << qsizetype(-1) << "start"
+                           << "";
+    QTest::newRow("start row missing") << withBytes(QStringLiteral("brakes.json"),
+        QByteArray(builtInFiles().at(5).bytes).replace("\"start\": 1", "\"start\": 40"))
+                                       << 0 << 0 << qsizetype(-1) << "start"
+                                       << "";
+    QTest::newRow("not an object") << fuel("[1]") << 0 << 0 << qsizetype(-1) << ""
+                                   << "";
+}
+
+void KnowledgeBaseTest::findingPlaces()
+{
+    QFETCH(QList<KbFile>, files);
+    QFETCH(int, row);
+    QFETCH(int, entry);
+    QFETCH(qsizetype, offset);
+    QFETCH(QString, key);
+    QFETCH(QString, header);
+    const KbLoad load = loadKnowledgeBase(files);
+    QVERIFY(!load.findings.isEmpty());
+    const KbFinding &finding = load.findings.first();
+    QCOMPARE(finding.row.value_or(0), row); // 0: none
+    QCOMPARE(finding.entry, entry);
+    QCOMPARE(finding.offset, offset);
+    QCOMPARE(finding.key, key);
+    QCOMPARE(finding.header, header);
+    QCOMPARE(finding.line, 0);
+    QVERIFY(!finding.what.isEmpty());
 }
 
 // One broken system makes the whole knowledge base unusable rather than shifting the

@@ -295,6 +295,13 @@ void KbToolTest::findings_data()
         { row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, notice) },
         QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\",\n    \"A\": \"lagi\""))
                                            << "6: error: not valid JSON at offset";
+    QTest::newRow("loop through row 0") << smallSystem({ row(1, "APAKAH A", a, notice),
+        row(0, "APAKAH B", QStringLiteral(R"({ "ask": 0 })"), notice) })
+                                        << "9: error: row 0: can lead back to itself (0 -> 0)";
+    QTest::newRow("a header letter with a blank, not a text")
+        << smallSystem({ row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, notice) },
+               QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\",\n    \"A B\": 5"))
+        << "6: error: header A B is not a text";
     QTest::newRow("a raw NUL in a text") << smallSystem({ row(1, "APAKAH A", a, ask2),
         row(2, QStringLiteral("APAKAH") + QChar(0) + "B", b, notice) })
                                          << "9: error: not valid JSON at offset";
