@@ -126,12 +126,13 @@ bool checkRepairs(const QJsonArray &links, const QString &name, int row, Reporte
 bool readRows(const QJsonArray &entries, Reporter &report, RawSystem *system)
 {
     const KbSchema &schema = KbSchema::builtIn();
+    const QString rowNumber = kRow + QStringLiteral("/properties/no");
     QSet<int> seenRows;
     bool sound = true;
     for (int position = 0; position < entries.size(); ++position) {
         const QJsonValue entry = entries.at(position);
         const QJsonValue no = entry.toObject().value(QLatin1String("no"));
-        if (!entry.isObject() || !schema.accepts(no, kRow + QStringLiteral("/properties/no"))) {
+        if (!entry.isObject() || !schema.accepts(no, rowNumber)) {
             report.entry(position, schema.message(kRow));
             sound = false;
             continue;

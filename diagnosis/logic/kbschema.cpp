@@ -15,17 +15,39 @@ namespace dipo::diagnosis {
 
 namespace {
 
-QJsonObject nodeAt(const QJsonObject &root, const QString &pointer)
+// The way from the value checked down to the one in hand, one link per step on the stack;
+// made a list only for a fault.
+struct Path
 {
-    QJsonObject node = root;
-    const QStringList steps = pointer.split(QLatin1Char('/'));
-    for (qsizetype i = 1; i < steps.size(); ++i) {
-        QString step = steps.at(i);
-        step.replace(QLatin1String("~1"), QLatin1String("/"))
-            .replace(QLatin1String("~0"), QLatin1String("~"));
-        node = node.value(step).toObject();
+    const Path *up = nullptr;
+    QString step;
+
+    QStringList list() const
+    {
+        QStringList steps;
+        for (const Path *at = this; at->up; at = at->up)
+            steps.prepend(at->step);
+        return steps;
     }
-    return node;
+};
+
+// Every object of the schema by its pointer, so that a "$ref" costs one look-up.
+void index(const QJsonValue &value, const QString &pointer, QHash<QString, QJsonObject> *nodes)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        nodes->insert(pointer, object);
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            QString step = it.key();
+            step.replace(QLatin1String("~"), QLatin1String("~0"))
+                .replace(QLatin1String("/"), QLatin1String("~1"));
+            index(it.value(), pointer + QLatin1Char('/') + step, nodes);
+        }
+    } else if (value.isArray()) {
+        const QJsonArray items = value.toArray();
+        for (qsizetype i = 0; i < items.size(); ++i)
+            index(items.at(i), pointer + QLatin1Char('/') + QString::number(i), nodes);
+    }
 }
 
 // The schema's placeholders filled in one pass, so that a name's value is never read as
@@ -127,8 +149,8 @@ bool fitsItself(const QJsonObject &node, const QJsonValue &value)
 class Walk
 {
 public:
-    Walk(const QJsonObject &root, const KbSchema::Checker *checker)
-        : m_root(root)
+    Walk(const QHash<QString, QJsonObject> &nodes, const KbSchema::Checker *checker)
+        : m_nodes(nodes)
         , m_checker(checker)
     { }
 
@@ -136,7 +158,11 @@ public:
     QJsonObject resolved(QJsonObject node) const
     {
         for (int depth = 0; depth < 8 && node.contains(QLatin1String("$ref")); ++depth) {
-            QJsonObject target = nodeAt(m_root, node.value(QLatin1String("$ref")).toString());
+            QJsonObject target = m_nodes.value(node.value(QLatin1String("$ref")).toString());
+            if (node.size() == 1) {
+                node = target;
+                continue;
+            }
             for (auto it = node.constBegin(); it != node.constEnd(); ++it) {
                 if (it.key().startsWith(QLatin1String("x-")))
                     target.insert(it.key(), it.value());
@@ -146,8 +172,8 @@ public:
         return node;
     }
 
-    bool visit(QJsonObject node, const QJsonValue &value, KbSchema::Names names,
-        const QStringList &path, bool firstFault) const
+    bool visit(QJsonObject node, const QJsonValue &value, KbSchema::Names names, const Path &path,
+        bool firstFault) const
     {
         node = resolved(node);
         const QJsonObject let = node.value(QLatin1String("x-let")).toObject();
@@ -177,8 +203,8 @@ public:
     }
 
 private:
-    bool fail(const QJsonObject &node, const char *key, KbSchema::Names names,
-        const QStringList &path) const
+    bool fail(
+        const QJsonObject &node, const char *key, KbSchema::Names names, const Path &path) const
     {
         if (!m_checker)
             return false;
@@ -187,18 +213,18 @@ private:
             pattern = node.value(QLatin1String("x-message")).toString();
         if (pattern.isEmpty())
             pattern = QStringLiteral("\"%1\" is not of the form kb.schema.json gives")
-                          .arg(path.join(QLatin1Char('/')));
+                          .arg(path.list().join(QLatin1Char('/')));
         for (const char *bound : { "minimum", "maximum" }) {
             if (node.contains(QLatin1String(bound)))
                 names.insert(QLatin1String(bound),
                     QString::number(node.value(QLatin1String(bound)).toDouble()));
         }
-        m_checker->fault(KbSchema::Fault { path, fill(pattern, names) });
+        m_checker->fault(KbSchema::Fault { path.list(), fill(pattern, names) });
         return false;
     }
 
     bool visitOneOf(const QJsonObject &node, const QJsonValue &value, const KbSchema::Names &names,
-        const QStringList &path) const
+        const Path &path) const
     {
         const QJsonArray options = node.value(QLatin1String("oneOf")).toArray();
         if (!m_checker) {
@@ -217,13 +243,13 @@ private:
     }
 
     bool visitItems(const QJsonObject &node, const QJsonArray &items, const KbSchema::Names &names,
-        const QStringList &path, bool firstFault) const
+        const Path &path, bool firstFault) const
     {
         const QJsonObject itemNode = node.value(QLatin1String("items")).toObject();
         bool sound = true;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            if (!visit(itemNode, items.at(i), names, path + QStringList { QString::number(i) },
-                    firstFault)) {
+            if (!visit(
+                    itemNode, items.at(i), names, Path { &path, QString::number(i) }, firstFault)) {
                 sound = false;
                 if (firstFault || !m_checker)
                     return false;
@@ -233,7 +259,7 @@ private:
     }
 
     bool visitObject(const QJsonObject &node, const QJsonObject &object, KbSchema::Names names,
-        const QStringList &path, bool firstFault) const
+        const Path &path, bool firstFault) const
     {
         const QJsonObject properties = node.value(QLatin1String("properties")).toObject();
         const QJsonArray required = node.value(QLatin1String("required")).toArray();
@@ -248,7 +274,7 @@ private:
         auto unknownFault = [&] {
             KbSchema::Names withKey = names;
             withKey.insert(QStringLiteral("key"), excerpt(unknown));
-            return fail(node, "x-unknown", withKey, path + QStringList { unknown });
+            return fail(node, "x-unknown", withKey, Path { &path, unknown });
         };
         bool sound = true;
         if (!unknown.isNull() && !firstFault) {
@@ -269,7 +295,7 @@ private:
             if (!present && !required.contains(key))
                 continue;
             if (!visit(properties.value(key).toObject(), object.value(key), names,
-                    path + QStringList { key }, firstFault)) {
+                    Path { &path, key }, firstFault)) {
                 sound = false;
                 if (firstFault || !m_checker)
                     return false;
@@ -281,8 +307,8 @@ private:
                     continue;
                 KbSchema::Names withKey = names;
                 withKey.insert(QStringLiteral("key"), excerpt(it.key()));
-                if (!visit(additional.toObject(), it.value(), withKey,
-                        path + QStringList { it.key() }, firstFault)) {
+                if (!visit(additional.toObject(), it.value(), withKey, Path { &path, it.key() },
+                        firstFault)) {
                     sound = false;
                     if (firstFault || !m_checker)
                         return false;
@@ -294,15 +320,16 @@ private:
         return sound;
     }
 
-    const QJsonObject &m_root;
+    const QHash<QString, QJsonObject> &m_nodes;
     const KbSchema::Checker *m_checker; // none: plain JSON Schema, no messages
 };
 
 } // namespace
 
 KbSchema::KbSchema(const QJsonObject &root)
-    : m_root(root)
-{ }
+{
+    index(root, QStringLiteral("#"), &m_nodes);
+}
 
 const KbSchema &KbSchema::builtIn()
 {
@@ -323,17 +350,17 @@ const KbSchema &KbSchema::builtIn()
 
 bool KbSchema::accepts(const QJsonValue &value, const QString &pointer) const
 {
-    return Walk(m_root, nullptr).visit(nodeAt(m_root, pointer), value, {}, {}, false);
+    return Walk(m_nodes, nullptr).visit(m_nodes.value(pointer), value, {}, Path {}, false);
 }
 
 bool KbSchema::check(const QJsonValue &value, const QString &pointer, const Checker &checker) const
 {
-    return Walk(m_root, &checker).visit(nodeAt(m_root, pointer), value, {}, {}, false);
+    return Walk(m_nodes, &checker).visit(m_nodes.value(pointer), value, {}, Path {}, false);
 }
 
 QString KbSchema::message(const QString &pointer) const
 {
-    return fill(nodeAt(m_root, pointer).value(QLatin1String("x-message")).toString(), {});
+    return fill(m_nodes.value(pointer).value(QLatin1String("x-message")).toString(), {});
 }
 
 } // namespace dipo::diagnosis

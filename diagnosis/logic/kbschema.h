@@ -50,13 +50,14 @@ public:
     // kb.schema.json as compiled into the program.
     static const KbSchema &builtIn();
 
-    // Pointers are "#" or "#/definitions/row" and the like.
+    // Pointers are "#" or "#/definitions/row" and the like; one that names no object of
+    // the schema stands for the empty schema.
     bool accepts(const QJsonValue &value, const QString &pointer = QStringLiteral("#")) const;
     bool check(const QJsonValue &value, const QString &pointer, const Checker &checker) const;
     QString message(const QString &pointer) const;
 
 private:
-    QJsonObject m_root;
+    QHash<QString, QJsonObject> m_nodes; // by pointer: "#", "#/definitions/row", ...
 };
 
 } // namespace dipo::diagnosis
