@@ -28,6 +28,14 @@ struct RawSystem
 
 const QString kRow = QStringLiteral("#/definitions/row");
 
+// A part the schema hands to a reader this program does not have: a schema of another
+// version. Refused rather than let through unread.
+QString noSuchReader(const QString &reader)
+{
+    return QStringLiteral("kb.schema.json names a reader \"%1\" the program does not have")
+        .arg(reader);
+}
+
 // Collects the findings of one file into the load: the first kMaxFindings in full, the
 // rest only counted, so a hostile file cannot fill the memory with findings.
 class Reporter
@@ -146,10 +154,15 @@ bool readRows(const QJsonArray &entries, Reporter &report, RawSystem *system)
         seenRows.insert(row);
         KbSchema::Checker checker;
         checker.fault = [&](const KbSchema::Fault &fault) { report.row(row, fault.message); };
-        checker.read = [&](const QString &, const QJsonValue &links, const KbSchema::Names &names) {
-            return checkRepairs(
-                links.toArray(), names.value(QStringLiteral("answer")), row, report);
-        };
+        checker.read
+            = [&](const QString &reader, const QJsonValue &links, const KbSchema::Names &names) {
+                  if (reader != QLatin1String("repairs")) {
+                      report.row(row, noSuchReader(reader));
+                      return false;
+                  }
+                  return checkRepairs(
+                      links.toArray(), names.value(QStringLiteral("answer")), row, report);
+              };
         if (!schema.check(entry, kRow, checker)) {
             sound = false;
             continue;
@@ -231,7 +244,11 @@ std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
     RawSystem system;
     KbSchema::Checker checker;
     checker.fault = [&](const KbSchema::Fault &fault) { report.part(fault); };
-    checker.read = [&](const QString &, const QJsonValue &entries, const KbSchema::Names &) {
+    checker.read = [&](const QString &reader, const QJsonValue &entries, const KbSchema::Names &) {
+        if (reader != QLatin1String("rows")) {
+            report.file(noSuchReader(reader));
+            return false;
+        }
         return readRows(entries.toArray(), report, &system);
     };
     const QJsonValue top
