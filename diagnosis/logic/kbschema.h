@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace dipo::diagnosis {
 
@@ -56,8 +57,10 @@ public:
     bool check(const QJsonValue &value, const QString &pointer, const Checker &checker) const;
     QString message(const QString &pointer) const;
 
+    struct Nodes;
+
 private:
-    QHash<QString, QJsonObject> m_nodes; // by pointer: "#", "#/definitions/row", ...
+    std::shared_ptr<Nodes> m_nodes; // read once, by pointer: "#", "#/definitions/row", ...
 };
 
 } // namespace dipo::diagnosis
