@@ -266,7 +266,7 @@ void Tdiagno::refuseBrokenBase()
 {
     // Without its knowledge base the window stays as it is: no system can be chosen.
     RadioGroup1->setEnabled(false);
-    dipo::errorreport::show(m_knowledgeBase.errors.join(QLatin1Char('\n')));
+    dipo::errorreport::show(m_knowledgeBase.errors().join(QLatin1Char('\n')));
 }
 
 const dipo::diagnosis::KbLoad &Tdiagno::knowledgeBase()

@@ -120,12 +120,12 @@ int main(int argc, char **argv)
         const QString dir = parser.value(kbOption);
         if (dir.isEmpty())
             return fail(err, QStringLiteral("--kb perlu nama folder"));
-        QStringList problems;
+        QList<diagnosis::KbFinding> problems;
         base.files = diagnosis::filesInFolder(
             dir, dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'), &problems);
         if (!problems.isEmpty()) {
-            for (const QString &problem : problems)
-                err << "dipo-kb: " << problem << "\n";
+            for (const diagnosis::KbFinding &problem : problems)
+                err << "dipo-kb: " << diagnosis::describe(problem) << "\n";
             return BadUsage;
         }
     } else {

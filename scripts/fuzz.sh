@@ -40,6 +40,10 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus"
   echo "== fuzz_$target for ${seconds} s"
   # The first folder receives new inputs; the seeds in the repository stay as they are.
+  # The knowledge-base targets have none there: the build copies diagnosis/kb into their
+  # first folder.
+  seeds=()
+  [ ! -d "$top/fuzz/corpus/$target" ] || seeds=("$top/fuzz/corpus/$target")
   log="$build/findings/$target.log"
   options=()
   case "$target" in
@@ -59,7 +63,7 @@ for target in "${targets[@]}"; do
     env=(LC_ALL=id_ID.UTF-8)
   fi
   status=0
-  env "${env[@]}" "$build/fuzz/fuzz_$target" "$corpus" "$top/fuzz/corpus/$target" \
+  env "${env[@]}" "$build/fuzz/fuzz_$target" "$corpus" "${seeds[@]}" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/findings/$target-" "${options[@]}" >"$log" 2>&1 || status=$?
   grep -E '^#[0-9]+.*(DONE|INITED)|stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true

@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         const KbLoad result = loadKnowledgeBase(builtInFiles());
         load.add(millisecondsSince(timer));
         if (!result.ok()) {
-            std::fprintf(stderr, "%s\n", qPrintable(result.errors.join(QLatin1Char('\n'))));
+            std::fprintf(stderr, "%s\n", qPrintable(result.errors().join(QLatin1Char('\n'))));
             return 1;
         }
     }

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -83,29 +82,6 @@ LineMap scanLines(const QByteArray &bytes)
 int lineOfOffset(const QByteArray &bytes, qsizetype offset)
 {
     return 1 + int(bytes.left(offset).count('\n'));
-}
-
-SheetAction readAction(const QJsonValue &value)
-{
-    SheetAction action;
-    const QJsonObject object = value.toObject();
-    if (object.value(QLatin1String("ask")).isDouble()) {
-        action.kind = SheetAction::Kind::Ask;
-        action.askRow = object.value(QLatin1String("ask")).toInt();
-    } else if (object.value(QLatin1String("notice")).isArray()) {
-        action.kind = SheetAction::Kind::Notice;
-        for (const QJsonValue &line : object.value(QLatin1String("notice")).toArray())
-            action.notice.append(line.toString());
-    } else if (object.value(QLatin1String("header")).isString()) {
-        action.kind = SheetAction::Kind::Fault;
-        action.header = object.value(QLatin1String("header")).toString();
-        action.cause = object.value(QLatin1String("cause")).toString();
-        action.fontSize = object.value(QLatin1String("fontSize")).toInt(12);
-        for (const QJsonValue &link : object.value(QLatin1String("repairs")).toArray())
-            if (const std::optional<Repair> repair = repairs::fromJson(link))
-                action.repairs.append(*repair);
-    }
-    return action;
 }
 
 bool samePlace(const SheetAction &a, const SheetAction &b)
@@ -249,49 +225,20 @@ QList<int> loopFrom(const KbSheet &sheet, int first, const QSet<int> &members)
     return { first, first };
 }
 
-// The loader's messages begin "<file>: ", then "row N: ", "entry N of ..." or a
-// fault of the file as a whole; each is placed on the line it concerns.
-KbFinding placeLoaderMessage(const QString &message, const QList<KbFile> &files,
-    const QList<KbSheet> &sheets, const QList<LineMap> &maps)
+// The line a loader's finding stands on, from the place it names.
+int lineOf(const KbFinding &finding, const KbFile &file, const KbSheet &sheet, const LineMap &map)
 {
-    static const QRegularExpression rowPattern(QStringLiteral("^row (\\d+): "));
-    static const QRegularExpression entryPattern(QStringLiteral("^entry (\\d+) of "));
-    static const QRegularExpression offsetPattern(
-        QStringLiteral("^not valid JSON at offset (\\d+)"));
-    static const QRegularExpression headerPattern(QStringLiteral("^header (\\S+) "));
-
-    KbFinding finding;
-    finding.what = message;
-    int which = -1;
-    for (int i = 0; i < files.size(); ++i) {
-        const QString prefix = files.at(i).name + QStringLiteral(": ");
-        if (message.startsWith(prefix)
-            && (which < 0 || files.at(i).name.size() > files.at(which).name.size()))
-            which = i;
+    if (finding.row) {
+        const SheetRow *row = sheet.row(*finding.row);
+        return row ? row->line : 1;
     }
-    if (which < 0)
-        return finding;
-    finding.file = files.at(which).name;
-    finding.what = message.mid(finding.file.size() + 2);
-    const QString &what = finding.what;
-    const KbSheet &sheet = sheets.at(which);
-    const LineMap &map = maps.at(which);
-    if (const auto match = rowPattern.match(what); match.hasMatch()) {
-        if (const SheetRow *row = sheet.row(match.captured(1).toInt()))
-            finding.line = row->line;
-    } else if (const auto match = entryPattern.match(what); match.hasMatch()) {
-        finding.line = map.entryLine.value(match.captured(1).toInt() - 1, 1);
-    } else if (const auto match = offsetPattern.match(what); match.hasMatch()) {
-        finding.line = lineOfOffset(files.at(which).bytes, match.captured(1).toLongLong());
-    } else if (const auto match = headerPattern.match(what); match.hasMatch()) {
-        finding.line = map.headerLine.value(match.captured(1), 1);
-    } else {
-        for (const char *key : { "start", "headers", "questions" }) {
-            if (what.contains(QLatin1String(key)))
-                finding.line = map.keyLine.value(QLatin1String(key), 1);
-        }
-    }
-    return finding;
+    if (finding.entry > 0)
+        return map.entryLine.value(finding.entry - 1, 1);
+    if (finding.offset >= 0)
+        return lineOfOffset(file.bytes, finding.offset);
+    if (!finding.header.isEmpty())
+        return map.headerLine.value(finding.header, 1);
+    return map.keyLine.value(finding.key, 1);
 }
 
 } // namespace
@@ -335,11 +282,7 @@ KbSheet readSheet(const KbFile &file)
         const QJsonObject entry = entries.at(i).toObject();
         if (!entry.value(QLatin1String("no")).isDouble())
             continue;
-        SheetRow row;
-        row.no = entry.value(QLatin1String("no")).toInt();
-        row.text = entry.value(QLatin1String("text")).toString();
-        row.ya = readAction(entry.value(QLatin1String("ya")));
-        row.tidak = readAction(entry.value(QLatin1String("tidak")));
+        SheetRow row = readRow(entry);
         row.line = map.entryLine.value(i, 1);
         if (!sheet.positionOfRow.contains(row.no)) {
             sheet.positionOfRow.insert(row.no, sheet.rows.size());
@@ -347,15 +290,6 @@ KbSheet readSheet(const KbFile &file)
         }
     }
     return sheet;
-}
-
-QString formatFinding(const KbFinding &finding)
-{
-    return QStringLiteral("%1:%2: %3: %4")
-        .arg(finding.file, QString::number(finding.line),
-            finding.severity == KbFinding::Severity::Error ? QStringLiteral("error")
-                                                           : QStringLiteral("warning"),
-            finding.what);
 }
 
 QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedErrors)
@@ -369,16 +303,31 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
 
     QList<KbFinding> findings;
     const KbLoad load = loadKnowledgeBase(files);
-    // Past its cap the loader's last line only counts the rest; that is no finding.
-    const QStringList listed
-        = load.omitted > 0 ? load.errors.mid(0, load.errors.size() - 1) : load.errors;
-    for (const QString &message : listed)
-        findings.append(placeLoaderMessage(message, files, sheets, maps));
+    for (KbFinding finding : load.findings) {
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            if (files.at(i).name == finding.file) {
+                finding.line = lineOf(finding, files.at(i), sheets.at(i), maps.at(i));
+                break;
+            }
+        }
+        finding.line = qMax(finding.line, 1);
+        findings.append(finding);
+    }
     if (omittedErrors)
         *omittedErrors = load.omitted;
 
-    auto warn = [&](const KbSheet &sheet, int line, const QString &what) {
-        findings.append(KbFinding { sheet.fileName, line, KbFinding::Severity::Warning, what });
+    auto add = [&](const KbSheet &sheet, KbFinding::Severity severity, int line,
+                   std::optional<int> row, const QString &what) {
+        KbFinding finding;
+        finding.file = sheet.fileName;
+        finding.row = row;
+        finding.line = line;
+        finding.severity = severity;
+        finding.what = what;
+        findings.append(finding);
+    };
+    auto warn = [&](const KbSheet &sheet, int line, std::optional<int> row, const QString &what) {
+        add(sheet, KbFinding::Severity::Warning, line, row, what);
     };
     // Folded text -> the file and row where it was first seen.
     QHash<QString, QPair<const KbSheet *, const SheetRow *>> folded;
@@ -395,9 +344,9 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
             QStringList way;
             for (const int no : loopFrom(sheet, first->no, members))
                 way.append(QString::number(no));
-            findings.append(KbFinding { sheet.fileName, first->line, KbFinding::Severity::Error,
-                QStringLiteral("row %1: can lead back to itself (%2)")
-                    .arg(QString::number(first->no), way.join(QStringLiteral(" -> "))) });
+            add(sheet, KbFinding::Severity::Error, first->line, first->no,
+                QStringLiteral("can lead back to itself (%1)")
+                    .arg(way.join(QStringLiteral(" -> "))));
         }
 
         QSet<QString> usedHeaders;
@@ -406,20 +355,19 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
                 if (action->kind == SheetAction::Kind::Fault)
                     usedHeaders.insert(action->header);
             }
-            for (const auto &[answer, action] :
-                { std::pair { QStringLiteral("YA"), &row.ya }, std::pair { QStringLiteral("TIDAK"), &row.tidak } }) {
+            for (const auto &[answer, action] : { std::pair { QStringLiteral("YA"), &row.ya },
+                     std::pair { QStringLiteral("TIDAK"), &row.tidak } }) {
                 const QString component = repairs::coveredComponentNamed(action->cause);
                 if (action->kind == SheetAction::Kind::Fault && action->repairs.isEmpty()
                     && !component.isEmpty())
-                    warn(sheet, row.line,
-                        QStringLiteral("row %1: the %2 fault names \"%3\", which the program has "
+                    warn(sheet, row.line, row.no,
+                        QStringLiteral("the %1 fault names \"%2\", which the program has "
                                        "a procedure for, but links no repair")
-                            .arg(QString::number(row.no), answer, component));
+                            .arg(answer, component));
             }
             if (samePlace(row.ya, row.tidak)) {
-                warn(sheet, row.line,
-                    QStringLiteral("row %1: YA and TIDAK both lead to %2")
-                        .arg(QString::number(row.no), placeName(row.ya)));
+                warn(sheet, row.line, row.no,
+                    QStringLiteral("YA and TIDAK both lead to %1").arg(placeName(row.ya)));
             }
             if (row.text.isEmpty())
                 continue;
@@ -428,16 +376,15 @@ QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedE
             if (seen == folded.constEnd()) {
                 folded.insert(key, { &sheet, &row });
             } else if (seen->second->text != row.text) {
-                warn(sheet, row.line,
-                    QStringLiteral("row %1: the question text differs from row %2 of %3 "
+                warn(sheet, row.line, row.no,
+                    QStringLiteral("the question text differs from row %1 of %2 "
                                    "only in blanks or letter case")
-                        .arg(QString::number(row.no), QString::number(seen->second->no),
-                            seen->first->fileName));
+                        .arg(QString::number(seen->second->no), seen->first->fileName));
             }
         }
         for (const QString &letter : sheet.headerLetters) {
             if (!usedHeaders.contains(letter))
-                warn(sheet, sheet.headerLine.value(letter, 1),
+                warn(sheet, sheet.headerLine.value(letter, 1), std::nullopt,
                     QStringLiteral("header %1 is used by no conclusion").arg(excerpt(letter)));
         }
     }

@@ -15,30 +15,6 @@
 // and the figures of each system. The program itself needs none of it.
 namespace dipo::diagnosis {
 
-// One action of a row as the file writes it.
-struct SheetAction
-{
-    enum class Kind { Missing, Ask, Fault, Notice };
-    Kind kind = Kind::Missing;
-    int askRow = 0;
-    QString header; // Fault: the letter
-    QString cause;
-    int fontSize = 12;
-    QStringList notice;
-    QList<Repair> repairs; // Fault: the links that read
-
-    bool concludes() const { return kind == Kind::Fault || kind == Kind::Notice; }
-};
-
-struct SheetRow
-{
-    int no = 0;
-    QString text;
-    SheetAction ya;
-    SheetAction tidak;
-    int line = 1; // where its entry opens in the file
-};
-
 // One system's file, read leniently: what cannot be read is left out (the loader
 // reports it).
 struct KbSheet
@@ -48,7 +24,7 @@ struct KbSheet
     QStringList headerLetters; // in the file's order
     QHash<QString, QString> headers;
     QHash<QString, int> headerLine;
-    QList<SheetRow> rows;
+    QList<SheetRow> rows; // each with its line
     QHash<QString, int> keyLine; // lines of the top-level keys
     bool parsed = false;
     QHash<int, qsizetype> positionOfRow; // filled by readSheet(): row() in constant time
@@ -58,23 +34,11 @@ struct KbSheet
 
 KbSheet readSheet(const KbFile &file);
 
-struct KbFinding
-{
-    enum class Severity { Error, Warning };
-    QString file;
-    int line = 1;
-    Severity severity = Severity::Error;
-    QString what;
-};
-
-// "file:line: error: what", the form editors jump to.
-QString formatFinding(const KbFinding &finding);
-
-// Every check of the loader, placed on its file's line, and these besides: a question
-// that can lead back to itself (error), a row whose YA and TIDAK lead to the same
-// place, a header letter no conclusion uses, a question text that differs from
-// another only in blanks or letter case (warnings). In file order, then line order.
-// The loader's findings past its cap are not listed: their number goes to omittedErrors.
+// Every check of the loader, its findings placed on their files' lines, and these besides: a
+// question that can lead back to itself (error), a row whose YA and TIDAK lead to the same place, a
+// header letter no conclusion uses, a question text that differs from another only in blanks or
+// letter case (warnings). In file order, then line order. The loader's findings past its cap are
+// not listed: their number goes to omittedErrors.
 QList<KbFinding> checkKnowledgeBase(const QList<KbFile> &files, qint64 *omittedErrors = nullptr);
 
 // The figures of one system. Walks run from the start row to a conclusion; their

@@ -45,11 +45,17 @@ QString knowledgeBaseDir()
     return config::current().knowledgeBaseDir;
 }
 
-QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringList *problems)
+QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QList<KbFinding> *problems)
 {
+    auto problem = [problems](const QString &file, const QString &what) {
+        KbFinding finding;
+        finding.file = file;
+        finding.what = what;
+        problems->append(finding);
+    };
     QList<KbFile> files;
     if (!QFileInfo(dir).isDir()) {
-        problems->append(QStringLiteral("%1: folder not found").arg(dir));
+        problem(dir, QStringLiteral("folder not found"));
         return files;
     }
     const QDir folder(dir);
@@ -58,11 +64,9 @@ QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringLi
         auto bytes = outside::readFile(folder.filePath(builtIn.name), kMaxFileBytes, &refusal);
         if (!bytes) {
             if (refusal.kind == outside::Refusal::Kind::TooLarge)
-                problems->append(
-                    QStringLiteral("%1%2: %3").arg(prefix, builtIn.name, refusal.reason));
+                problem(prefix + builtIn.name, refusal.reason);
             else
-                problems->append(QStringLiteral("%1%2: cannot be read: %3")
-                                     .arg(prefix, builtIn.name, refusal.reason));
+                problem(prefix + builtIn.name, QStringLiteral("cannot be read: ") + refusal.reason);
             continue;
         }
         files.append(KbFile { prefix + builtIn.name, std::move(*bytes) });
@@ -82,18 +86,14 @@ const KbChoice &chosenKnowledgeBase()
         const QList<KbFile> files = filesInFolder(dir, QString(), &fresh.problems);
         if (fresh.problems.isEmpty()) {
             fresh.load = loadKnowledgeBase(files);
-            fresh.problems = fresh.load.errors;
-            // The user's message counts the rest itself: drop the loader's count line.
-            if (fresh.load.omitted > 0) {
-                fresh.problems.removeLast();
-                fresh.unlisted = fresh.load.omitted;
-            }
+            fresh.problems = fresh.load.findings;
+            fresh.unlisted = fresh.load.omitted;
             // What dipo-kb check calls an error (a loop of questions with no way out,
             // say) keeps the copy out too; its warnings do not.
             if (fresh.problems.isEmpty()) {
                 for (const KbFinding &finding : checkKnowledgeBase(files)) {
                     if (finding.severity == KbFinding::Severity::Error)
-                        fresh.problems.append(formatFinding(finding));
+                        fresh.problems.append(finding);
                 }
             }
         }
@@ -112,7 +112,8 @@ QString fallbackMessage(const KbChoice &choice, int shown)
                                 "program memakai basis pengetahuan bawaan.")
                      .arg(QDir::toNativeSeparators(choice.dir)));
     lines.append(QString());
-    lines.append(choice.problems.mid(0, shown));
+    for (const KbFinding &problem : choice.problems.mid(0, shown))
+        lines.append(findingText(problem));
     const qint64 rest
         = choice.problems.size() + choice.unlisted - qMin<qint64>(shown, choice.problems.size());
     if (rest > 0)

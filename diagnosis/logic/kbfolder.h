@@ -17,9 +17,9 @@ void setKnowledgeBaseDir(const QString &dir);
 QString knowledgeBaseDir();
 
 // The six files of the built-in base, by the same names, from the folder; a file is
-// named "<prefix><name>" in the messages. A folder or file that cannot be read is a
-// problem of its own, and its file is left out.
-QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QStringList *problems);
+// named "<prefix><name>" in the findings. A folder or file that cannot be read is a
+// finding of its own, and its file is left out.
+QList<KbFile> filesInFolder(const QString &dir, const QString &prefix, QList<KbFinding> *problems);
 
 // What the program runs on: the folder's base when it passes every check, else the
 // built-in one, with the reasons.
@@ -27,7 +27,9 @@ struct KbChoice
 {
     KbLoad load;
     QString dir; // empty: the built-in base was asked for
-    QStringList problems; // empty: the folder's base is in use
+    // Empty: the folder's base is in use. Else what kept it out: the folder's, the
+    // loader's or, placed on their lines, the errors of the checks.
+    QList<KbFinding> problems;
     qint64 unlisted = 0; // problems the loader counted past its cap, not in the list
 
     bool fellBack() const { return !problems.isEmpty(); }

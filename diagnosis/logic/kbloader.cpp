@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diagnosis/logic/kbloader.h"
 
+#include "diagnosis/logic/kbschema.h"
 #include "diagnosis/logic/repairs.h"
 
 #include <QFile>
@@ -18,143 +19,92 @@ namespace dipo::diagnosis {
 
 namespace {
 
-// An action as written in the file, before its row and header are resolved.
-struct RawAction
-{
-    enum class Kind { Ask, Fault, Notice };
-    Kind kind = Kind::Ask;
-    int askRow = 0;
-    QString header;
-    QString cause;
-    int fontSize = 12;
-    QStringList notice;
-    QList<Repair> repairs;
-};
-
-struct RawRow
-{
-    int row = 0;
-    QString text;
-    RawAction ya;
-    RawAction tidak;
-};
-
 struct RawSystem
 {
     int startRow = 0;
     QHash<QString, QString> headers;
-    QList<RawRow> rows;
+    QList<SheetRow> rows;
 };
 
-constexpr int MaxRow = 100000;
-constexpr int MinFontSize = 6;
-constexpr int MaxFontSize = 36;
+const QString kRow = QStringLiteral("#/definitions/row");
 
-QString answerName(Answer answer)
+// A part the schema hands to a reader this program does not have: a schema of another
+// version. Refused rather than let through unread.
+QString noSuchReader(const QString &reader)
 {
-    return answer == Answer::Ya ? QStringLiteral("YA") : QStringLiteral("TIDAK");
+    return QStringLiteral("kb.schema.json names a reader \"%1\" the program does not have")
+        .arg(reader);
 }
 
-// The messages of a load: the first kMaxFindings in full, the rest only counted, so a
-// hostile file cannot fill the memory with messages.
-class Findings
-{
-public:
-    explicit Findings(KbLoad *load)
-        : m_errors(&load->errors)
-        , m_omitted(&load->omitted)
-    { }
-    bool full() const { return m_errors->size() >= kMaxFindings; }
-    void add(const QString &message)
-    {
-        if (full())
-            ++m_more;
-        else
-            m_errors->append(message);
-    }
-    void count() { ++m_more; }
-    // Adds the line that says how many were left out.
-    void finish()
-    {
-        *m_omitted = m_more;
-        if (m_more > 0)
-            m_errors->append(QStringLiteral("\u2026dan %1 lagi").arg(m_more));
-    }
-
-private:
-    QStringList *m_errors;
-    qint64 *m_omitted;
-    qint64 m_more = 0;
-};
-
-// Collects the messages of one file, each prefixed with the file and the row. Data
-// goes in as arguments of one arg() call, never into the pattern.
+// Collects the findings of one file into the load: the first kMaxFindings in full, the
+// rest only counted, so a hostile file cannot fill the memory with findings.
 class Reporter
 {
 public:
-    Reporter(const QString &fileName, Findings *findings)
+    Reporter(const QString &fileName, KbLoad *load)
         : m_fileName(fileName)
-        , m_findings(findings)
+        , m_load(load)
     { }
 
-    void file(const QString &problem)
+    void add(KbFinding finding)
     {
-        if (m_findings->full())
-            return m_findings->count();
-        m_findings->add(QStringLiteral("%1: %2").arg(m_fileName, problem));
+        if (m_load->findings.size() >= kMaxFindings) {
+            ++m_load->omitted;
+            return;
+        }
+        finding.file = m_fileName;
+        m_load->findings.append(std::move(finding));
     }
-    void row(int row, const QString &problem)
+    void file(const QString &what, const QString &key = QString())
     {
-        if (m_findings->full())
-            return m_findings->count();
-        m_findings->add(
-            QStringLiteral("%1: row %2: %3").arg(m_fileName, QString::number(row), problem));
+        KbFinding finding;
+        finding.key = key;
+        finding.what = what;
+        add(std::move(finding));
+    }
+    // A fault the schema found at the top of the file: "start", a header, ...
+    void part(const KbSchema::Fault &fault)
+    {
+        KbFinding finding;
+        finding.key = fault.path.value(0);
+        if (finding.key == QLatin1String("headers") && fault.path.size() > 1)
+            finding.header = fault.path.at(1);
+        finding.what = fault.message;
+        add(std::move(finding));
+    }
+    void offset(qsizetype offset, const QString &what)
+    {
+        KbFinding finding;
+        finding.offset = offset;
+        finding.what = what;
+        add(std::move(finding));
+    }
+    void row(int row, const QString &what)
+    {
+        KbFinding finding;
+        finding.row = row;
+        finding.what = what;
+        add(std::move(finding));
     }
     // Rows that lack a valid number are named by their place in the list.
-    void entry(int position, const QString &problem)
+    void entry(int position, const QString &what)
     {
-        if (m_findings->full())
-            return m_findings->count();
-        m_findings->add(QStringLiteral("%1: entry %2 of \"questions\": %3")
-                            .arg(m_fileName, QString::number(position + 1), problem));
+        KbFinding finding;
+        finding.entry = position + 1;
+        finding.what = what;
+        add(std::move(finding));
     }
 
 private:
     QString m_fileName;
-    Findings *m_findings;
+    KbLoad *m_load;
 };
 
-std::optional<int> wholeNumber(const QJsonValue &value, int min, int max)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (number != std::floor(number) || number < min || number > max)
-        return std::nullopt;
-    return int(number);
-}
-
-bool hasOnlyKeys(const QJsonObject &object, const QStringList &allowed, QString *unknown)
-{
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        if (!allowed.contains(it.key())) {
-            *unknown = it.key();
-            return false;
-        }
-    }
-    return true;
-}
-
 // "repairs": [ { "maintenance": 3 }, { "tuneUp": "V-1" }, { "calculator": "brakeLife" } ],
-// each naming something the program has, none twice.
-bool readRepairs(const QJsonValue &value, const QString &name, int row, Reporter &report,
-    QList<Repair> *repairs)
+// each naming something the program has, none twice. The schema has seen it is a list.
+bool checkRepairs(const QJsonArray &links, const QString &name, int row, Reporter &report)
 {
-    if (!value.isArray()) {
-        report.row(row, QStringLiteral("%1 \"repairs\" is not a list of links").arg(name));
-        return false;
-    }
-    const QJsonArray links = value.toArray();
+    QList<Repair> seen;
     for (int i = 0; i < links.size(); ++i) {
         const QString place = QStringLiteral("%1 repair link %2").arg(name, QString::number(i + 1));
         const std::optional<Repair> read = repairs::fromJson(links.at(i));
@@ -165,117 +115,61 @@ bool readRepairs(const QJsonValue &value, const QString &name, int row, Reporter
                     .arg(place));
             return false;
         }
-        const Repair repair = *read;
-        const QString missing = repairs::whatIsMissing(repair);
+        const QString missing = repairs::whatIsMissing(*read);
         if (!missing.isEmpty()) {
             report.row(row, QStringLiteral("%1: %2").arg(place, missing));
             return false;
         }
-        if (repairs->contains(repair)) {
+        if (seen.contains(*read)) {
             report.row(row, QStringLiteral("%1 names the same procedure twice").arg(place));
             return false;
         }
-        repairs->append(repair);
+        seen.append(*read);
     }
     return true;
 }
 
-std::optional<RawAction> readAction(
-    const QJsonValue &value, Answer answer, int row, Reporter &report)
+// The entries of "questions": each named by its row number, once; then checked against
+// the schema's row. Only a sound entry becomes a row.
+bool readRows(const QJsonArray &entries, Reporter &report, RawSystem *system)
 {
-    const QString name = answerName(answer);
-    if (value.isUndefined() || value.isNull()) {
-        report.row(row, QStringLiteral("no %1 action").arg(name));
-        return std::nullopt;
+    const KbSchema &schema = KbSchema::builtIn();
+    const QString rowNumber = kRow + QStringLiteral("/properties/no");
+    QSet<int> seenRows;
+    bool sound = true;
+    for (int position = 0; position < entries.size(); ++position) {
+        const QJsonValue entry = entries.at(position);
+        const QJsonValue no = entry.toObject().value(QLatin1String("no"));
+        if (!entry.isObject() || !schema.accepts(no, rowNumber)) {
+            report.entry(position, schema.message(kRow));
+            sound = false;
+            continue;
+        }
+        const int row = no.toInt();
+        if (seenRows.contains(row)) {
+            report.row(row, QStringLiteral("the row number occurs twice"));
+            sound = false;
+            continue;
+        }
+        seenRows.insert(row);
+        KbSchema::Checker checker;
+        checker.fault = [&](const KbSchema::Fault &fault) { report.row(row, fault.message); };
+        checker.read
+            = [&](const QString &reader, const QJsonValue &links, const KbSchema::Names &names) {
+                  if (reader != QLatin1String("repairs")) {
+                      report.row(row, noSuchReader(reader));
+                      return false;
+                  }
+                  return checkRepairs(
+                      links.toArray(), names.value(QStringLiteral("answer")), row, report);
+              };
+        if (!schema.check(entry, kRow, checker)) {
+            sound = false;
+            continue;
+        }
+        system->rows.append(readRow(entry.toObject()));
     }
-    if (!value.isObject()) {
-        report.row(row, QStringLiteral("%1 action is not an object").arg(name));
-        return std::nullopt;
-    }
-    const QJsonObject object = value.toObject();
-    RawAction action;
-    QString unknown;
-    if (object.contains(QLatin1String("ask"))) {
-        action.kind = RawAction::Kind::Ask;
-        const auto target = wholeNumber(object.value(QLatin1String("ask")), 1, MaxRow);
-        if (!target) {
-            report.row(row, QStringLiteral("%1 \"ask\" is not a row number").arg(name));
-            return std::nullopt;
-        }
-        action.askRow = *target;
-        if (!hasOnlyKeys(object, { QStringLiteral("ask") }, &unknown)) {
-            report.row(row,
-                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
-            return std::nullopt;
-        }
-        return action;
-    }
-    if (object.contains(QLatin1String("notice"))) {
-        action.kind = RawAction::Kind::Notice;
-        const QJsonValue notice = object.value(QLatin1String("notice"));
-        const QJsonArray lines = notice.toArray();
-        if (!notice.isArray() || lines.isEmpty()) {
-            report.row(row, QStringLiteral("%1 \"notice\" is not a list of lines").arg(name));
-            return std::nullopt;
-        }
-        for (const QJsonValue &line : lines) {
-            if (!line.isString()) {
-                report.row(
-                    row, QStringLiteral("%1 \"notice\" holds a line that is not a text").arg(name));
-                return std::nullopt;
-            }
-            action.notice.append(line.toString());
-        }
-        if (!hasOnlyKeys(object, { QStringLiteral("notice") }, &unknown)) {
-            report.row(row,
-                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
-            return std::nullopt;
-        }
-        return action;
-    }
-    if (object.contains(QLatin1String("header"))) {
-        action.kind = RawAction::Kind::Fault;
-        const QJsonValue header = object.value(QLatin1String("header"));
-        const QJsonValue cause = object.value(QLatin1String("cause"));
-        if (!header.isString()) {
-            report.row(row, QStringLiteral("%1 \"header\" is not a text").arg(name));
-            return std::nullopt;
-        }
-        if (!cause.isString()) {
-            report.row(row, QStringLiteral("%1 fault has no \"cause\" text").arg(name));
-            return std::nullopt;
-        }
-        action.header = header.toString();
-        action.cause = cause.toString();
-        if (object.contains(QLatin1String("fontSize"))) {
-            const auto size
-                = wholeNumber(object.value(QLatin1String("fontSize")), MinFontSize, MaxFontSize);
-            if (!size) {
-                report.row(row,
-                    QStringLiteral("%1 \"fontSize\" is not a size from %2 to %3")
-                        .arg(name, QString::number(MinFontSize), QString::number(MaxFontSize)));
-                return std::nullopt;
-            }
-            action.fontSize = *size;
-        }
-        if (object.contains(QLatin1String("repairs"))
-            && !readRepairs(object.value(QLatin1String("repairs")), name, row, report, &action.repairs))
-            return std::nullopt;
-        if (!hasOnlyKeys(object,
-                { QStringLiteral("header"), QStringLiteral("cause"), QStringLiteral("fontSize"),
-                    QStringLiteral("repairs") },
-                &unknown)) {
-            report.row(row,
-                QStringLiteral("%1 action has an unknown key \"%2\"").arg(name, excerpt(unknown)));
-            return std::nullopt;
-        }
-        return action;
-    }
-    report.row(row,
-        QStringLiteral("%1 action is neither \"ask\", a fault (\"header\", \"cause\") "
-                       "nor a \"notice\"")
-            .arg(name));
-    return std::nullopt;
+    return sound;
 }
 
 // What the JSON reader lets pass: a key twice in one object (the last one would win
@@ -340,91 +234,31 @@ std::optional<RawSystem> readFile(const KbFile &file, Reporter &report)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        report.file(QStringLiteral("not valid JSON at offset %1: %2")
-                        .arg(QString::number(parseError.offset), parseError.errorString()));
+        report.offset(parseError.offset, parseError.errorString());
         return std::nullopt;
     }
     if (const auto problem = lexicalProblem(file.bytes)) {
-        report.file(QStringLiteral("not valid JSON at offset %1: %2")
-                        .arg(QString::number(problem->first), problem->second));
+        report.offset(problem->first, problem->second);
         return std::nullopt;
     }
-    if (!document.isObject()) {
-        report.file(QStringLiteral("the file does not hold an object"));
-        return std::nullopt;
-    }
-    const QJsonObject top = document.object();
     RawSystem system;
-    bool sound = true;
-
-    const auto start = wholeNumber(top.value(QLatin1String("start")), 1, MaxRow);
-    if (!start) {
-        report.file(QStringLiteral("\"start\" is not a row number"));
-        sound = false;
-    } else {
-        system.startRow = *start;
-    }
-
-    const QJsonValue headers = top.value(QLatin1String("headers"));
-    if (!headers.isObject()) {
-        report.file(QStringLiteral("\"headers\" is not an object of texts by letter"));
-        sound = false;
-    }
-    const QJsonObject headerObject = headers.toObject();
-    for (auto it = headerObject.constBegin(); it != headerObject.constEnd(); ++it) {
-        if (!it.value().isString()) {
-            report.file(QStringLiteral("header %1 is not a text").arg(excerpt(it.key())));
-            sound = false;
-            continue;
+    KbSchema::Checker checker;
+    checker.fault = [&](const KbSchema::Fault &fault) { report.part(fault); };
+    checker.read = [&](const QString &reader, const QJsonValue &entries, const KbSchema::Names &) {
+        if (reader != QLatin1String("rows")) {
+            report.file(noSuchReader(reader));
+            return false;
         }
+        return readRows(entries.toArray(), report, &system);
+    };
+    const QJsonValue top
+        = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    if (!KbSchema::builtIn().check(top, QStringLiteral("#"), checker))
+        return std::nullopt;
+    system.startRow = top.toObject().value(QLatin1String("start")).toInt();
+    const QJsonObject headers = top.toObject().value(QLatin1String("headers")).toObject();
+    for (auto it = headers.constBegin(); it != headers.constEnd(); ++it)
         system.headers.insert(it.key(), it.value().toString());
-    }
-
-    const QJsonValue questions = top.value(QLatin1String("questions"));
-    if (!questions.isArray() || questions.toArray().isEmpty()) {
-        report.file(QStringLiteral("\"questions\" is not a list of rows"));
-        return std::nullopt;
-    }
-    const QJsonArray rows = questions.toArray();
-    QSet<int> seenRows;
-    for (int position = 0; position < rows.size(); ++position) {
-        const QJsonObject entry = rows.at(position).toObject();
-        const auto row = wholeNumber(entry.value(QLatin1String("no")), 1, MaxRow);
-        if (!rows.at(position).isObject() || !row) {
-            report.entry(position, QStringLiteral("no valid row number \"no\""));
-            sound = false;
-            continue;
-        }
-        if (seenRows.contains(*row)) {
-            report.row(*row, QStringLiteral("the row number occurs twice"));
-            sound = false;
-            continue;
-        }
-        seenRows.insert(*row);
-        QString unknown;
-        if (!hasOnlyKeys(entry,
-                { QStringLiteral("no"), QStringLiteral("text"), QStringLiteral("ya"),
-                    QStringLiteral("tidak") },
-                &unknown)) {
-            report.row(*row, QStringLiteral("unknown key \"%1\"").arg(excerpt(unknown)));
-            sound = false;
-        }
-        const QJsonValue text = entry.value(QLatin1String("text"));
-        if (!text.isString() || text.toString().isEmpty()) {
-            report.row(*row, QStringLiteral("no question \"text\""));
-            sound = false;
-        }
-        const auto ya = readAction(entry.value(QLatin1String("ya")), Answer::Ya, *row, report);
-        const auto tidak
-            = readAction(entry.value(QLatin1String("tidak")), Answer::Tidak, *row, report);
-        if (!ya || !tidak) {
-            sound = false;
-            continue;
-        }
-        system.rows.append(RawRow { *row, text.toString(), *ya, *tidak });
-    }
-    if (!sound)
-        return std::nullopt;
     return system;
 }
 
@@ -433,19 +267,22 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
 {
     QHash<int, int> positionOfRow;
     for (int i = 0; i < raw.rows.size(); ++i)
-        positionOfRow.insert(raw.rows.at(i).row, i);
+        positionOfRow.insert(raw.rows.at(i).no, i);
 
     bool sound = true;
     if (!positionOfRow.contains(raw.startRow)) {
-        report.file(QStringLiteral("the start row %1 does not exist").arg(raw.startRow));
+        report.file(QStringLiteral("the start row %1 does not exist").arg(raw.startRow),
+            QStringLiteral("start"));
         return std::nullopt;
     }
 
-    auto resolveAction = [&](const RawAction &rawAction, Answer answer, int row) {
+    auto resolveAction = [&](const SheetAction &rawAction, const QString &name, int row) {
         Action action;
-        const QString name = answerName(answer);
         switch (rawAction.kind) {
-        case RawAction::Kind::Ask:
+        case SheetAction::Kind::Missing: // the schema lets none through
+            sound = false;
+            break;
+        case SheetAction::Kind::Ask:
             if (!positionOfRow.contains(rawAction.askRow)) {
                 report.row(row,
                     QStringLiteral("%1 asks row %2, which does not exist")
@@ -456,7 +293,7 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
             action.kind = Action::Kind::Ask;
             action.question = raw.rows.at(positionOfRow.value(rawAction.askRow)).text;
             break;
-        case RawAction::Kind::Fault:
+        case SheetAction::Kind::Fault:
             if (!raw.headers.contains(rawAction.header)) {
                 report.row(row,
                     QStringLiteral("%1 names header %2, which does not exist")
@@ -470,7 +307,7 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
             action.conclusion.fontSize = rawAction.fontSize;
             action.conclusion.repairs = rawAction.repairs;
             break;
-        case RawAction::Kind::Notice:
+        case SheetAction::Kind::Notice:
             action.kind = Action::Kind::Conclude;
             action.conclusion.lines = rawAction.notice;
             action.conclusion.notice = true;
@@ -482,10 +319,10 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
     System system;
     system.fileName = file.name;
     system.startQuestion = raw.rows.at(positionOfRow.value(raw.startRow)).text;
-    for (const RawRow &row : raw.rows) {
+    for (const SheetRow &row : raw.rows) {
         system.questions.append(
-            Question { row.row, row.text, resolveAction(row.ya, Answer::Ya, row.row),
-                resolveAction(row.tidak, Answer::Tidak, row.row) });
+            Question { row.no, row.text, resolveAction(row.ya, QStringLiteral("YA"), row.no),
+                resolveAction(row.tidak, QStringLiteral("TIDAK"), row.no) });
     }
     if (!sound)
         return std::nullopt;
@@ -494,18 +331,18 @@ std::optional<System> resolve(const KbFile &file, const RawSystem &raw, Reporter
     QSet<int> reached { raw.startRow };
     QList<int> pending { raw.startRow };
     while (!pending.isEmpty()) {
-        const RawRow &row = raw.rows.at(positionOfRow.value(pending.takeLast()));
-        for (const RawAction *action : { &row.ya, &row.tidak }) {
-            if (action->kind == RawAction::Kind::Ask && !reached.contains(action->askRow)) {
+        const SheetRow &row = raw.rows.at(positionOfRow.value(pending.takeLast()));
+        for (const SheetAction *action : { &row.ya, &row.tidak }) {
+            if (action->kind == SheetAction::Kind::Ask && !reached.contains(action->askRow)) {
                 reached.insert(action->askRow);
                 pending.append(action->askRow);
             }
         }
     }
-    for (const RawRow &row : raw.rows) {
-        if (!reached.contains(row.row)) {
+    for (const SheetRow &row : raw.rows) {
+        if (!reached.contains(row.no)) {
             report.row(
-                row.row, QStringLiteral("not reachable from the start row %1").arg(raw.startRow));
+                row.no, QStringLiteral("not reachable from the start row %1").arg(raw.startRow));
             sound = false;
         }
     }
@@ -523,15 +360,90 @@ QString excerpt(const QString &text)
     return text.left(kMaxQuoted) + QChar(0x2026);
 }
 
+namespace {
+
+// The place a finding names before what it says, as the loader has always put it.
+QString place(const KbFinding &finding)
+{
+    if (finding.row)
+        return QStringLiteral("row %1: ").arg(*finding.row);
+    if (finding.entry > 0)
+        return QStringLiteral("entry %1 of \"questions\": ").arg(finding.entry);
+    if (finding.offset >= 0)
+        return QStringLiteral("not valid JSON at offset %1: ").arg(finding.offset);
+    return QString();
+}
+
+} // namespace
+
+QString describe(const KbFinding &finding)
+{
+    return finding.file + QStringLiteral(": ") + place(finding) + finding.what;
+}
+
+QString formatFinding(const KbFinding &finding)
+{
+    return QStringLiteral("%1:%2: %3: ")
+               .arg(finding.file, QString::number(finding.line),
+                   finding.severity == KbFinding::Severity::Error ? QStringLiteral("error")
+                                                                  : QStringLiteral("warning"))
+        + place(finding) + finding.what;
+}
+
+QString findingText(const KbFinding &finding)
+{
+    return finding.line > 0 ? formatFinding(finding) : describe(finding);
+}
+
+QStringList KbLoad::errors() const
+{
+    QStringList lines;
+    for (const KbFinding &finding : findings)
+        lines.append(describe(finding));
+    if (omitted > 0)
+        lines.append(QStringLiteral("\u2026dan %1 lagi").arg(omitted));
+    return lines;
+}
+
+SheetRow readRow(const QJsonObject &entry)
+{
+    auto readAction = [](const QJsonValue &value) {
+        SheetAction action;
+        const QJsonObject object = value.toObject();
+        if (object.value(QLatin1String("ask")).isDouble()) {
+            action.kind = SheetAction::Kind::Ask;
+            action.askRow = object.value(QLatin1String("ask")).toInt();
+        } else if (object.value(QLatin1String("notice")).isArray()) {
+            action.kind = SheetAction::Kind::Notice;
+            for (const QJsonValue &line : object.value(QLatin1String("notice")).toArray())
+                action.notice.append(line.toString());
+        } else if (object.value(QLatin1String("header")).isString()) {
+            action.kind = SheetAction::Kind::Fault;
+            action.header = object.value(QLatin1String("header")).toString();
+            action.cause = object.value(QLatin1String("cause")).toString();
+            action.fontSize = object.value(QLatin1String("fontSize")).toInt(action.fontSize);
+            for (const QJsonValue &link : object.value(QLatin1String("repairs")).toArray())
+                if (const std::optional<Repair> repair = repairs::fromJson(link))
+                    action.repairs.append(*repair);
+        }
+        return action;
+    };
+    SheetRow row;
+    row.no = entry.value(QLatin1String("no")).toInt();
+    row.text = entry.value(QLatin1String("text")).toString();
+    row.ya = readAction(entry.value(QLatin1String("ya")));
+    row.tidak = readAction(entry.value(QLatin1String("tidak")));
+    return row;
+}
+
 KbLoad loadKnowledgeBase(const QList<KbFile> &files)
 {
     KbLoad load;
     QList<System> systems;
     // Where each question text was first seen: file and row.
     QHash<QString, QPair<QString, int>> firstSeen;
-    Findings findings(&load);
     for (const KbFile &file : files) {
-        Reporter report(file.name, &findings);
+        Reporter report(file.name, &load);
         if (file.bytes.size() > kMaxFileBytes) {
             report.file(QStringLiteral("berkas lebih dari 4 MB, tidak dibaca"));
             continue;
@@ -539,20 +451,19 @@ KbLoad loadKnowledgeBase(const QList<KbFile> &files)
         const auto raw = readFile(file, report);
         if (!raw)
             continue;
-        for (const RawRow &row : raw->rows) {
+        for (const SheetRow &row : raw->rows) {
             const auto seen = firstSeen.constFind(row.text);
             if (seen != firstSeen.constEnd()) {
-                report.row(row.row,
+                report.row(row.no,
                     QStringLiteral("the question text is also row %1 of %2")
                         .arg(QString::number(seen->second), seen->first));
                 continue;
             }
-            firstSeen.insert(row.text, { file.name, row.row });
+            firstSeen.insert(row.text, { file.name, row.no });
         }
         if (auto system = resolve(file, *raw, report))
             systems.append(*system);
     }
-    findings.finish();
     if (load.ok())
         load.knowledgeBase = KnowledgeBase(systems);
     return load;

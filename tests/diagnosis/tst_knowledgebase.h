@@ -24,6 +24,8 @@ private slots:
     void walksReachEveryQuestionAndNotice();
     void brokenData_data();
     void brokenData();
+    void findingPlaces_data();
+    void findingPlaces();
     void brokenFileLeavesNoHalfKnowledgeBase();
     void findingsAreCapped();
     void largeFileRefusedUnread();

@@ -217,8 +217,13 @@ void KbFolderTest::messageCountsWhatDoesNotFit()
 {
     KbChoice choice;
     choice.dir = QStringLiteral("/srv/kb");
-    for (int i = 1; i <= 11; ++i)
-        choice.problems.append(QStringLiteral("brakes.json: row %1: x").arg(i));
+    for (int i = 1; i <= 11; ++i) {
+        KbFinding problem;
+        problem.file = QStringLiteral("brakes.json");
+        problem.row = i;
+        problem.what = QStringLiteral("x");
+        choice.problems.append(problem);
+    }
     const QStringList lines = fallbackMessage(choice, 8).split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 2 + 8 + 1);
     QCOMPARE(lines.at(2), QStringLiteral("brakes.json: row 1: x"));
@@ -234,8 +239,8 @@ void KbFolderTest::copyWithALoopIsNotUsed()
     setKnowledgeBaseDir(m_dir.path());
     const KbChoice &choice = chosenKnowledgeBase();
     QVERIFY(choice.fellBack());
-    QVERIFY2(choice.problems.join('\n').contains(QStringLiteral("can lead back to itself")),
-        qPrintable(choice.problems.join('\n')));
+    QVERIFY2(fallbackMessage(choice).contains(QStringLiteral("can lead back to itself")),
+        qPrintable(fallbackMessage(choice)));
     QWidget *window = showWindow();
     QCOMPARE(m_messages.size(), 1);
     startBrakes(window);

@@ -4,6 +4,7 @@
 
 #include "diagnosis/logic/kbfolder.h"
 #include "diagnosis/logic/kbloader.h"
+#include "diagnosis/logic/kbschema.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,75 +87,6 @@ QByteArray smallSystem(const QStringList &rows = {}, const QString &headers = {}
                                : headers,
             (rows.isEmpty() ? defaultRows : rows).join(QStringLiteral(",\n")))
         .toUtf8();
-}
-
-// The subset of JSON Schema that kb.schema.json uses.
-bool validates(const QJsonObject &root, const QJsonValue &schemaValue, const QJsonValue &value)
-{
-    QJsonObject schema = schemaValue.toObject();
-    if (schema.contains(QLatin1String("$ref"))) {
-        const QString ref = schema.value(QLatin1String("$ref")).toString();
-        schema = root.value(QLatin1String("definitions"))
-                     .toObject()
-                     .value(ref.section(QLatin1Char('/'), -1))
-                     .toObject();
-    }
-    const QString type = schema.value(QLatin1String("type")).toString();
-    if (type == QLatin1String("object") && !value.isObject())
-        return false;
-    if (type == QLatin1String("array") && !value.isArray())
-        return false;
-    if (type == QLatin1String("string") && !value.isString())
-        return false;
-    if (type == QLatin1String("integer")
-        && (!value.isDouble() || value.toDouble() != std::floor(value.toDouble())))
-        return false;
-    if (schema.contains(QLatin1String("minimum"))
-        && value.toDouble() < schema.value(QLatin1String("minimum")).toDouble())
-        return false;
-    if (schema.contains(QLatin1String("maximum"))
-        && value.toDouble() > schema.value(QLatin1String("maximum")).toDouble())
-        return false;
-    if (value.isString()
-        && value.toString().size() < schema.value(QLatin1String("minLength")).toInt(0))
-        return false;
-    if (schema.contains(QLatin1String("oneOf"))) {
-        int matches = 0;
-        for (const QJsonValue &option : schema.value(QLatin1String("oneOf")).toArray())
-            matches += validates(root, option, value);
-        if (matches != 1)
-            return false;
-    }
-    if (value.isArray()) {
-        const QJsonArray items = value.toArray();
-        if (items.size() < schema.value(QLatin1String("minItems")).toInt(0))
-            return false;
-        for (const QJsonValue &item : items) {
-            if (schema.contains(QLatin1String("items"))
-                && !validates(root, schema.value(QLatin1String("items")), item))
-                return false;
-        }
-    }
-    if (value.isObject() && type == QLatin1String("object")) {
-        const QJsonObject object = value.toObject();
-        for (const QJsonValue &key : schema.value(QLatin1String("required")).toArray()) {
-            if (!object.contains(key.toString()))
-                return false;
-        }
-        const QJsonObject properties = schema.value(QLatin1String("properties")).toObject();
-        const QJsonValue additional = schema.value(QLatin1String("additionalProperties"));
-        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-            if (properties.contains(it.key())) {
-                if (!validates(root, properties.value(it.key()), it.value()))
-                    return false;
-            } else if (additional.isBool()
-                    ? !additional.toBool()
-                    : additional.isObject() && !validates(root, additional, it.value())) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -345,13 +277,15 @@ void KbToolTest::findings_data()
         << "9: error: entry 2 of \"questions\": no valid row number \"no\"";
     QTest::newRow("fault names a covered component without a link")
         << smallSystem({ row(1, "APAKAH A", a, ask2),
-               row(2, "APAKAH B", QStringLiteral(R"({ "header": "B", "cause": "radiator kotor" })"), notice) })
+               row(2, "APAKAH B", QStringLiteral(R"({ "header": "B", "cause": "radiator kotor" })"),
+                   notice) })
         << "9: warning: row 2: the YA fault names \"radiator\", which the program has a "
            "procedure for, but links no repair";
     QTest::newRow("repair link to a missing component")
         << smallSystem({ row(1, "APAKAH A", a, ask2),
                row(2, "APAKAH B",
-                   QStringLiteral(R"({ "header": "B", "cause": "c", "repairs": [{ "maintenance": 31 }] })"),
+                   QStringLiteral(
+                       R"({ "header": "B", "cause": "c", "repairs": [{ "maintenance": 31 }] })"),
                    notice) })
         << "9: error: row 2: YA repair link 1: maintenance component 31 does not exist (1 to 30)";
     QTest::newRow("a key twice") << smallSystem({ row(1, "APAKAH A", a, notice),
@@ -361,6 +295,13 @@ void KbToolTest::findings_data()
         { row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, notice) },
         QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\",\n    \"A\": \"lagi\""))
                                            << "6: error: not valid JSON at offset";
+    QTest::newRow("loop through row 0") << smallSystem({ row(1, "APAKAH A", a, notice),
+        row(0, "APAKAH B", QStringLiteral(R"({ "ask": 0 })"), notice) })
+                                        << "9: error: row 0: can lead back to itself (0 -> 0)";
+    QTest::newRow("a header letter with a blank, not a text")
+        << smallSystem({ row(1, "APAKAH A", a, ask2), row(2, "APAKAH B", b, notice) },
+               QStringLiteral("    \"A\": \"kepala a\",\n    \"B\": \"kepala b\",\n    \"A B\": 5"))
+        << "6: error: header A B is not a text";
     QTest::newRow("a raw NUL in a text") << smallSystem({ row(1, "APAKAH A", a, ask2),
         row(2, QStringLiteral("APAKAH") + QChar(0) + "B", b, notice) })
                                          << "9: error: not valid JSON at offset";
@@ -740,8 +681,10 @@ void KbToolTest::schemaAgreesWithLoader_data()
                                          << false << false;
     QTest::newRow("repair links") << changeRow(1, "ya",
         QJsonObject { { "header", "A" }, { "cause", "c" },
-            { "repairs", QJsonArray { QJsonObject { { "maintenance", 3 } },
-                             QJsonObject { { "tuneUp", "V-1" } }, QJsonObject { { "calculator", "brakeLife" } } } } })
+            { "repairs",
+                QJsonArray { QJsonObject { { "maintenance", 3 } },
+                    QJsonObject { { "tuneUp", "V-1" } },
+                    QJsonObject { { "calculator", "brakeLife" } } } } })
                                   << true << true;
     QTest::newRow("repair link to component 31") << changeRow(1, "ya",
         QJsonObject { { "header", "A" }, { "cause", "c" },
@@ -749,7 +692,9 @@ void KbToolTest::schemaAgreesWithLoader_data()
                                                  << false << false;
     QTest::newRow("repair link of two kinds") << changeRow(1, "ya",
         QJsonObject { { "header", "A" }, { "cause", "c" },
-            { "repairs", QJsonArray { QJsonObject { { "maintenance", 3 }, { "calculator", "brakeLife" } } } } })
+            { "repairs",
+                QJsonArray {
+                    QJsonObject { { "maintenance", 3 }, { "calculator", "brakeLife" } } } } })
                                               << false << false;
     QTest::newRow("font size 10") << changeRow(
         1, "ya", QJsonObject { { "header", "A" }, { "cause", "c" }, { "fontSize", 10 } })
@@ -776,7 +721,8 @@ void KbToolTest::schemaAgreesWithLoader()
     QVERIFY(schemaFile.open(QIODevice::ReadOnly));
     const QJsonObject schema = QJsonDocument::fromJson(schemaFile.readAll()).object();
     QVERIFY(!schema.isEmpty());
-    QCOMPARE(validates(schema, schema, QJsonDocument::fromJson(bytes).object()), schemaAccepts);
+    // Plain JSON Schema, as an editor reads the file.
+    QCOMPARE(KbSchema(schema).accepts(QJsonDocument::fromJson(bytes).object()), schemaAccepts);
     QCOMPARE(
         loadKnowledgeBase({ KbFile { QStringLiteral("system.json"), bytes } }).ok(), loaderAccepts);
 }
