@@ -2,9 +2,9 @@
 // dipo-log: the workshop log on the command line. Lists, shows, exports and imports
 // entries, and checks the log, on the PC's SQLite file or on the depot's PostgreSQL.
 
-#include "worklog/csv.h"
-#include "worklog/store.h"
-#include "worklog/worklogtexts.h"
+#include "worklog/logic/csv.h"
+#include "worklog/logic/store.h"
+#include "worklog/logic/worklogtexts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

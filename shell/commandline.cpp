@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/commandline.h"
 
-#include "worklog/store.h"
+#include "worklog/logic/store.h"
 #include "common/outsidefile.h"
 
 #include <QCommandLineParser>

@@ -7,9 +7,9 @@
 
 #include "../diagnosis/figures.h"
 #include "worklog/catatan.h"
-#include "worklog/csv.h"
+#include "worklog/logic/csv.h"
 #include "worklog/programlog.h"
-#include "worklog/store.h"
+#include "worklog/logic/store.h"
 
 #include <QApplication>
 #include <QDateEdit>

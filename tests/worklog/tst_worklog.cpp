@@ -4,8 +4,8 @@
 // once, and one is killed mid-save.
 
 #include "common/savefile.h"
-#include "worklog/csv.h"
-#include "worklog/store.h"
+#include "worklog/logic/csv.h"
+#include "worklog/logic/store.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -10,9 +10,9 @@
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
 #include "worklog/catatan.h"
-#include "worklog/entrymodel.h"
+#include "worklog/logic/entrymodel.h"
 #include "worklog/programlog.h"
-#include "worklog/store.h"
+#include "worklog/logic/store.h"
 
 #include <QApplication>
 #include <QComboBox>

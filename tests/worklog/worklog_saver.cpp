@@ -3,7 +3,7 @@
 // would, and says "saved ID" on stdout after each save that reported success.
 // Usage: worklog_saver LOG COUNT TAG
 
-#include "worklog/store.h"
+#include "worklog/logic/store.h"
 
 #include <QCoreApplication>
 
