@@ -11,20 +11,31 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimeZone>
 #include <QUrl>
-#include <QUrlQuery>
+
+#include <libpq-fe.h>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dipo::worklog {
 
 namespace {
 
+// How long a read or a write waits for another user of the log, once; a write first
+// tries for a moment, and says that it waits before it does.
 constexpr int kBusyTimeoutMs = 5000;
-constexpr int kSaveAttempts = 20;
+constexpr int kQuickWaitMs = 300;
+constexpr int kStatementTimeoutMs = 120000;
 constexpr int kDetailChunk = 2000;
 
 std::atomic<int> g_connections { 0 };
@@ -67,80 +78,9 @@ const char *const kRowColumns = "e.id, e.made_at, e.kind, e.locomotive, e.techni
 
 } // namespace
 
-QString Location::shown() const
-{
-    if (engine == Engine::SQLite)
-        return QDir::toNativeSeparators(file);
-    if (host.startsWith(QLatin1Char('/')))
-        return QStringLiteral("postgresql:///%1?host=%2").arg(database, host);
-    QString text = QStringLiteral("postgresql://");
-    if (!user.isEmpty())
-        text += user + QLatin1Char('@');
-    text += host;
-    if (port > 0)
-        text += QLatin1Char(':') + QString::number(port);
-    return text + QLatin1Char('/') + database;
-}
-
-QString defaultLogFile()
-{
-    // The program's application data folder (AppDataLocation of "dipo"), also from
-    // dipo-log, whose own name differs.
-    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(generic).filePath(QStringLiteral("dipo/dipo.sqlite"));
-}
-
-std::optional<Location> parseLocation(const QString &text, QString *why)
-{
-    Location location;
-    if (text.isEmpty()) {
-        location.file = defaultLogFile();
-        return location;
-    }
-    if (text.startsWith(QLatin1String("postgresql://"))
-        || text.startsWith(QLatin1String("postgres://"))) {
-        const QUrl url(text, QUrl::StrictMode);
-        if (!url.isValid()) {
-            *why = texts::badAddress.arg(text);
-            return std::nullopt;
-        }
-        if (!url.password().isEmpty()) {
-            *why = texts::passwordInAddress;
-            return std::nullopt;
-        }
-        location.engine = Location::Engine::PostgreSQL;
-        location.user = url.userName();
-        location.host = url.host();
-        location.port = url.port(-1);
-        location.database = url.path().mid(1);
-        const QUrlQuery query(url);
-        if (query.hasQueryItem(QStringLiteral("host")))
-            location.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
-        return location;
-    }
-    QString path = text;
-    if (path.startsWith(QLatin1String("sqlite:")))
-        path = path.mid(7);
-    if (path.isEmpty()) {
-        *why = texts::badAddress.arg(text);
-        return std::nullopt;
-    }
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        // The folder of a PostgreSQL server's Unix socket.
-        location.engine = Location::Engine::PostgreSQL;
-        location.host = info.absoluteFilePath();
-        return location;
-    }
-    location.file = info.absoluteFilePath();
-    return location;
-}
-
-std::optional<Location> chosenLocation(const QString &setting, QString *why)
-{
-    const QString fromEnvironment = qEnvironmentVariable("DIPO_DB");
-    return parseLocation(fromEnvironment.isEmpty() ? setting : fromEnvironment, why);
-}
+const char *const Store::kEntryColumnList
+    = "e.id, e.kind, e.locomotive, e.technician, e.made_at,"
+      " e.system_name, e.subject, e.not_defined, e.note, e.corrects";
 
 Store::Store(const Location &location)
     : m_location(location)
@@ -149,6 +89,7 @@ Store::Store(const Location &location)
 
 Store::~Store()
 {
+    m_statements.clear();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -171,13 +112,76 @@ bool Store::fail(const QString &reason)
     return false;
 }
 
+QString Store::reasonOf(const QSqlError &error)
+{
+    m_detail = error.text().trimmed();
+    const QString code = error.nativeErrorCode();
+    if (code.isEmpty()) // Qt's own refusal: a statement that did not fit the database
+        return texts::commandFailed.arg(QStringLiteral("Qt"));
+    if (isSQLite()) {
+        switch (code.toInt() & 0xff) {
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            return texts::busy;
+        case 3: // SQLITE_PERM
+        case 23: // SQLITE_AUTH
+            return texts::noPermission;
+        case 8: // SQLITE_READONLY
+            return texts::readOnly;
+        case 10: // SQLITE_IOERR
+            return texts::diskError;
+        case 11: // SQLITE_CORRUPT
+            return texts::damaged;
+        case 13: // SQLITE_FULL
+            return texts::diskFull;
+        case 14: // SQLITE_CANTOPEN
+            return texts::cannotOpenFile;
+        case 19: // SQLITE_CONSTRAINT
+            return texts::conflict;
+        case 26: // SQLITE_NOTADB
+            return texts::notALog;
+        default:
+            return texts::commandFailed.arg(code);
+        }
+    }
+    const QString group = code.left(2);
+    if (code == QLatin1String("40001") || code == QLatin1String("40P01")
+        || code == QLatin1String("55P03"))
+        return texts::busy;
+    if (code == QLatin1String("57014"))
+        return texts::serverTooSlow;
+    if (code == QLatin1String("42501"))
+        return texts::noPermission;
+    if (code == QLatin1String("42P01") || code == QLatin1String("42703"))
+        return texts::notALog;
+    if (code == QLatin1String("XX001") || code == QLatin1String("XX002"))
+        return texts::damaged;
+    if (group == QLatin1String("23"))
+        return texts::conflict;
+    if (group == QLatin1String("53"))
+        return texts::serverFull;
+    if (group == QLatin1String("08") || group == QLatin1String("57"))
+        return texts::serverGone;
+    return texts::commandFailed.arg(code);
+}
+
 bool Store::failQuery(const QSqlQuery &query)
 {
     m_lastTransient = transient(query);
-    QString reason = query.lastError().text();
-    if (m_lastTransient)
-        reason = texts::busy + QStringLiteral(" (") + reason + QLatin1Char(')');
-    return fail(reason.trimmed());
+    return fail(reasonOf(query.lastError()));
+}
+
+bool Store::failRead(const QSqlQuery &query)
+{
+    failQuery(query);
+    m_error = texts::cannotRead.arg(m_location.shown(), m_error);
+    return false;
+}
+
+bool Store::ended(const QSqlQuery &query)
+{
+    // next() ends on an error as it ends on the last row.
+    return !query.lastError().isValid() || failRead(query);
 }
 
 bool Store::transient(const QSqlQuery &query) const
@@ -207,127 +211,321 @@ bool Store::execText(const QString &sql)
     return failQuery(query);
 }
 
+void Store::disconnect()
+{
+    m_statements.clear();
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_writable = false;
+    m_readOnlyConnection = false;
+}
+
+QString Store::connectionFailure(const QSqlError &error)
+{
+    m_detail = error.text().trimmed();
+    if (isSQLite())
+        return error.nativeErrorCode().isEmpty() ? texts::cannotOpenFile : reasonOf(error);
+    // libpq's own words are English and several lines: its ping tells the cases apart.
+    switch (PQping(m_location.conninfo().toUtf8().constData())) {
+    case PQPING_OK:
+        return texts::serverRefused;
+    case PQPING_REJECT:
+        return texts::serverBusy;
+    case PQPING_NO_ATTEMPT:
+        return texts::addressUnreadable;
+    case PQPING_NO_RESPONSE:
+        break;
+    }
+    return texts::serverNoAnswer;
+}
+
 bool Store::open(Purpose purpose)
 {
     m_error.clear();
+    m_detail.clear();
     const bool forWriting = purpose == Purpose::Write;
     if (database().isOpen()) {
-        if (forWriting && !m_writable) {
-            if (!migrate())
-                return false;
-            m_writable = true;
+        if (!forWriting || m_writable)
+            return true;
+        if (!m_readOnlyConnection) {
+            bool ok = false;
+            int version = 0;
+            const Content content = identify(&version, &ok);
+            if (ok && prepareForWriting(content)) {
+                m_writable = true;
+                return true;
+            }
+            m_error = texts::cannotOpen.arg(m_location.shown(), m_error);
+            return false;
         }
-        return true;
+        disconnect(); // opened for reading only: again, for writing
     }
-    const QString shown = m_location.shown();
-    QSqlDatabase db;
     const auto failOpen = [&](const QString &reason) {
-        m_error = texts::cannotOpen.arg(shown, reason);
-        db = QSqlDatabase();
-        if (QSqlDatabase::contains(m_connection)) {
-            QSqlDatabase::database(m_connection, false).close();
-            QSqlDatabase::removeDatabase(m_connection);
-        }
+        m_error = texts::cannotOpen.arg(m_location.shown(), reason);
+        disconnect();
         return false;
     };
-
     const QString driver = isSQLite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     if (!QSqlDatabase::isDriverAvailable(driver))
         return failOpen(texts::noDriver.arg(driver));
-
-    if (isSQLite()) {
-        const QFileInfo info(m_location.file);
-        if (!info.exists()) {
-            if (!forWriting) {
-                m_absent = true;
-                return true;
-            }
-            // The log holds who worked on what: only its owner reads it.
-            const QString folder = info.absolutePath();
-            if (!QDir().mkpath(folder))
-                return failOpen(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
-            QFile file(m_location.file);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                    QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-                && !file.exists())
-                return failOpen(file.errorString());
-        } else if (forWriting && !info.isWritable()) {
-            return failOpen(texts::readOnly);
-        }
-    }
     m_absent = false;
+    if (isSQLite() && !prepareFile(forWriting))
+        return failOpen(m_error);
+    if (m_absent)
+        return true;
+    if (!connect(forWriting))
+        return failOpen(m_error);
+    bool ok = false;
+    int version = 0;
+    const Content content = identify(&version, &ok);
+    if (!ok)
+        return failOpen(m_error);
+    if (content == Content::Newer)
+        return failOpen(texts::newerSchema.arg(version).arg(kSchemaVersion));
+    if (content == Content::Foreign)
+        return failOpen(texts::notALog);
+    if (!forWriting) {
+        if (content == Content::Empty && isSQLite()) {
+            // An empty file reads as an empty log, as a missing one does.
+            disconnect();
+            m_absent = true;
+        }
+        return true;
+    }
+    if (!prepareForWriting(content))
+        return failOpen(m_error);
+    m_writable = true;
+    return true;
+}
 
-    db = QSqlDatabase::addDatabase(driver, m_connection);
+namespace {
+
+// Makes each missing folder of the path for its owner only, whatever the umask.
+bool makeFolders(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
+    for (qsizetype end = 1; end <= path.size(); ++end) {
+        if (end < path.size() && path.at(end) != '/')
+            continue;
+        const QByteArray part = path.left(end);
+        struct stat status = {};
+        if (::stat(part.constData(), &status) == 0)
+            continue;
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Store::prepareFile(bool forWriting)
+{
+    const QByteArray path = QFile::encodeName(m_location.file);
+    const QFileInfo info(m_location.file);
+    struct stat status = {};
+    const bool present = ::stat(path.constData(), &status) == 0;
+    if (present && !S_ISREG(status.st_mode))
+        return fail(texts::notAFile);
+    if (!present && !forWriting) {
+        m_absent = true; // a dangling link too: nothing to read
+        return true;
+    }
+    if (forWriting) {
+        // Whoever may write the folder may swap the log for a link to a file of theirs.
+        const QString folder = info.absolutePath();
+        if (!present && !makeFolders(folder))
+            return fail(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
+        struct stat folderStatus = {};
+        if (::stat(QFile::encodeName(folder).constData(), &folderStatus) != 0)
+            return fail(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
+        if (folderStatus.st_uid != ::geteuid() && folderStatus.st_uid != 0)
+            return fail(texts::folderForeign.arg(QDir::toNativeSeparators(folder)));
+        if (folderStatus.st_mode & S_IWOTH)
+            return fail(texts::folderOpen.arg(QDir::toNativeSeparators(folder)));
+        if (!present) {
+            // Never through a link, and readable by its owner only.
+            const int fd = ::open(path.constData(),
+                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+            if (fd < 0) {
+                const int error = errno;
+                if (info.isSymLink())
+                    return fail(texts::danglingLink);
+                return fail(QStringLiteral("%1 (%2)").arg(
+                    texts::cannotOpenFile, QString::fromLocal8Bit(std::strerror(error))));
+            }
+            ::close(fd);
+        } else if (::access(path.constData(), W_OK) != 0) {
+            return fail(texts::readOnly);
+        }
+        return true;
+    }
+    // For reading only. A log its reader may write is opened as usual, so that the last
+    // connection removes the -wal and -shm files; else nothing may be made beside it.
+    m_readOnlyConnection = ::access(path.constData(), W_OK) != 0
+        || ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0;
+    return true;
+}
+
+bool Store::connect(bool forWriting)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        isSQLite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_connection);
     if (isSQLite()) {
-        db.setDatabaseName(m_location.file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QStringList options { QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs) };
+        QString name = m_location.file;
+        if (!forWriting && m_readOnlyConnection) {
+            options << QStringLiteral("QSQLITE_OPEN_READONLY") << QStringLiteral("QSQLITE_OPEN_URI");
+            // Without a -wal file nobody is writing (a writer would need to make one
+            // here): the file is read as it is, and no -shm file is made beside it.
+            const bool wal = QFileInfo::exists(m_location.file + QStringLiteral("-wal"));
+            name = QUrl::fromLocalFile(m_location.file).toString(QUrl::FullyEncoded)
+                + (wal ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=ro&immutable=1"));
+        }
+        db.setDatabaseName(name);
+        db.setConnectOptions(options.join(QLatin1Char(';')));
     } else {
         db.setHostName(m_location.host);
         if (m_location.port > 0)
             db.setPort(m_location.port);
         db.setUserName(m_location.user);
         db.setDatabaseName(m_location.database);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=dipo"));
+        db.setConnectOptions(m_location.connectOptions());
     }
     if (!db.open())
-        return failOpen(db.lastError().text().trimmed());
-
+        return fail(connectionFailure(db.lastError()));
     if (isSQLite()) {
-        // WAL lets a reader go on while another process saves; FULL makes a reported
-        // save survive a power cut.
-        // A larger page cache and memory-mapped reads for long lists and exports.
-        for (const char *pragma : { "PRAGMA foreign_keys = ON", "PRAGMA synchronous = FULL",
-                 "PRAGMA cache_size = -16384", "PRAGMA mmap_size = 268435456" }) {
-            if (!execText(QString::fromLatin1(pragma)))
-                return failOpen(m_error);
+        // FULL makes a reported save survive a power cut. A larger page cache and
+        // memory-mapped reads for long lists and exports. None of these writes a byte.
+        QStringList pragmas { QStringLiteral("PRAGMA foreign_keys = ON"),
+            QStringLiteral("PRAGMA synchronous = FULL"), QStringLiteral("PRAGMA cache_size = -16384"),
+            QStringLiteral("PRAGMA mmap_size = 268435456") };
+        if (!forWriting)
+            pragmas << QStringLiteral("PRAGMA query_only = ON");
+        for (const QString &pragma : pragmas) {
+            if (!execText(pragma))
+                return false;
         }
-        if (forWriting && !execText(QStringLiteral("PRAGMA journal_mode = WAL")))
-            return failOpen(m_error);
-    } else if (!execText(QStringLiteral("SET client_min_messages = warning"))) {
-        return failOpen(m_error);
+        return true;
     }
-    bool ok = false;
-    const int version = readVersion(&ok);
-    if (!ok)
-        return failOpen(m_error);
-    if (version > kSchemaVersion)
-        return failOpen(texts::newerSchema.arg(version).arg(kSchemaVersion));
-    if (forWriting) {
-        if (!migrate())
-            return failOpen(m_error);
-        m_writable = true;
+    // A lock held by another session, or a server that does not answer, ends in a few
+    // seconds with a reason instead of a wait without end.
+    return execText(QStringLiteral("SET client_min_messages = warning"))
+        && execText(QStringLiteral("SET lock_timeout = %1").arg(kBusyTimeoutMs))
+        && execText(QStringLiteral("SET statement_timeout = %1").arg(kStatementTimeoutMs));
+}
+
+Store::Content Store::identify(int *version, bool *ok)
+{
+    *ok = false;
+    *version = 0;
+    QSqlQuery query(database());
+    bool hasTables = false;
+    if (isSQLite()) {
+        // Also the first read of the file: a file that is no database fails here.
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        *version = query.value(0).toInt();
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        hasTables = query.value(0).toLongLong() > 0;
+    } else {
+        if (!query.exec(QStringLiteral(
+                "SELECT to_regclass('dipo_schema') IS NOT NULL, (SELECT COUNT(*) FROM pg_class c"
+                " JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema()"
+                " AND c.relkind IN ('r', 'p', 'v', 'm', 'f'))"))
+            || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        hasTables = query.value(1).toLongLong() > 0;
+        if (query.value(0).toBool()) {
+            // Dipo's table of one row and one column, or another's of the same name.
+            if (!query.exec(QStringLiteral("SELECT *, COUNT(*) OVER () FROM dipo_schema"))) {
+                *ok = !transient(query);
+                if (!*ok)
+                    failQuery(query);
+                return Content::Foreign;
+            }
+            const QSqlRecord columns = query.record();
+            if (columns.count() != 2 || columns.fieldName(0) != QLatin1String("version")
+                || !query.next() || query.value(1).toInt() != 1) {
+                *ok = ended(query);
+                return Content::Foreign;
+            }
+            *version = query.value(0).toInt();
+        }
     }
+    *ok = true;
+    if (*version == 0)
+        return hasTables ? Content::Foreign : Content::Empty;
+    if (*version > kSchemaVersion)
+        return Content::Newer;
+    // The columns Dipo reads, in the tables Dipo made.
+    QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0").arg(QLatin1String(Store::kEntryColumnList)),
+        QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0") };
+    if (*version >= 2)
+        probes << QStringLiteral("SELECT entry_id, position, kind, target_key, caption FROM repair LIMIT 0")
+               << QStringLiteral("SELECT fault_key FROM entry LIMIT 0");
+    for (const QString &probe : probes) {
+        if (!query.exec(probe)) {
+            if (transient(query)) {
+                *ok = false;
+                failQuery(query);
+            }
+            return Content::Foreign;
+        }
+    }
+    return Content::Dipo;
+}
+
+bool Store::prepareForWriting(Content content)
+{
+    if (isSQLite() && content == Content::Dipo) {
+        // A damaged log is refused before its first write, as it was found.
+        QSqlQuery check(database());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+            return failQuery(check);
+        if (check.value(0).toString() != QLatin1String("ok")) {
+            m_detail = check.value(0).toString();
+            return fail(texts::damaged);
+        }
+        check.finish();
+    }
+    if (isSQLite()) {
+        if (content == Content::Empty) {
+            // Made here, or an empty file: readable by its owner only, as the log it becomes.
+            QFile::setPermissions(m_location.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        // WAL lets a reader go on while another process saves.
+        QSqlQuery mode(database());
+        if (!mode.exec(QStringLiteral("PRAGMA journal_mode")) || !mode.next())
+            return failQuery(mode);
+        const bool wal = mode.value(0).toString() == QLatin1String("wal");
+        mode.finish(); // no statement may be open when the mode changes
+        if (!wal && !execText(QStringLiteral("PRAGMA journal_mode = WAL")))
+            return false;
+    }
+    if (content == Content::Empty || schemaVersion() < kSchemaVersion)
+        return migrate();
     return true;
 }
 
 int Store::readVersion(bool *ok)
 {
-    *ok = false;
-    QSqlQuery query(database());
-    if (isSQLite()) {
-        // Also the first read of the file: a file that is no database fails here.
-        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-            failQuery(query);
-            return 0;
-        }
-        *ok = true;
-        return query.value(0).toInt();
+    int version = 0;
+    const Content content = identify(&version, ok);
+    if (*ok && content == Content::Foreign) {
+        *ok = false;
+        fail(texts::notALog);
     }
-    if (!query.exec(QStringLiteral("SELECT to_regclass('dipo_schema') IS NOT NULL"))
-        || !query.next()) {
-        failQuery(query);
-        return 0;
-    }
-    if (!query.value(0).toBool()) {
-        *ok = true;
-        return 0;
-    }
-    if (!query.exec(QStringLiteral("SELECT version FROM dipo_schema"))) {
-        failQuery(query);
-        return 0;
-    }
-    *ok = true;
-    return query.next() ? query.value(0).toInt() : 0;
+    return version;
 }
 
 bool Store::writeVersion(int version)
@@ -368,36 +566,63 @@ void Store::rollback()
     query.exec(QStringLiteral("ROLLBACK"));
 }
 
+bool Store::setWait(bool quick)
+{
+    const int ms = quick ? kQuickWaitMs : kBusyTimeoutMs;
+    return execText(isSQLite() ? QStringLiteral("PRAGMA busy_timeout = %1").arg(ms)
+                               : QStringLiteral("SET lock_timeout = %1").arg(ms));
+}
+
+bool Store::writeTransaction(const std::function<bool()> &steps)
+{
+    // A short try; when another user holds the log, one wait of a few seconds, told.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_lastTransient = false;
+        if (!setWait(attempt == 0))
+            return false;
+        const bool done = begin() && steps() && commit();
+        if (!done)
+            rollback();
+        if (done || !m_lastTransient) {
+            if (attempt == 0)
+                setWait(false);
+            return done;
+        }
+        if (attempt == 0 && m_waitNotice)
+            m_waitNotice();
+    }
+    return false;
+}
+
 bool Store::migrate()
 {
-    for (int attempt = 0;; ++attempt) {
-        m_lastTransient = false;
-        if (begin()) {
-            bool ok = true;
-            if (!isSQLite()) {
-                // Two PCs starting at once: one migrates, the other waits for it.
-                ok = execText(QStringLiteral("SELECT pg_advisory_xact_lock(2203202201)"))
-                    && execText(QStringLiteral(
-                        "CREATE TABLE IF NOT EXISTS dipo_schema (version INTEGER NOT NULL)"));
-            }
-            int version = ok ? readVersion(&ok) : 0;
-            if (ok && version > kSchemaVersion) {
-                rollback();
-                return fail(texts::newerSchema.arg(version).arg(kSchemaVersion));
-            }
-            while (ok && version < kSchemaVersion) {
-                ok = runMigration(version + 1);
-                if (ok)
-                    ok = writeVersion(++version);
-            }
-            if (ok && commit())
-                return true;
-            rollback();
-        }
-        if (!m_lastTransient || attempt + 1 >= kSaveAttempts)
-            return false;
-        QThread::msleep(20 + QRandomGenerator::global()->bounded(80));
+    return writeTransaction([this] { return migrateLocked(); });
+}
+
+bool Store::migrateLocked()
+{
+    bool ok = true;
+    if (!isSQLite()) {
+        // Two PCs starting at once: one migrates, the other waits for it.
+        ok = execText(QStringLiteral("SELECT pg_advisory_xact_lock(2203202201)"));
     }
+    int version = 0;
+    const Content content = ok ? identify(&version, &ok) : Content::Foreign;
+    if (!ok)
+        return false;
+    if (content == Content::Newer)
+        return fail(texts::newerSchema.arg(version).arg(kSchemaVersion));
+    if (content == Content::Foreign)
+        return fail(texts::notALog);
+    if (!isSQLite() && content == Content::Empty
+        && !execText(QStringLiteral("CREATE TABLE dipo_schema (version INTEGER NOT NULL)")))
+        return false;
+    while (version < kSchemaVersion) {
+        if (!runMigration(version + 1) || !writeVersion(version + 1))
+            return false;
+        ++version;
+    }
+    return true;
 }
 
 bool Store::runMigration(int toVersion)
@@ -499,9 +724,10 @@ std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
     query.addBindValue(
         corrects > 0 ? QVariant(corrects) : QVariant(QMetaType(QMetaType::LongLong)));
     query.addBindValue(bound(faultKey(entry)));
-    if (!exec(query) || !query.next()) {
-        if (m_error.isEmpty())
-            fail(query.lastError().text());
+    if (!exec(query))
+        return std::nullopt;
+    if (!query.next()) {
+        failQuery(query);
         return std::nullopt;
     }
     const qint64 id = query.value(0).toLongLong();
@@ -544,27 +770,22 @@ std::optional<qint64> Store::save(const Entry &entry)
 bool Store::saveAll(const QList<Entry> &entries)
 {
     m_error.clear();
+    m_detail.clear();
     for (const Entry &entry : entries) {
         if (const QString why = checkEntry(entry); !why.isEmpty())
             return fail(texts::cannotSave.arg(why));
     }
     if (!open(Purpose::Write))
         return false;
-    for (int attempt = 0;; ++attempt) {
-        m_lastTransient = false;
-        m_error.clear();
-        bool ok = begin();
-        QList<qint64> ids;
-        for (qsizetype i = 0; ok && i < entries.size(); ++i) {
-            const Entry &entry = entries.at(i);
+    QList<qint64> ids;
+    const auto steps = [&] {
+        ids.clear();
+        for (const Entry &entry : entries) {
             qint64 corrects = entry.corrects;
             if (corrects < 0) {
                 const qsizetype index = -corrects - 1;
-                if (index >= ids.size()) {
-                    fail(texts::csvReference);
-                    ok = false;
-                    break;
-                }
+                if (index >= ids.size())
+                    return fail(texts::csvReference);
                 corrects = ids.at(index);
             } else if (corrects > 0) {
                 QSqlQuery check(database());
@@ -572,33 +793,29 @@ bool Store::saveAll(const QList<Entry> &entries)
                                              " (SELECT COUNT(*) FROM entry WHERE corrects = ?)"));
                 check.addBindValue(corrects);
                 check.addBindValue(corrects);
-                ok = exec(check) && check.next();
-                if (ok && check.value(0).toInt() == 0) {
-                    fail(texts::unknownEntry.arg(corrects));
-                    ok = false;
-                } else if (ok && check.value(1).toInt() > 0) {
-                    fail(texts::alreadyCorrected.arg(corrects));
-                    ok = false;
-                }
+                if (!exec(check) || !check.next())
+                    return false;
+                if (check.value(0).toInt() == 0)
+                    return fail(texts::unknownEntry.arg(corrects));
+                if (check.value(1).toInt() > 0)
+                    return fail(texts::alreadyCorrected.arg(corrects));
             }
-            if (!ok)
-                break;
             const std::optional<qint64> id = insert(entry, corrects);
-            ok = id.has_value();
-            if (ok)
-                ids.append(*id);
+            if (!id)
+                return false;
+            ids.append(*id);
         }
-        if (ok && commit()) {
-            m_lastSaved = ids.isEmpty() ? 0 : ids.constLast();
-            return true;
-        }
-        rollback();
-        if (!m_lastTransient || attempt + 1 >= kSaveAttempts) {
-            m_error = texts::cannotSave.arg(m_error);
-            return false;
-        }
-        QThread::msleep(10 + QRandomGenerator::global()->bounded(50 * (attempt + 1)));
+        return true;
+    };
+    if (!writeTransaction(steps)) {
+        // The database's refusals name the place; the entry's own faults need not.
+        const bool ownFault = m_detail.isEmpty() && !m_lastTransient;
+        m_error = texts::cannotSave.arg(
+            ownFault ? m_error : texts::atPlace.arg(m_error, m_location.shown()));
+        return false;
     }
+    m_lastSaved = ids.isEmpty() ? 0 : ids.constLast();
+    return true;
 }
 
 QString Store::whereClause(const Filter &filter, QList<QVariant> &values) const
@@ -660,8 +877,10 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
                       .arg(limit));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!exec(query))
+    if (!query.exec()) {
+        failRead(query);
         return rows;
+    }
     while (query.next()) {
         Row row;
         row.id = query.value(0).toLongLong();
@@ -676,6 +895,8 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
         row.recurring = query.value(9).toInt() != 0;
         rows.append(row);
     }
+    if (!ended(query))
+        rows.clear();
     return rows;
 }
 
@@ -689,8 +910,10 @@ qint64 Store::count(const Filter &filter)
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!exec(query) || !query.next())
+    if (!query.exec() || !query.next()) {
+        failRead(query);
         return 0;
+    }
     return query.value(0).toLongLong();
 }
 
@@ -704,8 +927,10 @@ QStringList Store::recentLocomotives(int limit)
     query.prepare(QStringLiteral("SELECT locomotive FROM entry e ORDER BY made_at DESC, id DESC"
                                  " LIMIT %1")
                       .arg(limit * 20));
-    if (!exec(query))
+    if (!query.exec()) {
+        failRead(query);
         return numbers;
+    }
     QSet<QString> seen;
     while (query.next() && numbers.size() < limit) {
         const QString number = query.value(0).toString();
@@ -715,6 +940,8 @@ QStringList Store::recentLocomotives(int limit)
             numbers << number;
         }
     }
+    if (numbers.size() < limit && !ended(query))
+        numbers.clear();
     return numbers;
 }
 
@@ -735,36 +962,33 @@ bool Store::loadDetails(QList<Entry> &entries)
                                  " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
     steps.addBindValue(low);
     steps.addBindValue(high);
-    if (!exec(steps))
-        return false;
+    if (!steps.exec())
+        return failRead(steps);
     while (steps.next()) {
         const auto at = index.constFind(steps.value(0).toLongLong());
         if (at != index.constEnd())
             entries[*at].steps.append(
                 Step { steps.value(1).toString(), steps.value(2).toString() });
     }
+    if (!ended(steps))
+        return false;
     QSqlQuery repairs(database());
     repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
                                    " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
     repairs.addBindValue(low);
     repairs.addBindValue(high);
-    if (!exec(repairs))
-        return false;
+    if (!repairs.exec())
+        return failRead(repairs);
     while (repairs.next()) {
         const auto at = index.constFind(repairs.value(0).toLongLong());
         if (at != index.constEnd())
             entries[*at].repairs.append(RepairLink { repairs.value(1).toString(),
                 repairs.value(2).toString(), repairs.value(3).toString() });
     }
-    return true;
+    return ended(repairs);
 }
 
-namespace {
-
-const char *const kEntryColumns = "e.id, e.kind, e.locomotive, e.technician, e.made_at,"
-                                  " e.system_name, e.subject, e.not_defined, e.note, e.corrects";
-
-Entry entryFrom(const QSqlQuery &query)
+Entry Store::entryFromRow(const QSqlQuery &query)
 {
     Entry entry;
     entry.id = query.value(0).toLongLong();
@@ -781,7 +1005,6 @@ Entry entryFrom(const QSqlQuery &query)
     return entry;
 }
 
-} // namespace
 
 std::optional<Entry> Store::entry(qint64 id)
 {
@@ -790,15 +1013,18 @@ std::optional<Entry> Store::entry(qint64 id)
         return std::nullopt;
     QSqlQuery query(database());
     query.prepare(
-        QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(QLatin1String(kEntryColumns)));
+        QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(QLatin1String(Store::kEntryColumnList)));
     query.addBindValue(id);
-    if (!exec(query))
-        return std::nullopt;
-    if (!query.next()) {
-        fail(texts::unknownEntry.arg(id));
+    if (!query.exec()) {
+        failRead(query);
         return std::nullopt;
     }
-    QList<Entry> entries { entryFrom(query) };
+    if (!query.next()) {
+        if (ended(query))
+            fail(texts::unknownEntry.arg(id));
+        return std::nullopt;
+    }
+    QList<Entry> entries { entryFromRow(query) };
     query.finish();
     if (!loadDetails(entries))
         return std::nullopt;
@@ -807,27 +1033,51 @@ std::optional<Entry> Store::entry(qint64 id)
 
 qint64 Store::latest(qint64 id)
 {
+    m_error.clear();
     if (m_absent || !database().isOpen())
         return id;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"));
-    for (int guard = 0; guard < 10000; ++guard) {
+    // A chain that comes back to an entry (only by editing the database by hand) stops.
+    QSet<qint64> seen { id };
+    for (;;) {
         query.addBindValue(id);
-        if (!exec(query) || !query.next())
-            break;
-        id = query.value(0).toLongLong();
+        if (!query.exec()) {
+            failRead(query);
+            return id;
+        }
+        if (!query.next()) {
+            ended(query);
+            return id;
+        }
+        const qint64 next = query.value(0).toLongLong();
         query.finish();
+        if (seen.contains(next)) {
+            fail(texts::cannotRead.arg(m_location.shown(), texts::correctionLoop.arg(next)));
+            return id;
+        }
+        seen.insert(next);
+        id = next;
     }
-    return id;
 }
 
 QList<Entry> Store::history(qint64 id)
 {
     QList<Entry> versions;
-    for (int guard = 0; id > 0 && guard < 10000; ++guard) {
+    QSet<qint64> seen;
+    while (id > 0) {
+        if (seen.contains(id)) {
+            fail(texts::cannotRead.arg(m_location.shown(), texts::correctionLoop.arg(id)));
+            return {};
+        }
+        seen.insert(id);
         const std::optional<Entry> found = entry(id);
-        if (!found)
+        if (!found) {
+            // A version that cannot be read is a failure, not the end of the history.
+            if (m_error != texts::unknownEntry.arg(id))
+                return {};
             break;
+        }
         versions.append(*found);
         id = found->corrects;
     }
@@ -850,15 +1100,17 @@ bool Store::forEachEntry(const Filter &filter, const std::function<bool(const En
         // queries costs more than the page.
         QSqlQuery query(database());
         query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
-                          .arg(QLatin1String(kEntryColumns), where)
+                          .arg(QLatin1String(Store::kEntryColumnList), where)
                           .arg(kDetailChunk));
         for (const QVariant &value : values)
             query.addBindValue(value);
-        if (!exec(query))
-            return false;
+        if (!query.exec())
+            return failRead(query);
         QList<Entry> entries;
         while (query.next())
-            entries.append(entryFrom(query));
+            entries.append(entryFromRow(query));
+        if (!ended(query))
+            return false;
         query.finish();
         if (entries.isEmpty())
             return true;
@@ -881,18 +1133,23 @@ QStringList Store::integrityProblems()
         return { m_error };
     QSqlQuery query(database());
     if (isSQLite()) {
+        // The database's own words are the detail a check gives.
         if (!query.exec(QStringLiteral("PRAGMA integrity_check")))
-            return { query.lastError().text() };
+            return { texts::damaged, query.lastError().text() };
         while (query.next()) {
             const QString line = query.value(0).toString();
             if (line != QLatin1String("ok"))
                 problems << line;
         }
+        if (query.lastError().isValid())
+            return problems << texts::damaged << query.lastError().text();
         if (!query.exec(QStringLiteral("PRAGMA foreign_key_check")))
-            return { query.lastError().text() };
+            return problems << query.lastError().text();
         while (query.next())
             problems << QStringLiteral("foreign key: %1 row %2")
                             .arg(query.value(0).toString(), query.value(1).toString());
+        if (query.lastError().isValid())
+            return problems << query.lastError().text();
     }
     if (schemaVersion() == 0)
         return problems;
