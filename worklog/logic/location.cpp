@@ -190,8 +190,14 @@ QString Location::shown() const
         return QDir::toNativeSeparators(file);
     QStringList query;
     QString text = QStringLiteral("postgresql://");
-    if (host.startsWith(QLatin1Char('/'))) {
+    // A socket folder, a list of hosts or an IPv6 address: as a parameter.
+    static const QRegularExpression plainHost(QStringLiteral("^[A-Za-z0-9._-]*$"));
+    if (!plainHost.match(host).hasMatch()) {
         query << QStringLiteral("host=") + QString::fromUtf8(QUrl::toPercentEncoding(host, "/"));
+        if (!user.isEmpty())
+            query << QStringLiteral("user=") + QString::fromUtf8(QUrl::toPercentEncoding(user));
+        if (port > 0)
+            query << QStringLiteral("port=%1").arg(port);
     } else {
         if (!user.isEmpty())
             text += QString::fromUtf8(QUrl::toPercentEncoding(user)) + QLatin1Char('@');
@@ -199,10 +205,6 @@ QString Location::shown() const
         if (port > 0)
             text += QLatin1Char(':') + QString::number(port);
     }
-    if (host.startsWith(QLatin1Char('/')) && !user.isEmpty())
-        query << QStringLiteral("user=") + QString::fromUtf8(QUrl::toPercentEncoding(user));
-    if (host.startsWith(QLatin1Char('/')) && port > 0)
-        query << QStringLiteral("port=%1").arg(port);
     for (const auto &[keyword, value] : options)
         query << keyword + QLatin1Char('=') + QString::fromUtf8(QUrl::toPercentEncoding(value));
     text += QLatin1Char('/') + QString::fromUtf8(QUrl::toPercentEncoding(database));
@@ -244,10 +246,11 @@ QString Location::conninfo() const
 QString redactedAddress(const QString &text)
 {
     QString shown = text;
-    // The user part of a URI keeps only the name.
-    const qsizetype start = shown.indexOf(QLatin1String("://"));
-    if (start >= 0) {
-        const qsizetype from = start + 3;
+    // The user part of a URI keeps only the name, however many slashes follow the scheme.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:/*"));
+    const QRegularExpressionMatch start = scheme.match(shown);
+    if (start.hasMatch()) {
+        const qsizetype from = start.capturedEnd();
         qsizetype end = shown.size();
         for (const QChar stop : { QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#') }) {
             const qsizetype at = shown.indexOf(stop, from);

@@ -17,7 +17,10 @@
 #include <QTimeZone>
 #include <QUrl>
 
+#include <QSqlDriver>
+
 #include <libpq-fe.h>
+#include <sqlite3.h>
 
 #include <atomic>
 #include <cerrno>
@@ -75,6 +78,21 @@ QVariant bound(const QString &text)
 
 const char *const kRowColumns = "e.id, e.made_at, e.kind, e.locomotive, e.technician, "
                                 "e.system_name, e.subject, e.not_defined, e.corrects";
+
+// dipo_fold(text): the text case-folded as Qt folds it.
+void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    const void *text = sqlite3_value_text16(arguments[0]);
+    if (!text) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const int bytes = sqlite3_value_bytes16(arguments[0]);
+    const QString folded
+        = QString::fromUtf16(static_cast<const char16_t *>(text), bytes / 2).toCaseFolded();
+    sqlite3_result_text16(
+        context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
+}
 
 } // namespace
 
@@ -250,10 +268,11 @@ bool Store::open(Purpose purpose)
         if (!forWriting || m_writable)
             return true;
         if (!m_readOnlyConnection) {
-            bool ok = false;
+            bool ok = !isSQLite() || execText(QStringLiteral("PRAGMA query_only = OFF"));
             int version = 0;
-            const Content content = identify(&version, &ok);
-            if (ok && prepareForWriting(content)) {
+            const Content content = ok ? identifyWaiting(&version, &ok) : Content::Foreign;
+            if (ok && content != Content::Foreign && content != Content::Newer
+                && prepareForWriting(content)) {
                 m_writable = true;
                 return true;
             }
@@ -279,7 +298,7 @@ bool Store::open(Purpose purpose)
         return failOpen(m_error);
     bool ok = false;
     int version = 0;
-    const Content content = identify(&version, &ok);
+    const Content content = identifyWaiting(&version, &ok);
     if (!ok)
         return failOpen(m_error);
     if (content == Content::Newer)
@@ -397,6 +416,17 @@ bool Store::connect(bool forWriting)
     if (!db.open())
         return fail(connectionFailure(db.lastError()));
     if (isSQLite()) {
+        // The search's case folding, for every letter.
+        const QVariant handle = db.driver()->handle();
+        sqlite3 *connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+            ? *static_cast<sqlite3 *const *>(handle.constData())
+            : nullptr;
+        if (!connection
+            || sqlite3_create_function_v2(connection, "dipo_fold", 1,
+                   SQLITE_UTF16 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr, foldText,
+                   nullptr, nullptr, nullptr)
+                != SQLITE_OK)
+            return fail(texts::noDriver.arg(QStringLiteral("QSQLITE")));
         // FULL makes a reported save survive a power cut. A larger page cache and
         // memory-mapped reads for long lists and exports. None of these writes a byte.
         QStringList pragmas { QStringLiteral("PRAGMA foreign_keys = ON"),
@@ -483,6 +513,35 @@ Store::Content Store::identify(int *version, bool *ok)
         }
     }
     return Content::Dipo;
+}
+
+Store::Content Store::identifyWaiting(int *version, bool *ok)
+{
+    // The first look at the log: a short try; when another user holds it, one wait of a
+    // few seconds, told.
+    if (!setWait(true)) {
+        *ok = false;
+        return Content::Foreign;
+    }
+    m_lastTransient = false;
+    Content content = identify(version, ok);
+    if (!*ok && m_lastTransient) {
+        if (m_waitNotice)
+            m_waitNotice();
+        setWait(false);
+        content = identify(version, ok);
+    }
+    if (!setWait(false) && *ok) {
+        *ok = false;
+        return Content::Foreign;
+    }
+    if (!*ok)
+        return content;
+    if (content == Content::Newer)
+        fail(texts::newerSchema.arg(*version).arg(kSchemaVersion));
+    else if (content == Content::Foreign)
+        fail(texts::notALog);
+    return content;
 }
 
 bool Store::prepareForWriting(Content content)
@@ -828,10 +887,14 @@ QString Store::whereClause(const Filter &filter, QList<QVariant> &values) const
         conditions << QStringLiteral("e.locomotive_key LIKE ? ESCAPE '!'");
         values << escapeLike(locomotive) + QLatin1Char('%');
     }
-    const QString text = filter.text.trimmed().toLower();
+    // SQLite's own LOWER() knows only ASCII letters: its log folds with Qt's rules.
+    const QString text
+        = isSQLite() ? filter.text.trimmed().toCaseFolded() : filter.text.trimmed().toLower();
     if (!text.isEmpty()) {
-        conditions << QStringLiteral(
-            "(LOWER(e.system_name) LIKE ? ESCAPE '!' OR LOWER(e.subject) LIKE ? ESCAPE '!')");
+        conditions << (isSQLite() ? QStringLiteral("(dipo_fold(e.system_name) LIKE ? ESCAPE '!'"
+                                                   " OR dipo_fold(e.subject) LIKE ? ESCAPE '!')")
+                                  : QStringLiteral("(LOWER(e.system_name) LIKE ? ESCAPE '!'"
+                                                   " OR LOWER(e.subject) LIKE ? ESCAPE '!')"));
         const QString pattern = QLatin1Char('%') + escapeLike(text) + QLatin1Char('%');
         values << pattern << pattern;
     }

@@ -146,6 +146,7 @@ private:
     void disconnect();
     bool prepareFile(bool forWriting);
     Content identify(int *version, bool *ok);
+    Content identifyWaiting(int *version, bool *ok);
     bool prepareForWriting(Content content);
     bool setWait(bool quick);
     bool writeTransaction(const std::function<bool()> &steps);
