@@ -152,7 +152,7 @@ private:
     bool writeTransaction(const std::function<bool()> &steps);
     bool flushImport();
     QSqlQuery &statement(int table, int rows);
-    bool insertRows(int table, const QList<QVariantList> &rows);
+    bool insertRows(int table, int count, const std::function<void(QSqlQuery &, int)> &bind);
     std::optional<qint64> nextId();
     static const char *const kEntryColumnList;
     static Entry entryFromRow(const QSqlQuery &query);
@@ -187,6 +187,7 @@ private:
     QList<qint64> m_reserved; // PostgreSQL: ids taken from the sequence, not yet given
     QHash<int, QSqlQuery> m_statements; // the import's statements, by table and rows
     qint64 m_skipped = 0;
+    int m_bound = 0; // values bound to the import's statement so far
     bool m_lastTransient = false;
     qint64 m_lastSaved = 0;
     QString m_error;

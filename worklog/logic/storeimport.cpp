@@ -14,9 +14,13 @@ namespace dipo::worklog {
 
 namespace {
 
-// Rows per statement: a few thousand values, below both engines' limits.
+// Rows per statement. PostgreSQL: a few thousand values, for as few round trips as can
+// be. SQLite has no round trips, and Qt's driver looks each value's name up among all of
+// a statement's: a few rows.
 constexpr int kEntriesPerStatement = 400;
 constexpr int kDetailsPerStatement = 1000;
+constexpr int kSQLiteEntriesPerStatement = 8;
+constexpr int kSQLiteDetailsPerStatement = 32;
 constexpr int kIdsPerReservation = 1000;
 constexpr int kSalvageChunk = 1000;
 
@@ -63,17 +67,18 @@ QSqlQuery &Store::statement(int table, int rows)
     return *m_statements.insert(key, query);
 }
 
-bool Store::insertRows(int table, const QList<QVariantList> &rows)
+bool Store::insertRows(int table, int count, const std::function<void(QSqlQuery &, int)> &bind)
 {
-    const int per = table == EntryTable ? kEntriesPerStatement : kDetailsPerStatement;
-    for (qsizetype start = 0; start < rows.size(); start += per) {
-        const int count = int(std::min<qsizetype>(per, rows.size() - start));
-        QSqlQuery &query = statement(table, count);
-        int position = 0;
-        for (qsizetype r = start; r < start + count; ++r) {
-            for (const QVariant &value : rows.at(r))
-                query.bindValue(position++, value);
-        }
+    // bind(query, row) binds one row's values after those bound before it.
+    const int per = isSQLite()
+        ? (table == EntryTable ? kSQLiteEntriesPerStatement : kSQLiteDetailsPerStatement)
+        : (table == EntryTable ? kEntriesPerStatement : kDetailsPerStatement);
+    for (int start = 0; start < count; start += per) {
+        const int rows = std::min(per, count - start);
+        QSqlQuery &query = statement(table, rows);
+        m_bound = 0;
+        for (int r = start; r < start + rows; ++r)
+            bind(query, r);
         if (!exec(query))
             return false;
     }
@@ -189,28 +194,58 @@ std::optional<qint64> Store::add(const Entry &item, qint64 fileNumber)
 
 bool Store::flushImport()
 {
-    QList<QVariantList> entries;
-    QList<QVariantList> steps;
-    QList<QVariantList> repairs;
-    for (const Entry &item : std::as_const(m_pending)) {
-        entries.append({ item.id, item.kind == Kind::Job ? QStringLiteral("job")
-                                                          : QStringLiteral("diagnosis"),
-            text(item.locomotive), locomotiveKey(item.locomotive), text(item.technician),
-            item.when.toSecsSinceEpoch(), text(item.system), text(item.subject),
-            item.notDefined ? 1 : 0, text(item.note),
-            item.corrects > 0 ? QVariant(item.corrects) : QVariant(QMetaType(QMetaType::LongLong)),
-            text(faultKey(item)) });
-        for (int i = 0; i < item.steps.size(); ++i)
-            steps.append({ item.id, i + 1, text(item.steps.at(i).question),
-                text(item.steps.at(i).answer) });
-        for (int i = 0; i < item.repairs.size(); ++i) {
-            const RepairLink &link = item.repairs.at(i);
-            repairs.append({ item.id, i + 1, text(link.kind), text(link.key), text(link.caption) });
-        }
+    const auto put = [this](QSqlQuery &query, const QVariant &value) {
+        query.bindValue(m_bound++, value);
+    };
+    // Each detail row as its entry's index and its own.
+    QList<QPair<int, int>> steps;
+    QList<QPair<int, int>> repairs;
+    for (int e = 0; e < m_pending.size(); ++e) {
+        for (int i = 0; i < m_pending.at(e).steps.size(); ++i)
+            steps.append({ e, i });
+        for (int i = 0; i < m_pending.at(e).repairs.size(); ++i)
+            repairs.append({ e, i });
     }
+    const bool done = insertRows(EntryTable, int(m_pending.size()),
+                          [&](QSqlQuery &query, int r) {
+                              const Entry &item = m_pending.at(r);
+                              put(query, item.id);
+                              put(query,
+                                  item.kind == Kind::Job ? QStringLiteral("job")
+                                                         : QStringLiteral("diagnosis"));
+                              put(query, text(item.locomotive));
+                              put(query, locomotiveKey(item.locomotive));
+                              put(query, text(item.technician));
+                              put(query, item.when.toSecsSinceEpoch());
+                              put(query, text(item.system));
+                              put(query, text(item.subject));
+                              put(query, item.notDefined ? 1 : 0);
+                              put(query, text(item.note));
+                              put(query,
+                                  item.corrects > 0 ? QVariant(item.corrects)
+                                                    : QVariant(QMetaType(QMetaType::LongLong)));
+                              put(query, text(faultKey(item)));
+                          })
+        && insertRows(StepTable, int(steps.size()),
+            [&](QSqlQuery &query, int r) {
+                const Entry &item = m_pending.at(steps.at(r).first);
+                const int i = steps.at(r).second;
+                put(query, item.id);
+                put(query, i + 1);
+                put(query, text(item.steps.at(i).question));
+                put(query, text(item.steps.at(i).answer));
+            })
+        && insertRows(RepairTable, int(repairs.size()), [&](QSqlQuery &query, int r) {
+               const Entry &item = m_pending.at(repairs.at(r).first);
+               const RepairLink &link = item.repairs.at(repairs.at(r).second);
+               put(query, item.id);
+               put(query, repairs.at(r).second + 1);
+               put(query, text(link.kind));
+               put(query, text(link.key));
+               put(query, text(link.caption));
+           });
     m_pending.clear();
-    return insertRows(EntryTable, entries) && insertRows(StepTable, steps)
-        && insertRows(RepairTable, repairs);
+    return done;
 }
 
 bool Store::finishImport(bool keep)
