@@ -282,8 +282,7 @@ int main(int argc, char **argv)
         return Good;
     }
     if (salvage) {
-        const std::optional<Salvaged> saved
-            = csv::salvage(store, parser.value(outputOption), &why);
+        const std::optional<Salvaged> saved = csv::salvage(store, parser.value(outputOption), &why);
         if (!saved)
             return !store.errorString().isEmpty() ? failStore(err, store)
                                                   : fail(err, why, Unusable);
@@ -295,8 +294,7 @@ int main(int argc, char **argv)
     // check
     if (!store.exists())
         return fail(err,
-            texts::cannotOpen.arg(location->shown(), QStringLiteral("berkas tidak ada")),
-            Unusable);
+            texts::cannotOpen.arg(location->shown(), QStringLiteral("berkas tidak ada")), Unusable);
     const QStringList problems = store.integrityProblems();
     out << "skema: " << store.schemaVersion() << " (program: " << Store::kSchemaVersion << ")\n";
     const qint64 entries = store.count(Filter { {}, {}, {}, {}, false });

@@ -18,6 +18,10 @@ packages+=(locales)
 # The workshop log: Qt SQL's SQLite and PostgreSQL drivers, and a PostgreSQL 15 server that
 # the tests start as a throwaway instance.
 packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
+# libpq's and SQLite's headers: the log reads a server's address by libpq's own rules
+# (PQconninfoParse) and asks libpq why a connection failed; SQLite takes the log search's
+# case folding as a function of Dipo's.
+packages+=(libpq-dev libsqlite3-dev)
 # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
 packages+=(clang libclang-rt-14-dev)
 # The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,

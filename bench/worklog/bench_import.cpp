@@ -106,7 +106,8 @@ int main(int argc, char **argv)
         QSqlQuery(store.database()).exec(QStringLiteral("TRUNCATE repair, step, entry"));
     }
     std::printf("engine: %s\n", server.isEmpty() ? "SQLite" : "PostgreSQL");
-    const Measured imported = runLog({ QStringLiteral("--db"), log, QStringLiteral("import"), QStringLiteral("--csv"), csvPath });
+    const Measured imported = runLog({ QStringLiteral("--db"), log, QStringLiteral("import"),
+        QStringLiteral("--csv"), csvPath });
     std::printf("import of %d rows (%.1f MB of CSV): exit %d, %.2f s, peak %.1f MiB\n", rows,
         QFile(csvPath).size() / 1e6, imported.status, imported.seconds, imported.peakMiB);
     if (imported.status != 0 || !server.isEmpty())
@@ -115,7 +116,11 @@ int main(int argc, char **argv)
     // The damage check before the first write, on a log of 100,000 entries: an open
     // for writing against one for reading, each a fresh process's first open.
     const QString checked = folder.filePath(QStringLiteral("checked.sqlite"));
-    if (!writeCsv(csvPath, 100000) || runLog({ QStringLiteral("--db"), checked, QStringLiteral("import"), QStringLiteral("--csv"), csvPath }).status != 0)
+    if (!writeCsv(csvPath, 100000)
+        || runLog({ QStringLiteral("--db"), checked, QStringLiteral("import"),
+                      QStringLiteral("--csv"), csvPath })
+                .status
+            != 0)
         return 1;
     const auto median = [&](Store::Purpose purpose) {
         std::vector<double> times;
@@ -132,7 +137,8 @@ int main(int argc, char **argv)
     };
     const double reading = median(Store::Purpose::Read);
     const double writing = median(Store::Purpose::Write);
-    std::printf("open on 100,000 entries: for reading %.1f ms, for writing %.1f ms (check %.1f ms)\n",
+    std::printf(
+        "open on 100,000 entries: for reading %.1f ms, for writing %.1f ms (check %.1f ms)\n",
         reading, writing, writing - reading);
     return 0;
 }

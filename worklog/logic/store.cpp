@@ -90,8 +90,7 @@ void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
     const int bytes = sqlite3_value_bytes16(arguments[0]);
     const QString folded
         = QString::fromUtf16(static_cast<const char16_t *>(text), bytes / 2).toCaseFolded();
-    sqlite3_result_text16(
-        context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
+    sqlite3_result_text16(context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
 }
 
 } // namespace
@@ -396,7 +395,8 @@ bool Store::connect(bool forWriting)
         QStringList options { QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs) };
         QString name = m_location.file;
         if (!forWriting && m_readOnlyConnection) {
-            options << QStringLiteral("QSQLITE_OPEN_READONLY") << QStringLiteral("QSQLITE_OPEN_URI");
+            options << QStringLiteral("QSQLITE_OPEN_READONLY")
+                    << QStringLiteral("QSQLITE_OPEN_URI");
             // Without a -wal file nobody is writing (a writer would need to make one
             // here): the file is read as it is, and no -shm file is made beside it.
             const bool wal = QFileInfo::exists(m_location.file + QStringLiteral("-wal"));
@@ -430,7 +430,8 @@ bool Store::connect(bool forWriting)
         // FULL makes a reported save survive a power cut. A larger page cache and
         // memory-mapped reads for long lists and exports. None of these writes a byte.
         QStringList pragmas { QStringLiteral("PRAGMA foreign_keys = ON"),
-            QStringLiteral("PRAGMA synchronous = FULL"), QStringLiteral("PRAGMA cache_size = -16384"),
+            QStringLiteral("PRAGMA synchronous = FULL"),
+            QStringLiteral("PRAGMA cache_size = -16384"),
             QStringLiteral("PRAGMA mmap_size = 268435456") };
         if (!forWriting)
             pragmas << QStringLiteral("PRAGMA query_only = ON");
@@ -498,10 +499,12 @@ Store::Content Store::identify(int *version, bool *ok)
     if (*version > kSchemaVersion)
         return Content::Newer;
     // The columns Dipo reads, in the tables Dipo made.
-    QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0").arg(QLatin1String(Store::kEntryColumnList)),
+    QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0")
+                             .arg(QLatin1String(Store::kEntryColumnList)),
         QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0") };
     if (*version >= 2)
-        probes << QStringLiteral("SELECT entry_id, position, kind, target_key, caption FROM repair LIMIT 0")
+        probes << QStringLiteral(
+            "SELECT entry_id, position, kind, target_key, caption FROM repair LIMIT 0")
                << QStringLiteral("SELECT fault_key FROM entry LIMIT 0");
     for (const QString &probe : probes) {
         if (!query.exec(probe)) {
@@ -560,7 +563,8 @@ bool Store::prepareForWriting(Content content)
     if (isSQLite()) {
         if (content == Content::Empty) {
             // Made here, or an empty file: readable by its owner only, as the log it becomes.
-            QFile::setPermissions(m_location.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile::setPermissions(
+                m_location.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
         // WAL lets a reader go on while another process saves.
         QSqlQuery mode(database());
@@ -1068,15 +1072,14 @@ Entry Store::entryFromRow(const QSqlQuery &query)
     return entry;
 }
 
-
 std::optional<Entry> Store::entry(qint64 id)
 {
     m_error.clear();
     if (m_absent || !database().isOpen())
         return std::nullopt;
     QSqlQuery query(database());
-    query.prepare(
-        QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(QLatin1String(Store::kEntryColumnList)));
+    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?")
+                      .arg(QLatin1String(Store::kEntryColumnList)));
     query.addBindValue(id);
     if (!query.exec()) {
         failRead(query);

@@ -123,7 +123,8 @@ bool Store::beginImport()
             return false;
         begun = begin()
             && (isSQLite()
-                || execText(QStringLiteral("LOCK TABLE entry, step, repair IN ROW EXCLUSIVE MODE")));
+                || execText(
+                    QStringLiteral("LOCK TABLE entry, step, repair IN ROW EXCLUSIVE MODE")));
         if (!begun) {
             rollback();
             if (!m_lastTransient)
@@ -194,9 +195,8 @@ std::optional<qint64> Store::add(const Entry &item, qint64 fileNumber)
 
 bool Store::flushImport()
 {
-    const auto put = [this](QSqlQuery &query, const QVariant &value) {
-        query.bindValue(m_bound++, value);
-    };
+    const auto put
+        = [this](QSqlQuery &query, const QVariant &value) { query.bindValue(m_bound++, value); };
     // Each detail row as its entry's index and its own.
     QList<QPair<int, int>> steps;
     QList<QPair<int, int>> repairs;
@@ -206,44 +206,37 @@ bool Store::flushImport()
         for (int i = 0; i < m_pending.at(e).repairs.size(); ++i)
             repairs.append({ e, i });
     }
-    const bool done = insertRows(EntryTable, int(m_pending.size()),
-                          [&](QSqlQuery &query, int r) {
-                              const Entry &item = m_pending.at(r);
-                              put(query, item.id);
-                              put(query,
-                                  item.kind == Kind::Job ? QStringLiteral("job")
-                                                         : QStringLiteral("diagnosis"));
-                              put(query, text(item.locomotive));
-                              put(query, locomotiveKey(item.locomotive));
-                              put(query, text(item.technician));
-                              put(query, item.when.toSecsSinceEpoch());
-                              put(query, text(item.system));
-                              put(query, text(item.subject));
-                              put(query, item.notDefined ? 1 : 0);
-                              put(query, text(item.note));
-                              put(query,
-                                  item.corrects > 0 ? QVariant(item.corrects)
-                                                    : QVariant(QMetaType(QMetaType::LongLong)));
-                              put(query, text(faultKey(item)));
-                          })
-        && insertRows(StepTable, int(steps.size()),
-            [&](QSqlQuery &query, int r) {
-                const Entry &item = m_pending.at(steps.at(r).first);
-                const int i = steps.at(r).second;
-                put(query, item.id);
-                put(query, i + 1);
-                put(query, text(item.steps.at(i).question));
-                put(query, text(item.steps.at(i).answer));
-            })
-        && insertRows(RepairTable, int(repairs.size()), [&](QSqlQuery &query, int r) {
-               const Entry &item = m_pending.at(repairs.at(r).first);
-               const RepairLink &link = item.repairs.at(repairs.at(r).second);
-               put(query, item.id);
-               put(query, repairs.at(r).second + 1);
-               put(query, text(link.kind));
-               put(query, text(link.key));
-               put(query, text(link.caption));
-           });
+    const bool done = insertRows(EntryTable, int(m_pending.size()), [&](QSqlQuery &query, int r) {
+        const Entry &item = m_pending.at(r);
+        put(query, item.id);
+        put(query, item.kind == Kind::Job ? QStringLiteral("job") : QStringLiteral("diagnosis"));
+        put(query, text(item.locomotive));
+        put(query, locomotiveKey(item.locomotive));
+        put(query, text(item.technician));
+        put(query, item.when.toSecsSinceEpoch());
+        put(query, text(item.system));
+        put(query, text(item.subject));
+        put(query, item.notDefined ? 1 : 0);
+        put(query, text(item.note));
+        put(query,
+            item.corrects > 0 ? QVariant(item.corrects) : QVariant(QMetaType(QMetaType::LongLong)));
+        put(query, text(faultKey(item)));
+    }) && insertRows(StepTable, int(steps.size()), [&](QSqlQuery &query, int r) {
+        const Entry &item = m_pending.at(steps.at(r).first);
+        const int i = steps.at(r).second;
+        put(query, item.id);
+        put(query, i + 1);
+        put(query, text(item.steps.at(i).question));
+        put(query, text(item.steps.at(i).answer));
+    }) && insertRows(RepairTable, int(repairs.size()), [&](QSqlQuery &query, int r) {
+        const Entry &item = m_pending.at(repairs.at(r).first);
+        const RepairLink &link = item.repairs.at(repairs.at(r).second);
+        put(query, item.id);
+        put(query, repairs.at(r).second + 1);
+        put(query, text(link.kind));
+        put(query, text(link.key));
+        put(query, text(link.caption));
+    });
     m_pending.clear();
     return done;
 }
