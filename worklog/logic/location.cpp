@@ -127,8 +127,11 @@ std::optional<Location> fromConninfo(const QString &text, QString *why)
         PQfreemem(error);
         static const QRegularExpression named(QStringLiteral("(option|parameter)\\W*\"([^\"]*)\""));
         const QRegularExpressionMatch match = named.match(detail);
-        const QString reason = match.hasMatch() && !kSecrets.contains(match.captured(2))
-            ? texts::addressUnknownKeyword.arg(match.captured(2).left(40))
+        // Named only when it is a word: the name is part of the address, secrets and all.
+        static const QRegularExpression word(QStringLiteral("^[A-Za-z_]{1,40}$"));
+        const QString keyword = match.hasMatch() ? match.captured(2) : QString();
+        const QString reason = word.match(keyword).hasMatch() && !kSecrets.contains(keyword)
+            ? texts::addressUnknownKeyword.arg(keyword)
             : texts::addressUnreadable;
         *why = texts::addressInvalid.arg(shownText, reason);
         return std::nullopt;
@@ -245,31 +248,17 @@ QString Location::conninfo() const
 
 QString redactedAddress(const QString &text)
 {
-    QString shown = text;
-    // The user part of a URI keeps only the name, however many slashes follow the scheme.
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:/*"));
-    const QRegularExpressionMatch start = scheme.match(shown);
-    if (start.hasMatch()) {
-        const qsizetype from = start.capturedEnd();
-        qsizetype end = shown.size();
-        for (const QChar stop : { QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#') }) {
-            const qsizetype at = shown.indexOf(stop, from);
-            if (at >= 0)
-                end = std::min(end, at);
-        }
-        const qsizetype at = shown.lastIndexOf(QLatin1Char('@'), end - 1);
-        if (at >= from) {
-            QString userPart = shown.mid(from, at - from);
-            static const QRegularExpression secret(
-                QStringLiteral("(:|%3a).*$"), QRegularExpression::CaseInsensitiveOption);
-            if (userPart.contains(secret))
-                userPart.replace(secret, QStringLiteral(":***"));
-            shown = shown.left(from) + userPart + shown.mid(at);
-        }
-    }
+    // Every "user:secret@" keeps only the user, wherever it stands, also with its colon
+    // spelt %3A; every password keyword keeps only its name.
+    static const QRegularExpression userInfo(QStringLiteral(":[^@/?#]*@"));
+    static const QRegularExpression encoded(
+        QStringLiteral("%3a[^@/?#]*@"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression keyed(
         QStringLiteral("((?:ssl)?password\\s*=\\s*)('(?:[^'\\\\]|\\\\.)*'|[^&\\s]*)"),
         QRegularExpression::CaseInsensitiveOption);
+    QString shown = text;
+    shown.replace(userInfo, QStringLiteral(":***@"));
+    shown.replace(encoded, QStringLiteral("%3A***@"));
     shown.replace(keyed, QStringLiteral("\\1***"));
     return shown;
 }

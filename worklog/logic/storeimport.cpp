@@ -209,7 +209,7 @@ bool Store::flushImport()
     const bool done = insertRows(EntryTable, int(m_pending.size()), [&](QSqlQuery &query, int r) {
         const Entry &item = m_pending.at(r);
         put(query, item.id);
-        put(query, item.kind == Kind::Job ? QStringLiteral("job") : QStringLiteral("diagnosis"));
+        put(query, kindKey(item.kind));
         put(query, text(item.locomotive));
         put(query, locomotiveKey(item.locomotive));
         put(query, text(item.technician));
