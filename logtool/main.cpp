@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -292,7 +293,8 @@ int main(int argc, char **argv)
         return saved->lost > 0 ? Findings : Good;
     }
     // check
-    if (!store.exists())
+    if (!store.exists() && location->engine == Location::Engine::SQLite
+        && !QFileInfo::exists(location->file))
         return fail(err,
             texts::cannotOpen.arg(location->shown(), QStringLiteral("berkas tidak ada")), Unusable);
     const QStringList problems = store.integrityProblems();

@@ -274,8 +274,8 @@ bool Store::open(Purpose purpose)
     if (content == Content::Foreign)
         return failOpen(texts::notALog);
     if (!forWriting) {
-        if (content == Content::Empty && isSQLite()) {
-            // An empty file reads as an empty log, as a missing one does.
+        if (content == Content::Empty) {
+            // An empty file or database reads as an empty log, as a missing file does.
             disconnect();
             m_absent = true;
         }

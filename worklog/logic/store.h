@@ -84,7 +84,8 @@ public:
     enum class Purpose { Read, Write };
     bool open(Purpose purpose);
     bool isOpen() const;
-    // False for an SQLite log file that does not exist (opened for reading).
+    // False for a log not made yet (opened for reading): no file, or an empty one or an
+    // empty database.
     bool exists() const { return !m_absent; }
     // The reason of the last failure, for the user: one line naming the place.
     QString errorString() const { return m_error; }
@@ -175,7 +176,7 @@ private:
 
     Location m_location;
     QString m_connection;
-    bool m_absent = false; // an SQLite log not made yet, opened for reading
+    bool m_absent = false; // a log not made yet, opened for reading
     bool m_writable = false;
     bool m_readOnlyConnection = false;
     QString m_detail;
