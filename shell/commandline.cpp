@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/commandline.h"
 
-#include "worklog/logic/store.h"
 #include "common/outsidefile.h"
+#include "worklog/logic/store.h"
 
 #include <QCommandLineParser>
 #include <QDir>

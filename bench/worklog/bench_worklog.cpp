@@ -8,8 +8,8 @@
 #include "../diagnosis/figures.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/csv.h"
-#include "worklog/programlog.h"
 #include "worklog/logic/store.h"
+#include "worklog/programlog.h"
 
 #include <QApplication>
 #include <QDateEdit>

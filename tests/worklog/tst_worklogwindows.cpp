@@ -11,14 +11,14 @@
 #include "tuneup/tuneup.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/entrymodel.h"
-#include "worklog/programlog.h"
 #include "worklog/logic/store.h"
+#include "worklog/programlog.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -380,7 +380,8 @@ void TestWorklogWindows::damagedLogSaysSo()
     window.showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString status = control<QLabel>(&window, "LabelStatus")->text();
-    QVERIFY2(status.contains(QStringLiteral("rusak")) && status.contains(m_log), qPrintable(status));
+    QVERIFY2(
+        status.contains(QStringLiteral("rusak")) && status.contains(m_log), qPrintable(status));
     QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
 }
 
