@@ -449,6 +449,7 @@ void TestWorklogEdges::filesPrivate_data()
     QTest::newRow("an empty file of mode 0644") << "empty" << 0 << "";
     QTest::newRow("a dangling link as the log") << "dangling" << 3 << "tautan";
     QTest::newRow("a folder others can write") << "open folder" << 3 << "orang lain";
+    QTest::newRow("a folder another user owns") << "foreign folder" << 3 << "pengguna lain";
     QTest::newRow("export onto a FIFO") << "fifo" << 3 << "bukan berkas biasa";
     QTest::newRow("export onto a folder") << "folder" << 3 << "folder";
 }
@@ -480,6 +481,11 @@ void TestWorklogEdges::filesPrivate()
     } else if (kind == QLatin1String("open folder")) {
         log = base + QStringLiteral("/dipo.sqlite");
         ::chmod(QFile::encodeName(base).constData(), 0777);
+    } else if (kind == QLatin1String("foreign folder")) {
+        if (::geteuid() != 0)
+            QSKIP("only root gives a folder to another user");
+        log = base + QStringLiteral("/dipo.sqlite");
+        QCOMPARE(::chown(QFile::encodeName(base).constData(), 65534, 65534), 0); // nobody
     } else {
         log = base + QStringLiteral("/dipo.sqlite");
         Store store(*parseLocation(log, nullptr));
