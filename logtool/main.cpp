@@ -295,8 +295,7 @@ int main(int argc, char **argv)
     // check
     if (!store.exists() && location->engine == Location::Engine::SQLite
         && !QFileInfo::exists(location->file))
-        return fail(err,
-            texts::cannotOpen.arg(location->shown(), QStringLiteral("berkas tidak ada")), Unusable);
+        return fail(err, texts::cannotOpen.arg(location->shown(), texts::noFile), Unusable);
     const QStringList problems = store.integrityProblems();
     out << "skema: " << store.schemaVersion() << " (program: " << Store::kSchemaVersion << ")\n";
     const qint64 entries = store.count(Filter { {}, {}, {}, {}, false });

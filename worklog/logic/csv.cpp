@@ -549,8 +549,7 @@ std::optional<QString> openInput(const QString &path, QFile &file)
         : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
-        return error == ENOENT ? QStringLiteral("berkas tidak ada")
-                               : QString::fromLocal8Bit(std::strerror(error));
+        return error == ENOENT ? texts::noFile : QString::fromLocal8Bit(std::strerror(error));
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -78,6 +78,7 @@ inline const QString folderOpen
 inline const QString folderForeign = QStringLiteral("folder %1 milik pengguna lain");
 inline const QString danglingLink = QStringLiteral("tautan ke berkas yang tidak ada");
 inline const QString notAFile = QStringLiteral("bukan berkas biasa");
+inline const QString noFile = QStringLiteral("berkas tidak ada");
 inline const QString noFolder = QStringLiteral("folder %1 tidak dapat dibuat");
 inline const QString readOnly = QStringLiteral("berkas hanya dapat dibaca");
 
