@@ -2,6 +2,8 @@
 // dipo-log: the workshop log on the command line. Lists, shows, exports and imports
 // entries, and checks the log, on the PC's SQLite file or on the depot's PostgreSQL.
 
+#include "common/logic/cli.h"
+#include "common/logic/savefile.h"
 #include "worklog/logic/csv.h"
 #include "worklog/logic/store.h"
 #include "worklog/logic/worklogtexts.h"
@@ -9,16 +11,19 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
+
+#include <cstdio>
 
 namespace {
 
 using namespace dipo::worklog;
 
-constexpr int Good = 0;
-constexpr int Findings = 1;
-constexpr int BadUsage = 2;
-constexpr int Unusable = 3;
+using dipo::cli::BadUsage;
+using dipo::cli::Findings;
+using dipo::cli::Good;
+using dipo::cli::Unusable;
 
 const char *const Description = R"(Membaca, mengekspor dan memeriksa catatan bengkel Dipo.
 
@@ -28,14 +33,26 @@ Perintah:
   export --csv    seluruh catatan (atau yang tersaring) sebagai CSV ke stdout atau --output
   import --csv BERKAS   memeriksa setiap baris, lalu memasukkan semua atau tidak sama sekali
   check           pemeriksaan integritas dan versi skema
+  selamatkan --output BERKAS   dari catatan yang rusak: setiap entri yang masih utuh sebagai CSV
 
 Basis data: --db, lalu DIPO_DB, lalu dipo.sqlite di folder data aplikasi.
 Kode keluar: 0 baik, 1 ada temuan, 2 salah pemakaian, 3 catatan tidak dapat dipakai.)";
+
+bool g_verbose = false;
 
 int fail(QTextStream &err, const QString &message, int code = BadUsage)
 {
     err << "dipo-log: " << message << "\n";
     return code;
+}
+
+// The log's failure in one line; the driver's own words only when asked for.
+int failStore(QTextStream &err, const Store &store)
+{
+    err << "dipo-log: " << store.errorString() << "\n";
+    if (g_verbose && !store.errorDetail().isEmpty())
+        err << "dipo-log: (" << store.errorDetail() << ")\n";
+    return Unusable;
 }
 
 QString kindText(Kind kind)
@@ -93,9 +110,8 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Description));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption helpOption = dipo::cli::helpOption();
+    const QCommandLineOption versionOption = dipo::cli::versionOption();
     const QCommandLineOption dbOption(QStringLiteral("db"),
         QStringLiteral("Basis data: postgresql://user@host:port/nama, folder socket, atau berkas "
                        ".sqlite."),
@@ -115,15 +131,20 @@ int main(int argc, char **argv)
         QStringLiteral("Sampai tanggal (YYYY-MM-DD), termasuk."), QStringLiteral("TANGGAL"));
     const QCommandLineOption allOption(
         QStringLiteral("semua"), QStringLiteral("list, export: termasuk versi yang dikoreksi."));
-    parser.addOptions({ dbOption, csvOption, outputOption, locoOption, textOption, fromOption,
-        toOption, allOption });
-    parser.addPositionalArgument(
-        QStringLiteral("perintah"), QStringLiteral("list, show, export, import atau check"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+        QStringLiteral("Pada kegagalan, juga kata-kata driver basis data."));
+    const QList<QCommandLineOption> options { helpOption, versionOption, dbOption, csvOption,
+        outputOption, locoOption, textOption, fromOption, toOption, allOption, verboseOption };
+    parser.addOptions(options);
+    parser.addPositionalArgument(QStringLiteral("perintah"),
+        QStringLiteral("list, show, export, import, check atau selamatkan"));
 
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(err, parser.errorText());
+    const QStringList commandLine = QCoreApplication::arguments();
+    if (!parser.parse(commandLine))
+        return fail(err, dipo::cli::parserError(parser, commandLine));
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << dipo::cli::helpText(QStringLiteral("dipo-log [opsi] perintah [NOMOR|BERKAS]"),
+            QString::fromUtf8(Description), options);
         return Good;
     }
     if (parser.isSet(versionOption)) {
@@ -133,8 +154,10 @@ int main(int argc, char **argv)
 
     const QStringList arguments = parser.positionalArguments();
     const QString command = arguments.value(0);
+    g_verbose = parser.isSet(verboseOption);
     const QStringList commands { QStringLiteral("list"), QStringLiteral("show"),
-        QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("check") };
+        QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("check"),
+        QStringLiteral("selamatkan") };
     if (command.isEmpty())
         return fail(err, QStringLiteral("perintah tidak ada; lihat dipo-log --help"));
     if (!commands.contains(command))
@@ -152,8 +175,11 @@ int main(int argc, char **argv)
         return fail(err, QStringLiteral("%1 perlu --csv").arg(command));
     if (!csvCommand && parser.isSet(csvOption))
         return fail(err, QStringLiteral("--csv hanya untuk export dan import"));
-    if (parser.isSet(outputOption) && command != QLatin1String("export"))
-        return fail(err, QStringLiteral("--output hanya untuk export"));
+    const bool salvage = command == QLatin1String("selamatkan");
+    if (parser.isSet(outputOption) && command != QLatin1String("export") && !salvage)
+        return fail(err, QStringLiteral("--output hanya untuk export dan selamatkan"));
+    if (salvage && !parser.isSet(outputOption))
+        return fail(err, QStringLiteral("selamatkan perlu --output BERKAS.csv"));
 
     Filter filter;
     filter.locomotive = parser.value(locoOption);
@@ -176,16 +202,20 @@ int main(int argc, char **argv)
     if (!location)
         return fail(err, why);
     Store store(*location);
+    store.setWaitNotice([&err] {
+        err << "dipo-log: " << texts::waiting.arg(5) << "\n";
+        err.flush();
+    });
     const bool writes = command == QLatin1String("import");
     if (!store.open(writes ? Store::Purpose::Write : Store::Purpose::Read))
-        return fail(err, store.errorString(), Unusable);
+        return failStore(err, store);
 
     if (command == QLatin1String("list")) {
         std::optional<PageEnd> after;
         for (;;) {
             const QList<Row> rows = store.page(filter, after, 1000);
             if (!store.errorString().isEmpty())
-                return fail(err, store.errorString(), Unusable);
+                return failStore(err, store);
             for (const Row &row : rows)
                 printRow(out, row);
             if (rows.size() < 1000)
@@ -198,7 +228,12 @@ int main(int argc, char **argv)
         const qint64 id = arguments.at(1).toLongLong(&ok);
         if (!ok || id <= 0)
             return fail(err, QStringLiteral("nomor entri tidak sah: %1").arg(arguments.at(1)));
-        const QList<Entry> versions = store.history(store.latest(id));
+        const qint64 latest = store.latest(id);
+        if (!store.errorString().isEmpty())
+            return failStore(err, store);
+        const QList<Entry> versions = store.history(latest);
+        if (versions.isEmpty() && store.errorString() != texts::unknownEntry.arg(latest))
+            return failStore(err, store);
         if (versions.isEmpty())
             return fail(err, texts::unknownEntry.arg(id), Findings);
         printEntry(out, versions.constFirst());
@@ -211,40 +246,66 @@ int main(int argc, char **argv)
     if (command == QLatin1String("export")) {
         if (parser.isSet(outputOption)) {
             if (!csv::save(store, filter, parser.value(outputOption), &why))
-                return fail(err, why, Unusable);
+                return !store.errorString().isEmpty() ? failStore(err, store)
+                                                      : fail(err, why, Unusable);
             return Good;
         }
         QFile standardOutput;
         if (!standardOutput.open(stdout, QIODevice::WriteOnly))
             return fail(err, standardOutput.errorString(), Unusable);
-        if (!csv::write(store, filter, &standardOutput, &why) || !standardOutput.flush())
-            return fail(err, why, Unusable);
-        return Good;
+        const bool written = csv::write(store, filter, &standardOutput, &why);
+        if (written && standardOutput.flush() && std::fflush(stdout) == 0)
+            return Good;
+        if (!written && !store.errorString().isEmpty())
+            return failStore(err, store);
+        // A write to standard output that failed (a full disk behind "> file").
+        return fail(err,
+            texts::atPlace.arg(dipo::files::texts::reasonWrite,
+                standardOutput.error() != QFileDevice::NoError ? standardOutput.errorString()
+                                                               : QStringLiteral("stdout")),
+            Unusable);
     }
     if (command == QLatin1String("import")) {
         QFile file;
         const QString path = arguments.at(1);
-        const bool opened = path == QLatin1String("-")
-            ? file.open(stdin, QIODevice::ReadOnly)
-            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-        if (!opened)
-            return fail(err, QStringLiteral("%1: %2").arg(path, file.errorString()));
-        const csv::Parsed parsed = csv::parse(file.readAll());
-        if (!parsed.faults.isEmpty()) {
-            for (const QString &fault : parsed.faults)
+        if (const std::optional<QString> refused = csv::openInput(path, file))
+            return fail(err, QStringLiteral("%1: %2").arg(path, *refused));
+        const csv::Imported imported = csv::import(store, &file);
+        if (!imported.faults.isEmpty()) {
+            for (const QString &fault : imported.faults)
                 err << "dipo-log: " << path << ": " << fault << "\n";
             err << "dipo-log: tidak ada yang dimasukkan\n";
             return Findings;
         }
-        if (!store.saveAll(parsed.entries))
-            return fail(err, store.errorString(), Unusable);
-        out << parsed.entries.size() << " entri dimasukkan\n";
+        if (imported.storeFailed)
+            return failStore(err, store);
+        out << imported.added << " entri dimasukkan";
+        if (imported.skipped > 0)
+            out << "; " << imported.skipped << " sudah ada di catatan, dilewati";
+        out << "\n";
         return Good;
     }
+    if (salvage) {
+        const std::optional<Salvaged> saved = csv::salvage(store, parser.value(outputOption), &why);
+        if (!saved)
+            return !store.errorString().isEmpty() ? failStore(err, store)
+                                                  : fail(err, why, Unusable);
+        out << saved->whole << " entri utuh disalin ke " << parser.value(outputOption) << "\n";
+        if (saved->lost > 0)
+            err << "dipo-log: " << saved->lost << " entri tidak dapat dibaca\n";
+        return saved->lost > 0 ? Findings : Good;
+    }
     // check
+    if (!store.exists() && location->engine == Location::Engine::SQLite
+        && !QFileInfo::exists(location->file))
+        return fail(err, texts::cannotOpen.arg(location->shown(), texts::noFile), Unusable);
     const QStringList problems = store.integrityProblems();
     out << "skema: " << store.schemaVersion() << " (program: " << Store::kSchemaVersion << ")\n";
-    out << "entri: " << store.count(Filter { {}, {}, {}, {}, false }) << "\n";
+    const qint64 entries = store.count(Filter { {}, {}, {}, {}, false });
+    if (!store.errorString().isEmpty())
+        out << "entri: ? (" << store.errorString() << ")\n";
+    else
+        out << "entri: " << entries << "\n";
     for (const QString &problem : problems)
         out << "masalah: " << problem << "\n";
     out << (problems.isEmpty() ? "integritas: baik\n" : "integritas: RUSAK\n");

@@ -13,7 +13,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb kbcheck folder maintenance tuneup)
+[ ${#targets[@]} -gt 0 ] || targets=(number jpeg kb kbcheck folder maintenance tuneup address logcsv)
 build="$top/build-fuzz"
 jpeg_options=()
 # DIPO_FUZZ_LIBJPEG=instrumented: link an instrumented libjpeg-turbo built from Debian's

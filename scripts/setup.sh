@@ -25,6 +25,10 @@ packages+=(libqt6sql6-sqlite libqt6sql6-psql)
 # Qt Charts: the calculators draw their curves with it; Qt Charts' CMake package needs
 # Qt OpenGL's, which qt6-charts-dev does not pull in.
 packages+=(qt6-charts-dev libqt6opengl6-dev)
+# libpq's and SQLite's headers: the log reads a server's address by libpq's own rules
+# (PQconninfoParse) and asks libpq why a connection failed; SQLite takes the log search's
+# case folding as a function of Dipo's.
+packages+=(libpq-dev libsqlite3-dev)
 # lrelease from Qt's Linguist tools compiles the Indonesian translation of Qt's own texts.
 packages+=(qt6-l10n-tools)
 if [ "${DIPO_NEED_XVFB:-0}" = 1 ]; then

@@ -191,6 +191,7 @@ Tcatatan::Tcatatan(QWidget *parent)
     connect(TabelCatatan->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         &Tcatatan::showChosen);
     connect(m_model, &QAbstractItemModel::modelReset, this, &Tcatatan::showChosen);
+    connect(m_model, &EntryModel::readFailed, this, &Tcatatan::setStatus);
     connect(BtnKoreksi, &QPushButton::clicked, this, &Tcatatan::BtnKoreksiClick);
     connect(BtnEkspor, &QPushButton::clicked, this, &Tcatatan::BtnEksporClick);
     connect(BtnPdf, &QPushButton::clicked, this, &Tcatatan::BtnPdfClick);
@@ -239,6 +240,10 @@ void Tcatatan::applyFilter()
     }
     const qint64 shown = m_store->count(filter);
     const bool empty = shown == 0 && m_store->count(Filter {}) == 0;
+    if (!m_store->errorString().isEmpty()) {
+        setStatus(m_store->errorString()); // a damaged or busy log, never "no entries"
+        return;
+    }
     setStatus(empty ? wtexts::noLogYet : wtexts::entriesShown.arg(shown));
     BtnEkspor->setEnabled(!empty);
 }

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace dipo::cli {
@@ -44,6 +45,47 @@ QString parserError(const QCommandLineParser &parser, const QStringList &argumen
     if (const QRegularExpressionMatch m = unexpected.match(error); m.hasMatch())
         return QStringLiteral("nilai tidak diharapkan sesudah ") + m.captured(1);
     return error;
+}
+
+namespace {
+
+QString optionNames(const QCommandLineOption &option)
+{
+    QStringList names;
+    for (const QString &name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString text = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        text += QStringLiteral(" <") + option.valueName() + QLatin1Char('>');
+    return text;
+}
+
+} // namespace
+
+QString helpText(
+    const QString &usage, const QString &description, const QList<QCommandLineOption> &options)
+{
+    qsizetype width = 0;
+    for (const QCommandLineOption &option : options)
+        width = std::max(width, optionNames(option).size());
+    QString text = QStringLiteral("Pemakaian: ") + usage + QLatin1Char('\n') + description
+        + QStringLiteral("\n\nOpsi:\n");
+    for (const QCommandLineOption &option : options)
+        text += QStringLiteral("  ") + optionNames(option).leftJustified(width + 2)
+            + option.description() + QLatin1Char('\n');
+    return text;
+}
+
+QCommandLineOption helpOption()
+{
+    return { { QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Tampilkan bantuan ini, lalu keluar.") };
+}
+
+QCommandLineOption versionOption()
+{
+    return { { QStringLiteral("v"), QStringLiteral("version") },
+        QStringLiteral("Tampilkan versi program, lalu keluar.") };
 }
 
 int fail(const QString &tool, const QString &message, int code)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,15 @@ enum ExitCode : int {
 // ("opsi tidak dikenal: --foo, -x"), or the option a value is missing or not expected
 // after. `arguments` are the ones parsed, the program's name first.
 QString parserError(const QCommandLineParser &parser, const QStringList &arguments);
+
+// The help in the program's words: "Pemakaian: USAGE", the description, and "Opsi:" with
+// each option's names and description in aligned columns ("-h, --help", "--db <url>").
+QString helpText(
+    const QString &usage, const QString &description, const QList<QCommandLineOption> &options);
+
+// The help and version options every tool takes.
+QCommandLineOption helpOption();
+QCommandLineOption versionOption();
 
 // "tool: message" and a new line on standard error; returns `code`.
 int fail(const QString &tool, const QString &message, int code = BadUsage);

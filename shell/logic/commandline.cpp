@@ -32,10 +32,8 @@ const char *const kToolkitFlags[] = { "reverse", "widgetcount", "nograb", "dogra
 
 struct Options
 {
-    QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help") },
-        QStringLiteral("Tampilkan bantuan ini, lalu keluar.") };
-    QCommandLineOption version { { QStringLiteral("v"), QStringLiteral("version") },
-        QStringLiteral("Tampilkan versi program, lalu keluar.") };
+    QCommandLineOption help = cli::helpOption();
+    QCommandLineOption version = cli::versionOption();
     QCommandLineOption pictureDir { QStringLiteral("picture-dir"),
         QStringLiteral("Ambil gambar dari <folder> (menggantikan DIPO_PICTURE_DIR)."),
         QStringLiteral("folder") };
@@ -51,17 +49,6 @@ struct Options
         return { help, version, pictureDir, knowledgeBase, database };
     }
 };
-
-QString optionNames(const QCommandLineOption &option)
-{
-    QStringList names;
-    for (const QString &name : option.names())
-        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-    QString text = names.join(QStringLiteral(", "));
-    if (!option.valueName().isEmpty())
-        text += QStringLiteral(" <") + option.valueName() + QLatin1Char('>');
-    return text;
-}
 
 CommandLine usageError(const QString &message)
 {
@@ -90,19 +77,9 @@ QString versionText()
 
 QString helpText()
 {
-    const QList<QCommandLineOption> options = Options().shown();
-    qsizetype width = 0;
-    for (const QCommandLineOption &option : options)
-        width = std::max(width, optionNames(option).size());
-    QString text = QStringLiteral("Pemakaian: dipo [opsi]\n"
-                                  "Sistem pakar dan simulasi mesin diesel dan rem lokomotif.\n"
-                                  "\n"
-                                  "Opsi:\n");
-    for (const QCommandLineOption &option : options) {
-        text += QStringLiteral("  ") + optionNames(option).leftJustified(width + 2)
-            + option.description() + QLatin1Char('\n');
-    }
-    return text;
+    return cli::helpText(QStringLiteral("dipo [opsi]"),
+        QStringLiteral("Sistem pakar dan simulasi mesin diesel dan rem lokomotif."),
+        Options().shown());
 }
 
 CommandLine parseCommandLine(const QStringList &arguments)

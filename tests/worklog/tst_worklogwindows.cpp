@@ -16,9 +16,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -85,6 +85,7 @@ private slots:
     void failedSaveKeepsTheEntry();
     void jobsAfterProses();
     void logWindow();
+    void damagedLogSaysSo();
 
 private:
     std::unique_ptr<Store> reader();
@@ -349,6 +350,39 @@ void TestWorklogWindows::logWindow()
         menu.grab().save(shots + QStringLiteral("/menu.png"));
     }
     window->close();
+}
+
+void TestWorklogWindows::damagedLogSaysSo()
+{
+    {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        QList<Entry> entries;
+        for (int n = 0; n < 450; ++n) {
+            Entry e;
+            e.locomotive = QStringLiteral("CC 201 83 12");
+            e.when = QDateTime(QDate(2026, 3, 1), QTime(8, 0)).addSecs(n * 60);
+            e.system = QStringLiteral("sistem pendinginan");
+            e.subject = QStringLiteral("RADIATOR KOTOR");
+            e.note = QString(500, QLatin1Char('n'));
+            entries << e;
+        }
+        QVERIFY(store.saveAll(entries));
+    }
+    {
+        // Every page but the first overwritten: a copy cut short and filled.
+        QFile file(m_log);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(4096));
+        file.write(QByteArray(int(file.size() - 4096), '\x5a'));
+    }
+    Tcatatan window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString status = control<QLabel>(&window, "LabelStatus")->text();
+    QVERIFY2(
+        status.contains(QStringLiteral("rusak")) && status.contains(m_log), qPrintable(status));
+    QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
 }
 
 QTEST_MAIN(TestWorklogWindows)

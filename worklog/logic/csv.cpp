@@ -5,11 +5,22 @@
 
 #include "common/logic/savefile.h"
 
+#include "common/logic/outsidefile.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dipo::worklog::csv {
 
@@ -22,6 +33,9 @@ const QStringList kColumns { QStringLiteral("nomor"), QStringLiteral("jenis"),
     QStringLiteral("catatan"), QStringLiteral("mengoreksi"), QStringLiteral("langkah"),
     QStringLiteral("perbaikan") };
 constexpr int kMaxFaults = 20;
+// A record holds at most a few notes of 2,000 characters and a trail of some hundred
+// steps: anything near this is no export of the log.
+constexpr qint64 kMaxRecordBytes = 4 * 1024 * 1024;
 
 void appendField(QByteArray &out, const QString &text)
 {
@@ -101,80 +115,159 @@ QString repairsJson(const QList<RepairLink> &repairs)
     return jsonRows(rows);
 }
 
-// The rows of RFC 4180 text, each with the line it starts on.
+// The records of RFC 4180 text, read from a device a piece at a time, each with the
+// line it starts on. Quotes, commas and line ends are ASCII, which no UTF-8 sequence
+// holds, so the bytes are split first and each field decoded on its own.
 struct RawRow
 {
     int line = 0;
     QStringList fields;
 };
 
-bool splitRows(const QString &text, QList<RawRow> &rows, QString *why, int *badLine)
+class RecordReader
 {
-    RawRow row { 1, {} };
-    QString field;
-    bool quoted = false;
-    bool wasQuoted = false;
-    int line = 1;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const auto endRecord = [&]() {
-        row.fields << field;
-        field.clear();
-        wasQuoted = false;
-        // A blank line is no record.
-        if (!(row.fields.size() == 1 && row.fields.constFirst().isEmpty()))
-            rows.append(row);
-        row = RawRow { line, {} };
-    };
-    while (i < n) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                    field += QLatin1Char('"');
-                    i += 2;
-                    continue;
-                }
-                quoted = false;
-                ++i;
-                continue;
-            }
-            if (c == QLatin1Char('\n'))
-                ++line;
-            field += c;
-            ++i;
-            continue;
-        }
-        if (c == QLatin1Char('"') && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-            ++i;
-        } else if (c == QLatin1Char(',')) {
-            row.fields << field;
-            field.clear();
-            wasQuoted = false;
-            ++i;
-        } else if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) {
-            ++line;
-            i += 2;
-            endRecord();
-        } else if (c == QLatin1Char('\n')) {
-            ++line;
-            ++i;
-            endRecord();
-        } else {
-            field += c;
-            ++i;
+public:
+    explicit RecordReader(QIODevice *device)
+        : m_device(device)
+    { }
+
+    // The next record; false at the end, or on a fault (then fault() says which).
+    bool next(RawRow &row)
+    {
+        for (;;) {
+            if (!readRecord(row))
+                return false;
+            // A blank line is no record.
+            if (!(row.fields.size() == 1 && row.fields.constFirst().isEmpty()))
+                return true;
         }
     }
-    if (quoted) {
-        *why = texts::csvQuote;
-        *badLine = row.line;
+    const QString &fault() const { return m_fault; }
+    int faultLine() const { return m_faultLine; }
+
+private:
+    int get()
+    {
+        if (m_pos == m_buffer.size()) {
+            if (m_end)
+                return -1;
+            m_buffer = m_device->read(kReadChunk);
+            m_pos = 0;
+            if (m_buffer.isEmpty()) {
+                m_end = true;
+                return -1;
+            }
+            if (m_first) {
+                m_first = false;
+                while (m_buffer.size() < 3 && !m_device->atEnd()) {
+                    const QByteArray more = m_device->read(3 - m_buffer.size());
+                    if (more.isEmpty())
+                        break;
+                    m_buffer += more;
+                }
+                if (m_buffer.startsWith(kBom))
+                    m_pos = kBom.size();
+                if (m_pos == m_buffer.size())
+                    return get();
+            }
+        }
+        ++m_recordBytes;
+        return static_cast<unsigned char>(m_buffer.at(m_pos++));
+    }
+    int peek()
+    {
+        const int c = get();
+        if (c >= 0) {
+            --m_pos;
+            --m_recordBytes;
+        }
+        return c;
+    }
+    bool refuse(const QString &why, int line)
+    {
+        m_fault = why;
+        m_faultLine = line;
         return false;
     }
-    if (!field.isEmpty() || !row.fields.isEmpty())
-        endRecord();
-    return true;
-}
+    bool endField(RawRow &row, QByteArray &field, int fieldLine)
+    {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(field);
+        if (decoder.hasError()) {
+            // The line of the first bad byte: no UTF-8 sequence spans a line feed.
+            const QString good = QString::fromUtf8(field);
+            const QByteArray back = good.toUtf8();
+            qsizetype at = 0;
+            while (at < field.size() && at < back.size() && field.at(at) == back.at(at))
+                ++at;
+            return refuse(texts::csvUtf8, fieldLine + int(field.left(at).count('\n')));
+        }
+        row.fields << text;
+        field.clear();
+        return true;
+    }
+    bool readRecord(RawRow &row)
+    {
+        row = RawRow { m_line, {} };
+        m_recordBytes = 0;
+        QByteArray field;
+        int fieldLine = m_line;
+        bool quoted = false;
+        bool wasQuoted = false;
+        int c = get();
+        if (c < 0)
+            return false;
+        for (;; c = get()) {
+            if (m_recordBytes > kMaxRecordBytes)
+                return refuse(texts::csvTooLong.arg(kMaxRecordBytes / (1024 * 1024)), row.line);
+            if (quoted) {
+                if (c < 0)
+                    return refuse(texts::csvQuote, row.line);
+                if (c == '"') {
+                    if (peek() == '"') {
+                        get();
+                        field += '"';
+                    } else {
+                        quoted = false;
+                    }
+                    continue;
+                }
+                if (c == '\n')
+                    ++m_line;
+                field += char(c);
+                continue;
+            }
+            if (c < 0)
+                return endField(row, field, fieldLine);
+            if (c == '"' && field.isEmpty() && !wasQuoted) {
+                quoted = wasQuoted = true;
+            } else if (c == ',') {
+                if (!endField(row, field, fieldLine))
+                    return false;
+                fieldLine = m_line;
+                wasQuoted = false;
+            } else if (c == '\n' || (c == '\r' && peek() == '\n')) {
+                if (c == '\r')
+                    get();
+                ++m_line;
+                return endField(row, field, fieldLine);
+            } else {
+                field += char(c);
+            }
+        }
+    }
+
+    static constexpr qint64 kReadChunk = 1 << 16;
+    QIODevice *m_device;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    qint64 m_recordBytes = 0;
+    int m_line = 1;
+    bool m_end = false;
+    bool m_first = true;
+    QString m_fault;
+    int m_faultLine = 0;
+};
 
 std::optional<QList<Step>> stepsFrom(const QString &json)
 {
@@ -275,109 +368,248 @@ bool write(Store &store, const Filter &filter, QIODevice *device, QString *why)
 
 bool save(Store &store, const Filter &filter, const QString &path, QString *why)
 {
+    // A device or a FIFO named as the file would be replaced by an ordinary file.
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode)
+        && !S_ISDIR(status.st_mode)) {
+        *why = texts::notAFile;
+        return false;
+    }
     *why = files::saveWhole(path, [&](QIODevice *device, QString *sourceWhy) {
+        // As private as the log it comes from.
+        if (auto *file = qobject_cast<QFileDevice *>(device))
+            file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return write(store, filter, device, sourceWhy);
     });
     return why->isEmpty();
 }
 
-Parsed parse(const QByteArray &bytes)
+std::optional<Salvaged> salvage(Store &store, const QString &path, QString *why)
 {
-    Parsed parsed;
-    QByteArray body = bytes;
-    if (body.startsWith(kBom))
-        body.remove(0, kBom.size());
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(body);
-    if (decoder.hasError()) {
-        // The line the first bad byte is on: no UTF-8 sequence spans a line feed.
-        int line = 1;
-        for (const QByteArray &part : body.split('\n')) {
-            if (QString::fromUtf8(part).toUtf8() != part)
-                break;
-            ++line;
+    std::optional<Salvaged> salvaged;
+    *why = files::saveWhole(path, [&](QIODevice *device, QString *sourceWhy) {
+        if (auto *file = qobject_cast<QFileDevice *>(device))
+            file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (device->write(kBom + header()) < 0)
+            return false;
+        QByteArray chunk;
+        bool written = true;
+        salvaged = store.salvage([&](const Entry &entry) {
+            chunk += record(entry);
+            if (chunk.size() > (1 << 16)) {
+                written = device->write(chunk) == chunk.size();
+                chunk.clear();
+            }
+            return written;
+        });
+        if (!salvaged) {
+            *sourceWhy = store.errorString();
+            return false;
         }
-        parsed.faults << texts::csvRow.arg(line).arg(texts::csvUtf8);
-        return parsed;
-    }
-    QList<RawRow> rows;
-    QString why;
-    int badLine = 0;
-    if (!splitRows(text, rows, &why, &badLine)) {
-        parsed.faults << texts::csvRow.arg(badLine).arg(why);
-        return parsed;
-    }
-    if (rows.isEmpty() || rows.constFirst().fields != kColumns) {
-        parsed.faults << texts::csvRow.arg(1).arg(texts::csvHeader);
-        return parsed;
-    }
-    QHash<qint64, qsizetype> byNumber; // the file's numbers to the entries read
-    for (qsizetype r = 1; r < rows.size() && parsed.faults.size() < kMaxFaults; ++r) {
-        const RawRow &row = rows.at(r);
-        const auto fault
-            = [&](const QString &what) { parsed.faults << texts::csvRow.arg(row.line).arg(what); };
-        if (row.fields.size() != kColumns.size()) {
-            fault(texts::csvColumns);
-            continue;
+        return written && device->write(chunk) == chunk.size();
+    });
+    if (!why->isEmpty())
+        return std::nullopt;
+    return salvaged;
+}
+
+namespace {
+
+// Reads the records after the header one by one, checks each and hands on the good ones
+// with their file number and the file number they correct (0 for none). Stops at the
+// first faults; false when there were any.
+class RowChecker
+{
+public:
+    explicit RowChecker(QIODevice *device)
+        : m_reader(device)
+    { }
+
+    QStringList faults;
+
+    bool header()
+    {
+        RawRow row;
+        if (!m_reader.next(row) || row.fields != kColumns) {
+            faults << texts::csvRow.arg(1).arg(texts::csvHeader);
+            return false;
         }
+        return true;
+    }
+
+    // The next good entry; false at the end or when the faults are enough to stop.
+    bool next(Entry &entry, qint64 &number, qint64 &corrects)
+    {
+        RawRow row;
+        while (faults.size() < kMaxFaults) {
+            if (!m_reader.next(row)) {
+                if (!m_reader.fault().isEmpty())
+                    faults << texts::csvRow.arg(m_reader.faultLine()).arg(m_reader.fault());
+                return false;
+            }
+            const QString why = check(row, entry, number, corrects);
+            if (why.isEmpty())
+                return true;
+            faults << texts::csvRow.arg(row.line).arg(why);
+        }
+        return false;
+    }
+
+private:
+    QString check(const RawRow &row, Entry &entry, qint64 &number, qint64 &corrects)
+    {
+        if (row.fields.size() != kColumns.size())
+            return texts::csvColumns;
         const QStringList &f = row.fields;
-        Entry entry;
+        entry = Entry();
         bool ok = false;
-        const qint64 number = f.at(0).toLongLong(&ok);
-        if (!ok || number <= 0 || byNumber.contains(number)) {
-            fault(texts::csvField.arg(kColumns.at(0)));
-            continue;
-        }
-        if (f.at(1) == QLatin1String("diagnosis")) {
+        number = f.at(0).toLongLong(&ok);
+        if (!ok || number <= 0 || m_lines.contains(number))
+            return texts::csvField.arg(kColumns.at(0));
+        if (f.at(1) == QLatin1String("diagnosis"))
             entry.kind = Kind::Diagnosis;
-        } else if (f.at(1) == QLatin1String("job")) {
+        else if (f.at(1) == QLatin1String("job"))
             entry.kind = Kind::Job;
-        } else {
-            fault(texts::csvKind);
-            continue;
-        }
+        else
+            return texts::csvKind;
         entry.when = QDateTime::fromString(f.at(2), Qt::ISODate);
-        if (!entry.when.isValid()) {
-            fault(texts::csvField.arg(kColumns.at(2)));
-            continue;
-        }
+        if (!entry.when.isValid())
+            return texts::csvField.arg(kColumns.at(2));
         entry.locomotive = f.at(3);
         entry.technician = f.at(4);
         entry.system = f.at(5);
         entry.subject = f.at(6);
-        if (f.at(7) != QLatin1String("0") && f.at(7) != QLatin1String("1")) {
-            fault(texts::csvField.arg(kColumns.at(7)));
-            continue;
-        }
+        if (f.at(7) != QLatin1String("0") && f.at(7) != QLatin1String("1"))
+            return texts::csvField.arg(kColumns.at(7));
         entry.notDefined = f.at(7) == QLatin1String("1");
         entry.note = f.at(8);
+        corrects = 0;
         if (!f.at(9).isEmpty()) {
-            const qint64 corrects = f.at(9).toLongLong(&ok);
-            const auto earlier = byNumber.constFind(corrects);
-            if (!ok || earlier == byNumber.constEnd()) {
-                fault(texts::csvReference);
-                continue;
-            }
-            entry.corrects = -(*earlier + 1);
+            corrects = f.at(9).toLongLong(&ok);
+            if (!ok || !m_lines.contains(corrects))
+                return texts::csvReference;
+            // Two corrections of one entry: the log keeps one line of versions.
+            if (const auto earlier = m_correctedAt.constFind(corrects);
+                earlier != m_correctedAt.constEnd())
+                return texts::csvTwoCorrections.arg(corrects).arg(*earlier);
         }
         const auto steps = stepsFrom(f.at(10));
         const auto repairs = repairsFrom(f.at(11));
-        if (!steps || !repairs) {
-            fault(texts::csvField.arg(steps ? kColumns.at(11) : kColumns.at(10)));
-            continue;
-        }
+        if (!steps || !repairs)
+            return texts::csvField.arg(steps ? kColumns.at(11) : kColumns.at(10));
         entry.steps = *steps;
         entry.repairs = *repairs;
-        if (const QString problem = checkEntry(entry); !problem.isEmpty()) {
-            fault(problem);
-            continue;
-        }
-        byNumber.insert(number, parsed.entries.size());
-        parsed.entries.append(entry);
+        if (const QString problem = checkEntry(entry); !problem.isEmpty())
+            return problem;
+        m_lines.insert(number, row.line);
+        if (corrects > 0)
+            m_correctedAt.insert(corrects, row.line);
+        return QString();
     }
+
+    RecordReader m_reader;
+    QHash<qint64, int> m_lines; // the file's numbers, to the lines they are on
+    QHash<qint64, int> m_correctedAt; // numbers corrected, to the correction's line
+};
+
+} // namespace
+
+Parsed parse(const QByteArray &bytes)
+{
+    Parsed parsed;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    RowChecker checker(&buffer);
+    if (checker.header()) {
+        QHash<qint64, qsizetype> byNumber; // the file's numbers to the entries read
+        Entry entry;
+        qint64 number = 0;
+        qint64 corrects = 0;
+        while (checker.next(entry, number, corrects)) {
+            if (corrects > 0)
+                entry.corrects = -(byNumber.value(corrects) + 1);
+            byNumber.insert(number, parsed.entries.size());
+            parsed.entries.append(entry);
+        }
+    }
+    parsed.faults = checker.faults;
     if (!parsed.faults.isEmpty())
         parsed.entries.clear();
     return parsed;
+}
+
+std::optional<QString> openInput(const QString &path, QFile &file)
+{
+    // Only a regular file of a stated size: a FIFO would wait for a writer without end,
+    // a device would never end.
+    const bool standardInput = path == QLatin1String("-");
+    const int fd = standardInput
+        ? ::dup(STDIN_FILENO)
+        : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        return error == ENOENT ? texts::noFile : QString::fromLocal8Bit(std::strerror(error));
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return texts::notAFile;
+    }
+    if (status.st_size > kMaxImportBytes) {
+        ::close(fd);
+        return outside::tooLargeReason(kMaxImportBytes);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+Imported import(Store &store, QIODevice *device)
+{
+    Imported result;
+    RowChecker checker(device);
+    if (!checker.header()) {
+        result.faults = checker.faults;
+        return result;
+    }
+    if (!store.beginImport()) {
+        result.storeFailed = true;
+        return result;
+    }
+    QHash<qint64, qint64> ids; // the file's numbers to the log's
+    Entry entry;
+    qint64 number = 0;
+    qint64 corrects = 0;
+    while (checker.next(entry, number, corrects)) {
+        if (!checker.faults.isEmpty())
+            continue; // only checked: nothing will be kept
+        entry.corrects = corrects > 0 ? ids.value(corrects) : 0;
+        const std::optional<qint64> id = store.add(entry, number);
+        if (!id) {
+            store.finishImport(false);
+            result.storeFailed = true;
+            return result;
+        }
+        ids.insert(number, *id);
+        ++result.read;
+    }
+    result.faults = checker.faults;
+    if (!result.faults.isEmpty()) {
+        store.finishImport(false);
+        result.read = 0;
+        return result;
+    }
+    if (!store.finishImport(true)) {
+        result.storeFailed = true;
+        return result;
+    }
+    result.skipped = store.skipped();
+    result.added = result.read - result.skipped;
+    return result;
 }
 
 } // namespace dipo::worklog::csv

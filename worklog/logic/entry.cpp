@@ -45,6 +45,16 @@ qsizetype characterCount(const QString &text)
 
 } // namespace
 
+QString kindKey(Kind kind)
+{
+    return kind == Kind::Job ? QStringLiteral("job") : QStringLiteral("diagnosis");
+}
+
+Kind kindFromKey(const QString &key)
+{
+    return key == QLatin1String("job") ? Kind::Job : Kind::Diagnosis;
+}
+
 bool Entry::sameContent(const Entry &other) const
 {
     return kind == other.kind && locomotive == other.locomotive && technician == other.technician

@@ -32,6 +32,9 @@ struct RepairLink
 };
 
 enum class Kind { Diagnosis, Job };
+// The kind as the log stores it and CSV writes it: "diagnosis" or "job".
+QString kindKey(Kind kind);
+Kind kindFromKey(const QString &key);
 
 // One record of the workshop log. An entry is never changed once saved: a correction
 // is a new entry that names the one it corrects.

@@ -62,6 +62,15 @@ void EntryModel::fetchMore(const QModelIndex &parent)
     const QList<Row> page = m_store->page(m_filter, after, kPage);
     m_error = m_store->errorString();
     m_more = m_error.isEmpty() && page.size() == kPage;
+    if (!m_error.isEmpty()) {
+        if (!m_rows.isEmpty()) {
+            beginResetModel();
+            m_rows.clear();
+            endResetModel();
+        }
+        emit readFailed(m_error);
+        return;
+    }
     if (page.isEmpty())
         return;
     beginInsertRows(QModelIndex(), int(m_rows.size()), int(m_rows.size() + page.size() - 1));

@@ -41,6 +41,10 @@ public:
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
 
+signals:
+    // A page could not be read: the rows shown so far are taken away, as they are not all.
+    void readFailed(const QString &why);
+
 private:
     Store *m_store = nullptr;
     Filter m_filter;

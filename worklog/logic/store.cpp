@@ -11,50 +11,36 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimeZone>
 #include <QUrl>
-#include <QUrlQuery>
+
+#include <QSqlDriver>
+
+#include <libpq-fe.h>
+#include <sqlite3.h>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dipo::worklog {
 
 namespace {
 
+// How long a read or a write waits for another user of the log, once; a write first
+// tries for a moment, and says that it waits before it does.
 constexpr int kBusyTimeoutMs = 5000;
-constexpr int kSaveAttempts = 20;
-constexpr int kDetailChunk = 2000;
+constexpr int kQuickWaitMs = 300;
+constexpr int kStatementTimeoutMs = 120000;
 
 std::atomic<int> g_connections { 0 };
-
-QString kindName(Kind kind)
-{
-    return kind == Kind::Job ? QStringLiteral("job") : QStringLiteral("diagnosis");
-}
-
-Kind kindOf(const QString &name)
-{
-    return name == QLatin1String("job") ? Kind::Job : Kind::Diagnosis;
-}
-
-// The first bound of a local day, as seconds since the epoch.
-qint64 dayStart(const QDate &day)
-{
-    return day.startOfDay().toSecsSinceEpoch();
-}
-
-QString escapeLike(const QString &text)
-{
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('!') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            escaped += QLatin1Char('!');
-        escaped += c;
-    }
-    return escaped;
-}
 
 // A text to bind: an empty one is still text, never NULL.
 QVariant bound(const QString &text)
@@ -62,85 +48,25 @@ QVariant bound(const QString &text)
     return text.isNull() ? QVariant(QString(0, QChar())) : QVariant(text);
 }
 
-const char *const kRowColumns = "e.id, e.made_at, e.kind, e.locomotive, e.technician, "
-                                "e.system_name, e.subject, e.not_defined, e.corrects";
+// dipo_fold(text): the text case-folded as Qt folds it.
+void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    const void *text = sqlite3_value_text16(arguments[0]);
+    if (!text) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const int bytes = sqlite3_value_bytes16(arguments[0]);
+    const QString folded
+        = QString::fromUtf16(static_cast<const char16_t *>(text), bytes / 2).toCaseFolded();
+    sqlite3_result_text16(context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
+}
 
 } // namespace
 
-QString Location::shown() const
-{
-    if (engine == Engine::SQLite)
-        return QDir::toNativeSeparators(file);
-    if (host.startsWith(QLatin1Char('/')))
-        return QStringLiteral("postgresql:///%1?host=%2").arg(database, host);
-    QString text = QStringLiteral("postgresql://");
-    if (!user.isEmpty())
-        text += user + QLatin1Char('@');
-    text += host;
-    if (port > 0)
-        text += QLatin1Char(':') + QString::number(port);
-    return text + QLatin1Char('/') + database;
-}
-
-QString defaultLogFile()
-{
-    // The program's application data folder (AppDataLocation of "dipo"), also from
-    // dipo-log, whose own name differs.
-    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(generic).filePath(QStringLiteral("dipo/dipo.sqlite"));
-}
-
-std::optional<Location> parseLocation(const QString &text, QString *why)
-{
-    Location location;
-    if (text.isEmpty()) {
-        location.file = defaultLogFile();
-        return location;
-    }
-    if (text.startsWith(QLatin1String("postgresql://"))
-        || text.startsWith(QLatin1String("postgres://"))) {
-        const QUrl url(text, QUrl::StrictMode);
-        if (!url.isValid()) {
-            *why = texts::badAddress.arg(text);
-            return std::nullopt;
-        }
-        if (!url.password().isEmpty()) {
-            *why = texts::passwordInAddress;
-            return std::nullopt;
-        }
-        location.engine = Location::Engine::PostgreSQL;
-        location.user = url.userName();
-        location.host = url.host();
-        location.port = url.port(-1);
-        location.database = url.path().mid(1);
-        const QUrlQuery query(url);
-        if (query.hasQueryItem(QStringLiteral("host")))
-            location.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
-        return location;
-    }
-    QString path = text;
-    if (path.startsWith(QLatin1String("sqlite:")))
-        path = path.mid(7);
-    if (path.isEmpty()) {
-        *why = texts::badAddress.arg(text);
-        return std::nullopt;
-    }
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        // The folder of a PostgreSQL server's Unix socket.
-        location.engine = Location::Engine::PostgreSQL;
-        location.host = info.absoluteFilePath();
-        return location;
-    }
-    location.file = info.absoluteFilePath();
-    return location;
-}
-
-std::optional<Location> chosenLocation(const QString &setting, QString *why)
-{
-    const QString fromEnvironment = qEnvironmentVariable("DIPO_DB");
-    return parseLocation(fromEnvironment.isEmpty() ? setting : fromEnvironment, why);
-}
+const char *const Store::kEntryColumnList
+    = "e.id, e.kind, e.locomotive, e.technician, e.made_at,"
+      " e.system_name, e.subject, e.not_defined, e.note, e.corrects";
 
 Store::Store(const Location &location)
     : m_location(location)
@@ -149,6 +75,7 @@ Store::Store(const Location &location)
 
 Store::~Store()
 {
+    m_statements.clear();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -171,13 +98,76 @@ bool Store::fail(const QString &reason)
     return false;
 }
 
+QString Store::reasonOf(const QSqlError &error)
+{
+    m_detail = error.text().trimmed();
+    const QString code = error.nativeErrorCode();
+    if (code.isEmpty()) // Qt's own refusal: a statement that did not fit the database
+        return texts::commandFailed.arg(QStringLiteral("Qt"));
+    if (isSQLite()) {
+        switch (code.toInt() & 0xff) {
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            return texts::busy;
+        case 3: // SQLITE_PERM
+        case 23: // SQLITE_AUTH
+            return texts::noPermission;
+        case 8: // SQLITE_READONLY
+            return texts::readOnly;
+        case 10: // SQLITE_IOERR
+            return texts::diskError;
+        case 11: // SQLITE_CORRUPT
+            return texts::damaged;
+        case 13: // SQLITE_FULL
+            return texts::diskFull;
+        case 14: // SQLITE_CANTOPEN
+            return texts::cannotOpenFile;
+        case 19: // SQLITE_CONSTRAINT
+            return texts::conflict;
+        case 26: // SQLITE_NOTADB
+            return texts::notALog;
+        default:
+            return texts::commandFailed.arg(code);
+        }
+    }
+    const QString group = code.left(2);
+    if (code == QLatin1String("40001") || code == QLatin1String("40P01")
+        || code == QLatin1String("55P03"))
+        return texts::busy;
+    if (code == QLatin1String("57014"))
+        return texts::serverTooSlow;
+    if (code == QLatin1String("42501"))
+        return texts::noPermission;
+    if (code == QLatin1String("42P01") || code == QLatin1String("42703"))
+        return texts::notALog;
+    if (code == QLatin1String("XX001") || code == QLatin1String("XX002"))
+        return texts::damaged;
+    if (group == QLatin1String("23"))
+        return texts::conflict;
+    if (group == QLatin1String("53"))
+        return texts::serverFull;
+    if (group == QLatin1String("08") || group == QLatin1String("57"))
+        return texts::serverGone;
+    return texts::commandFailed.arg(code);
+}
+
 bool Store::failQuery(const QSqlQuery &query)
 {
     m_lastTransient = transient(query);
-    QString reason = query.lastError().text();
-    if (m_lastTransient)
-        reason = texts::busy + QStringLiteral(" (") + reason + QLatin1Char(')');
-    return fail(reason.trimmed());
+    return fail(reasonOf(query.lastError()));
+}
+
+bool Store::failRead(const QSqlQuery &query)
+{
+    failQuery(query);
+    m_error = texts::cannotRead.arg(m_location.shown(), m_error);
+    return false;
+}
+
+bool Store::ended(const QSqlQuery &query)
+{
+    // next() ends on an error as it ends on the last row.
+    return !query.lastError().isValid() || failRead(query);
 }
 
 bool Store::transient(const QSqlQuery &query) const
@@ -207,127 +197,367 @@ bool Store::execText(const QString &sql)
     return failQuery(query);
 }
 
+void Store::disconnect()
+{
+    m_statements.clear();
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_writable = false;
+    m_readOnlyConnection = false;
+}
+
+QString Store::connectionFailure(const QSqlError &error)
+{
+    m_detail = error.text().trimmed();
+    if (isSQLite())
+        return error.nativeErrorCode().isEmpty() ? texts::cannotOpenFile : reasonOf(error);
+    // libpq's own words are English and several lines: its ping tells the cases apart.
+    switch (PQping(m_location.conninfo().toUtf8().constData())) {
+    case PQPING_OK:
+        return texts::serverRefused;
+    case PQPING_REJECT:
+        return texts::serverBusy;
+    case PQPING_NO_ATTEMPT:
+        return texts::addressUnreadable;
+    case PQPING_NO_RESPONSE:
+        break;
+    }
+    return texts::serverNoAnswer;
+}
+
 bool Store::open(Purpose purpose)
 {
     m_error.clear();
+    m_detail.clear();
     const bool forWriting = purpose == Purpose::Write;
     if (database().isOpen()) {
-        if (forWriting && !m_writable) {
-            if (!migrate())
-                return false;
-            m_writable = true;
+        if (!forWriting || m_writable)
+            return true;
+        if (!m_readOnlyConnection) {
+            bool ok = !isSQLite() || execText(QStringLiteral("PRAGMA query_only = OFF"));
+            int version = 0;
+            const Content content = ok ? identifyWaiting(&version, &ok) : Content::Foreign;
+            if (ok && content != Content::Foreign && content != Content::Newer
+                && prepareForWriting(content)) {
+                m_writable = true;
+                return true;
+            }
+            m_error = texts::cannotOpen.arg(m_location.shown(), m_error);
+            return false;
         }
-        return true;
+        disconnect(); // opened for reading only: again, for writing
     }
-    const QString shown = m_location.shown();
-    QSqlDatabase db;
     const auto failOpen = [&](const QString &reason) {
-        m_error = texts::cannotOpen.arg(shown, reason);
-        db = QSqlDatabase();
-        if (QSqlDatabase::contains(m_connection)) {
-            QSqlDatabase::database(m_connection, false).close();
-            QSqlDatabase::removeDatabase(m_connection);
-        }
+        m_error = texts::cannotOpen.arg(m_location.shown(), reason);
+        disconnect();
         return false;
     };
-
     const QString driver = isSQLite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     if (!QSqlDatabase::isDriverAvailable(driver))
         return failOpen(texts::noDriver.arg(driver));
-
-    if (isSQLite()) {
-        const QFileInfo info(m_location.file);
-        if (!info.exists()) {
-            if (!forWriting) {
-                m_absent = true;
-                return true;
-            }
-            // The log holds who worked on what: only its owner reads it.
-            const QString folder = info.absolutePath();
-            if (!QDir().mkpath(folder))
-                return failOpen(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
-            QFile file(m_location.file);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                    QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-                && !file.exists())
-                return failOpen(file.errorString());
-        } else if (forWriting && !info.isWritable()) {
-            return failOpen(texts::readOnly);
-        }
-    }
     m_absent = false;
+    if (isSQLite() && !prepareFile(forWriting))
+        return failOpen(m_error);
+    if (m_absent)
+        return true;
+    if (!connect(forWriting))
+        return failOpen(m_error);
+    bool ok = false;
+    int version = 0;
+    const Content content = identifyWaiting(&version, &ok);
+    if (!ok)
+        return failOpen(m_error);
+    if (content == Content::Newer)
+        return failOpen(texts::newerSchema.arg(version).arg(kSchemaVersion));
+    if (content == Content::Foreign)
+        return failOpen(texts::notALog);
+    if (!forWriting) {
+        if (content == Content::Empty) {
+            // An empty file or database reads as an empty log, as a missing file does.
+            disconnect();
+            m_absent = true;
+        }
+        return true;
+    }
+    if (!prepareForWriting(content))
+        return failOpen(m_error);
+    m_writable = true;
+    return true;
+}
 
-    db = QSqlDatabase::addDatabase(driver, m_connection);
+namespace {
+
+// Makes each missing folder of the path for its owner only, whatever the umask.
+bool makeFolders(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
+    for (qsizetype end = 1; end <= path.size(); ++end) {
+        if (end < path.size() && path.at(end) != '/')
+            continue;
+        const QByteArray part = path.left(end);
+        struct stat status = {};
+        if (::stat(part.constData(), &status) == 0)
+            continue;
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Store::prepareFile(bool forWriting)
+{
+    const QByteArray path = QFile::encodeName(m_location.file);
+    const QFileInfo info(m_location.file);
+    struct stat status = {};
+    const bool present = ::stat(path.constData(), &status) == 0;
+    if (present && !S_ISREG(status.st_mode))
+        return fail(texts::notAFile);
+    if (!present && !forWriting) {
+        m_absent = true; // a dangling link too: nothing to read
+        return true;
+    }
+    if (forWriting) {
+        // Whoever may write the folder may swap the log for a link to a file of theirs.
+        const QString folder = info.absolutePath();
+        if (!present && !makeFolders(folder))
+            return fail(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
+        struct stat folderStatus = {};
+        if (::stat(QFile::encodeName(folder).constData(), &folderStatus) != 0)
+            return fail(texts::noFolder.arg(QDir::toNativeSeparators(folder)));
+        if (folderStatus.st_uid != ::geteuid() && folderStatus.st_uid != 0)
+            return fail(texts::folderForeign.arg(QDir::toNativeSeparators(folder)));
+        if (folderStatus.st_mode & S_IWOTH)
+            return fail(texts::folderOpen.arg(QDir::toNativeSeparators(folder)));
+        if (!present) {
+            // Never through a link, and readable by its owner only.
+            const int fd = ::open(path.constData(),
+                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+            if (fd < 0) {
+                const int error = errno;
+                if (info.isSymLink())
+                    return fail(texts::danglingLink);
+                return fail(QStringLiteral("%1 (%2)").arg(
+                    texts::cannotOpenFile, QString::fromLocal8Bit(std::strerror(error))));
+            }
+            ::close(fd);
+        } else if (::access(path.constData(), W_OK) != 0) {
+            return fail(texts::readOnly);
+        }
+        return true;
+    }
+    // For reading only. A log its reader may write is opened as usual, so that the last
+    // connection removes the -wal and -shm files; else nothing may be made beside it.
+    m_readOnlyConnection = ::access(path.constData(), W_OK) != 0
+        || ::access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0;
+    return true;
+}
+
+bool Store::connect(bool forWriting)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        isSQLite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_connection);
     if (isSQLite()) {
-        db.setDatabaseName(m_location.file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QStringList options { QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs) };
+        QString name = m_location.file;
+        if (!forWriting && m_readOnlyConnection) {
+            options << QStringLiteral("QSQLITE_OPEN_READONLY")
+                    << QStringLiteral("QSQLITE_OPEN_URI");
+            // Without a -wal file nobody is writing (a writer would need to make one
+            // here): the file is read as it is, and no -shm file is made beside it.
+            const bool wal = QFileInfo::exists(m_location.file + QStringLiteral("-wal"));
+            name = QUrl::fromLocalFile(m_location.file).toString(QUrl::FullyEncoded)
+                + (wal ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=ro&immutable=1"));
+        }
+        db.setDatabaseName(name);
+        db.setConnectOptions(options.join(QLatin1Char(';')));
     } else {
         db.setHostName(m_location.host);
         if (m_location.port > 0)
             db.setPort(m_location.port);
         db.setUserName(m_location.user);
         db.setDatabaseName(m_location.database);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=dipo"));
+        db.setConnectOptions(m_location.connectOptions());
     }
     if (!db.open())
-        return failOpen(db.lastError().text().trimmed());
-
+        return fail(connectionFailure(db.lastError()));
     if (isSQLite()) {
-        // WAL lets a reader go on while another process saves; FULL makes a reported
-        // save survive a power cut.
-        // A larger page cache and memory-mapped reads for long lists and exports.
-        for (const char *pragma : { "PRAGMA foreign_keys = ON", "PRAGMA synchronous = FULL",
-                 "PRAGMA cache_size = -16384", "PRAGMA mmap_size = 268435456" }) {
-            if (!execText(QString::fromLatin1(pragma)))
-                return failOpen(m_error);
+        // The search's case folding, for every letter.
+        const QVariant handle = db.driver()->handle();
+        sqlite3 *connection = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+            ? *static_cast<sqlite3 *const *>(handle.constData())
+            : nullptr;
+        if (!connection
+            || sqlite3_create_function_v2(connection, "dipo_fold", 1,
+                   SQLITE_UTF16 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr, foldText,
+                   nullptr, nullptr, nullptr)
+                != SQLITE_OK)
+            return fail(texts::noDriver.arg(QStringLiteral("QSQLITE")));
+        // FULL makes a reported save survive a power cut. A larger page cache and
+        // memory-mapped reads for long lists and exports. None of these writes a byte.
+        QStringList pragmas { QStringLiteral("PRAGMA foreign_keys = ON"),
+            QStringLiteral("PRAGMA synchronous = FULL"),
+            QStringLiteral("PRAGMA cache_size = -16384"),
+            QStringLiteral("PRAGMA mmap_size = 268435456") };
+        if (!forWriting)
+            pragmas << QStringLiteral("PRAGMA query_only = ON");
+        for (const QString &pragma : pragmas) {
+            if (!execText(pragma))
+                return false;
         }
-        if (forWriting && !execText(QStringLiteral("PRAGMA journal_mode = WAL")))
-            return failOpen(m_error);
-    } else if (!execText(QStringLiteral("SET client_min_messages = warning"))) {
-        return failOpen(m_error);
+        return true;
     }
-    bool ok = false;
-    const int version = readVersion(&ok);
-    if (!ok)
-        return failOpen(m_error);
-    if (version > kSchemaVersion)
-        return failOpen(texts::newerSchema.arg(version).arg(kSchemaVersion));
-    if (forWriting) {
-        if (!migrate())
-            return failOpen(m_error);
-        m_writable = true;
+    // A lock held by another session, or a server that does not answer, ends in a few
+    // seconds with a reason instead of a wait without end.
+    return execText(QStringLiteral("SET client_min_messages = warning"))
+        && execText(QStringLiteral("SET lock_timeout = %1").arg(kBusyTimeoutMs))
+        && execText(QStringLiteral("SET statement_timeout = %1").arg(kStatementTimeoutMs));
+}
+
+Store::Content Store::identify(int *version, bool *ok)
+{
+    *ok = false;
+    *version = 0;
+    QSqlQuery query(database());
+    bool hasTables = false;
+    if (isSQLite()) {
+        // Also the first read of the file: a file that is no database fails here.
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        *version = query.value(0).toInt();
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        hasTables = query.value(0).toLongLong() > 0;
+    } else {
+        if (!query.exec(QStringLiteral(
+                "SELECT to_regclass('dipo_schema') IS NOT NULL, (SELECT COUNT(*) FROM pg_class c"
+                " JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname = current_schema()"
+                " AND c.relkind IN ('r', 'p', 'v', 'm', 'f'))"))
+            || !query.next()) {
+            failQuery(query);
+            return Content::Foreign;
+        }
+        hasTables = query.value(1).toLongLong() > 0;
+        if (query.value(0).toBool()) {
+            // Dipo's table of one row and one column, or another's of the same name.
+            if (!query.exec(QStringLiteral("SELECT *, COUNT(*) OVER () FROM dipo_schema"))) {
+                *ok = !transient(query);
+                if (!*ok)
+                    failQuery(query);
+                return Content::Foreign;
+            }
+            const QSqlRecord columns = query.record();
+            if (columns.count() != 2 || columns.fieldName(0) != QLatin1String("version")
+                || !query.next() || query.value(1).toInt() != 1) {
+                *ok = ended(query);
+                return Content::Foreign;
+            }
+            *version = query.value(0).toInt();
+        }
     }
+    *ok = true;
+    if (*version == 0)
+        return hasTables ? Content::Foreign : Content::Empty;
+    if (*version > kSchemaVersion)
+        return Content::Newer;
+    // The columns Dipo reads, in the tables Dipo made.
+    QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0")
+                             .arg(QLatin1String(Store::kEntryColumnList)),
+        QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0") };
+    if (*version >= 2)
+        probes << QStringLiteral(
+            "SELECT entry_id, position, kind, target_key, caption FROM repair LIMIT 0")
+               << QStringLiteral("SELECT fault_key FROM entry LIMIT 0");
+    for (const QString &probe : probes) {
+        if (!query.exec(probe)) {
+            if (transient(query)) {
+                *ok = false;
+                failQuery(query);
+            }
+            return Content::Foreign;
+        }
+    }
+    return Content::Dipo;
+}
+
+Store::Content Store::identifyWaiting(int *version, bool *ok)
+{
+    // The first look at the log: a short try; when another user holds it, one wait of a
+    // few seconds, told.
+    if (!setWait(true)) {
+        *ok = false;
+        return Content::Foreign;
+    }
+    m_lastTransient = false;
+    Content content = identify(version, ok);
+    if (!*ok && m_lastTransient) {
+        if (m_waitNotice)
+            m_waitNotice();
+        setWait(false);
+        content = identify(version, ok);
+    }
+    if (!setWait(false) && *ok) {
+        *ok = false;
+        return Content::Foreign;
+    }
+    if (!*ok)
+        return content;
+    if (content == Content::Newer)
+        fail(texts::newerSchema.arg(*version).arg(kSchemaVersion));
+    else if (content == Content::Foreign)
+        fail(texts::notALog);
+    return content;
+}
+
+bool Store::prepareForWriting(Content content)
+{
+    if (isSQLite() && content == Content::Dipo) {
+        // A damaged log is refused before its first write, as it was found.
+        QSqlQuery check(database());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+            return failQuery(check);
+        if (check.value(0).toString() != QLatin1String("ok")) {
+            m_detail = check.value(0).toString();
+            return fail(texts::damaged);
+        }
+        check.finish();
+    }
+    if (isSQLite()) {
+        if (content == Content::Empty) {
+            // Made here, or an empty file: readable by its owner only, as the log it becomes.
+            QFile::setPermissions(
+                m_location.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        // WAL lets a reader go on while another process saves.
+        QSqlQuery mode(database());
+        if (!mode.exec(QStringLiteral("PRAGMA journal_mode")) || !mode.next())
+            return failQuery(mode);
+        const bool wal = mode.value(0).toString() == QLatin1String("wal");
+        mode.finish(); // no statement may be open when the mode changes
+        if (!wal && !execText(QStringLiteral("PRAGMA journal_mode = WAL")))
+            return false;
+    }
+    if (content == Content::Empty || schemaVersion() < kSchemaVersion)
+        return migrate();
     return true;
 }
 
 int Store::readVersion(bool *ok)
 {
-    *ok = false;
-    QSqlQuery query(database());
-    if (isSQLite()) {
-        // Also the first read of the file: a file that is no database fails here.
-        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-            failQuery(query);
-            return 0;
-        }
-        *ok = true;
-        return query.value(0).toInt();
+    int version = 0;
+    const Content content = identify(&version, ok);
+    if (*ok && content == Content::Foreign) {
+        *ok = false;
+        fail(texts::notALog);
     }
-    if (!query.exec(QStringLiteral("SELECT to_regclass('dipo_schema') IS NOT NULL"))
-        || !query.next()) {
-        failQuery(query);
-        return 0;
-    }
-    if (!query.value(0).toBool()) {
-        *ok = true;
-        return 0;
-    }
-    if (!query.exec(QStringLiteral("SELECT version FROM dipo_schema"))) {
-        failQuery(query);
-        return 0;
-    }
-    *ok = true;
-    return query.next() ? query.value(0).toInt() : 0;
+    return version;
 }
 
 bool Store::writeVersion(int version)
@@ -368,36 +598,63 @@ void Store::rollback()
     query.exec(QStringLiteral("ROLLBACK"));
 }
 
+bool Store::setWait(bool quick)
+{
+    const int ms = quick ? kQuickWaitMs : kBusyTimeoutMs;
+    return execText(isSQLite() ? QStringLiteral("PRAGMA busy_timeout = %1").arg(ms)
+                               : QStringLiteral("SET lock_timeout = %1").arg(ms));
+}
+
+bool Store::writeTransaction(const std::function<bool()> &steps)
+{
+    // A short try; when another user holds the log, one wait of a few seconds, told.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_lastTransient = false;
+        if (!setWait(attempt == 0))
+            return false;
+        const bool done = begin() && steps() && commit();
+        if (!done)
+            rollback();
+        if (done || !m_lastTransient) {
+            if (attempt == 0)
+                setWait(false);
+            return done;
+        }
+        if (attempt == 0 && m_waitNotice)
+            m_waitNotice();
+    }
+    return false;
+}
+
 bool Store::migrate()
 {
-    for (int attempt = 0;; ++attempt) {
-        m_lastTransient = false;
-        if (begin()) {
-            bool ok = true;
-            if (!isSQLite()) {
-                // Two PCs starting at once: one migrates, the other waits for it.
-                ok = execText(QStringLiteral("SELECT pg_advisory_xact_lock(2203202201)"))
-                    && execText(QStringLiteral(
-                        "CREATE TABLE IF NOT EXISTS dipo_schema (version INTEGER NOT NULL)"));
-            }
-            int version = ok ? readVersion(&ok) : 0;
-            if (ok && version > kSchemaVersion) {
-                rollback();
-                return fail(texts::newerSchema.arg(version).arg(kSchemaVersion));
-            }
-            while (ok && version < kSchemaVersion) {
-                ok = runMigration(version + 1);
-                if (ok)
-                    ok = writeVersion(++version);
-            }
-            if (ok && commit())
-                return true;
-            rollback();
-        }
-        if (!m_lastTransient || attempt + 1 >= kSaveAttempts)
-            return false;
-        QThread::msleep(20 + QRandomGenerator::global()->bounded(80));
+    return writeTransaction([this] { return migrateLocked(); });
+}
+
+bool Store::migrateLocked()
+{
+    bool ok = true;
+    if (!isSQLite()) {
+        // Two PCs starting at once: one migrates, the other waits for it.
+        ok = execText(QStringLiteral("SELECT pg_advisory_xact_lock(2203202201)"));
     }
+    int version = 0;
+    const Content content = ok ? identify(&version, &ok) : Content::Foreign;
+    if (!ok)
+        return false;
+    if (content == Content::Newer)
+        return fail(texts::newerSchema.arg(version).arg(kSchemaVersion));
+    if (content == Content::Foreign)
+        return fail(texts::notALog);
+    if (!isSQLite() && content == Content::Empty
+        && !execText(QStringLiteral("CREATE TABLE dipo_schema (version INTEGER NOT NULL)")))
+        return false;
+    while (version < kSchemaVersion) {
+        if (!runMigration(version + 1) || !writeVersion(version + 1))
+            return false;
+        ++version;
+    }
+    return true;
 }
 
 bool Store::runMigration(int toVersion)
@@ -459,7 +716,7 @@ bool Store::runMigration(int toVersion)
         QList<QPair<qint64, QString>> keys;
         while (rows.next()) {
             Entry entry;
-            entry.kind = kindOf(rows.value(1).toString());
+            entry.kind = kindFromKey(rows.value(1).toString());
             entry.system = rows.value(2).toString();
             entry.subject = rows.value(3).toString();
             entry.notDefined = rows.value(4).toInt() != 0;
@@ -487,7 +744,7 @@ std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
         "INSERT INTO entry (kind, locomotive, locomotive_key, technician, made_at, system_name,"
         " subject, not_defined, note, corrects, fault_key)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
-    query.addBindValue(kindName(entry.kind));
+    query.addBindValue(kindKey(entry.kind));
     query.addBindValue(bound(entry.locomotive));
     query.addBindValue(locomotiveKey(entry.locomotive));
     query.addBindValue(bound(entry.technician));
@@ -499,9 +756,10 @@ std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
     query.addBindValue(
         corrects > 0 ? QVariant(corrects) : QVariant(QMetaType(QMetaType::LongLong)));
     query.addBindValue(bound(faultKey(entry)));
-    if (!exec(query) || !query.next()) {
-        if (m_error.isEmpty())
-            fail(query.lastError().text());
+    if (!exec(query))
+        return std::nullopt;
+    if (!query.next()) {
+        failQuery(query);
         return std::nullopt;
     }
     const qint64 id = query.value(0).toLongLong();
@@ -544,27 +802,22 @@ std::optional<qint64> Store::save(const Entry &entry)
 bool Store::saveAll(const QList<Entry> &entries)
 {
     m_error.clear();
+    m_detail.clear();
     for (const Entry &entry : entries) {
         if (const QString why = checkEntry(entry); !why.isEmpty())
             return fail(texts::cannotSave.arg(why));
     }
     if (!open(Purpose::Write))
         return false;
-    for (int attempt = 0;; ++attempt) {
-        m_lastTransient = false;
-        m_error.clear();
-        bool ok = begin();
-        QList<qint64> ids;
-        for (qsizetype i = 0; ok && i < entries.size(); ++i) {
-            const Entry &entry = entries.at(i);
+    QList<qint64> ids;
+    const auto steps = [&] {
+        ids.clear();
+        for (const Entry &entry : entries) {
             qint64 corrects = entry.corrects;
             if (corrects < 0) {
                 const qsizetype index = -corrects - 1;
-                if (index >= ids.size()) {
-                    fail(texts::csvReference);
-                    ok = false;
-                    break;
-                }
+                if (index >= ids.size())
+                    return fail(texts::csvReference);
                 corrects = ids.at(index);
             } else if (corrects > 0) {
                 QSqlQuery check(database());
@@ -572,350 +825,29 @@ bool Store::saveAll(const QList<Entry> &entries)
                                              " (SELECT COUNT(*) FROM entry WHERE corrects = ?)"));
                 check.addBindValue(corrects);
                 check.addBindValue(corrects);
-                ok = exec(check) && check.next();
-                if (ok && check.value(0).toInt() == 0) {
-                    fail(texts::unknownEntry.arg(corrects));
-                    ok = false;
-                } else if (ok && check.value(1).toInt() > 0) {
-                    fail(texts::alreadyCorrected.arg(corrects));
-                    ok = false;
-                }
+                if (!exec(check) || !check.next())
+                    return false;
+                if (check.value(0).toInt() == 0)
+                    return fail(texts::unknownEntry.arg(corrects));
+                if (check.value(1).toInt() > 0)
+                    return fail(texts::alreadyCorrected.arg(corrects));
             }
-            if (!ok)
-                break;
             const std::optional<qint64> id = insert(entry, corrects);
-            ok = id.has_value();
-            if (ok)
-                ids.append(*id);
-        }
-        if (ok && commit()) {
-            m_lastSaved = ids.isEmpty() ? 0 : ids.constLast();
-            return true;
-        }
-        rollback();
-        if (!m_lastTransient || attempt + 1 >= kSaveAttempts) {
-            m_error = texts::cannotSave.arg(m_error);
-            return false;
-        }
-        QThread::msleep(10 + QRandomGenerator::global()->bounded(50 * (attempt + 1)));
-    }
-}
-
-QString Store::whereClause(const Filter &filter, QList<QVariant> &values) const
-{
-    QStringList conditions;
-    if (filter.latestOnly)
-        conditions << QStringLiteral("NOT EXISTS (SELECT 1 FROM entry c WHERE c.corrects = e.id)");
-    const QString locomotive = locomotiveKey(filter.locomotive);
-    if (!locomotive.isEmpty()) {
-        conditions << QStringLiteral("e.locomotive_key LIKE ? ESCAPE '!'");
-        values << escapeLike(locomotive) + QLatin1Char('%');
-    }
-    const QString text = filter.text.trimmed().toLower();
-    if (!text.isEmpty()) {
-        conditions << QStringLiteral(
-            "(LOWER(e.system_name) LIKE ? ESCAPE '!' OR LOWER(e.subject) LIKE ? ESCAPE '!')");
-        const QString pattern = QLatin1Char('%') + escapeLike(text) + QLatin1Char('%');
-        values << pattern << pattern;
-    }
-    if (filter.from.isValid()) {
-        conditions << QStringLiteral("e.made_at >= ?");
-        values << dayStart(filter.from);
-    }
-    if (filter.to.isValid()) {
-        conditions << QStringLiteral("e.made_at < ?");
-        values << dayStart(filter.to.addDays(1));
-    }
-    return conditions.isEmpty()
-        ? QString()
-        : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-}
-
-QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after, int limit)
-{
-    QList<Row> rows;
-    m_error.clear();
-    if (m_absent || !database().isOpen())
-        return rows;
-    QList<QVariant> values;
-    QString where = whereClause(filter, values);
-    if (after) {
-        where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        where += QStringLiteral("(e.made_at < ? OR (e.made_at = ? AND e.id < ?))");
-        values << after->madeAt << after->madeAt << after->id;
-    }
-    // A cause found again on the same locomotive within the period, in an entry that
-    // no correction replaced.
-    const QString recurring
-        = QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
-                         " WHERE o.locomotive_key = e.locomotive_key AND o.fault_key = e.fault_key"
-                         " AND o.id <> e.id AND o.made_at BETWEEN e.made_at - %1 AND e.made_at + %1"
-                         " AND NOT EXISTS (SELECT 1 FROM entry oc WHERE oc.corrects = o.id))"
-                         " THEN 1 ELSE 0 END")
-              .arg(qint64(kRecurrenceDays) * 86400);
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
-                                 " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
-                      .arg(QLatin1String(kRowColumns), recurring, where)
-                      .arg(limit));
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!exec(query))
-        return rows;
-    while (query.next()) {
-        Row row;
-        row.id = query.value(0).toLongLong();
-        row.madeAt = query.value(1).toLongLong();
-        row.kind = kindOf(query.value(2).toString());
-        row.locomotive = query.value(3).toString();
-        row.technician = query.value(4).toString();
-        row.system = query.value(5).toString();
-        row.subject = query.value(6).toString();
-        row.notDefined = query.value(7).toInt() != 0;
-        row.corrected = !query.value(8).isNull();
-        row.recurring = query.value(9).toInt() != 0;
-        rows.append(row);
-    }
-    return rows;
-}
-
-qint64 Store::count(const Filter &filter)
-{
-    m_error.clear();
-    if (m_absent || !database().isOpen())
-        return 0;
-    QList<QVariant> values;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!exec(query) || !query.next())
-        return 0;
-    return query.value(0).toLongLong();
-}
-
-QStringList Store::recentLocomotives(int limit)
-{
-    QStringList numbers;
-    if (m_absent || !database().isOpen())
-        return numbers;
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT locomotive FROM entry e ORDER BY made_at DESC, id DESC"
-                                 " LIMIT %1")
-                      .arg(limit * 20));
-    if (!exec(query))
-        return numbers;
-    QSet<QString> seen;
-    while (query.next() && numbers.size() < limit) {
-        const QString number = query.value(0).toString();
-        const QString key = locomotiveKey(number);
-        if (!seen.contains(key)) {
-            seen.insert(key);
-            numbers << number;
-        }
-    }
-    return numbers;
-}
-
-bool Store::loadDetails(QList<Entry> &entries)
-{
-    if (entries.isEmpty())
-        return true;
-    QHash<qint64, qsizetype> index;
-    qint64 low = entries.constFirst().id;
-    qint64 high = low;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        index.insert(entries.at(i).id, i);
-        low = std::min(low, entries.at(i).id);
-        high = std::max(high, entries.at(i).id);
-    }
-    QSqlQuery steps(database());
-    steps.prepare(QStringLiteral("SELECT entry_id, question, answer FROM step"
-                                 " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
-    steps.addBindValue(low);
-    steps.addBindValue(high);
-    if (!exec(steps))
-        return false;
-    while (steps.next()) {
-        const auto at = index.constFind(steps.value(0).toLongLong());
-        if (at != index.constEnd())
-            entries[*at].steps.append(
-                Step { steps.value(1).toString(), steps.value(2).toString() });
-    }
-    QSqlQuery repairs(database());
-    repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
-                                   " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
-    repairs.addBindValue(low);
-    repairs.addBindValue(high);
-    if (!exec(repairs))
-        return false;
-    while (repairs.next()) {
-        const auto at = index.constFind(repairs.value(0).toLongLong());
-        if (at != index.constEnd())
-            entries[*at].repairs.append(RepairLink { repairs.value(1).toString(),
-                repairs.value(2).toString(), repairs.value(3).toString() });
-    }
-    return true;
-}
-
-namespace {
-
-const char *const kEntryColumns = "e.id, e.kind, e.locomotive, e.technician, e.made_at,"
-                                  " e.system_name, e.subject, e.not_defined, e.note, e.corrects";
-
-Entry entryFrom(const QSqlQuery &query)
-{
-    Entry entry;
-    entry.id = query.value(0).toLongLong();
-    entry.kind = kindOf(query.value(1).toString());
-    entry.locomotive = query.value(2).toString();
-    entry.technician = query.value(3).toString();
-    // In UTC: a local time costs a time-zone lookup on every row; shown, it is local.
-    entry.when = QDateTime::fromSecsSinceEpoch(query.value(4).toLongLong(), Qt::UTC);
-    entry.system = query.value(5).toString();
-    entry.subject = query.value(6).toString();
-    entry.notDefined = query.value(7).toInt() != 0;
-    entry.note = query.value(8).toString();
-    entry.corrects = query.value(9).isNull() ? 0 : query.value(9).toLongLong();
-    return entry;
-}
-
-} // namespace
-
-std::optional<Entry> Store::entry(qint64 id)
-{
-    m_error.clear();
-    if (m_absent || !database().isOpen())
-        return std::nullopt;
-    QSqlQuery query(database());
-    query.prepare(
-        QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(QLatin1String(kEntryColumns)));
-    query.addBindValue(id);
-    if (!exec(query))
-        return std::nullopt;
-    if (!query.next()) {
-        fail(texts::unknownEntry.arg(id));
-        return std::nullopt;
-    }
-    QList<Entry> entries { entryFrom(query) };
-    query.finish();
-    if (!loadDetails(entries))
-        return std::nullopt;
-    return entries.constFirst();
-}
-
-qint64 Store::latest(qint64 id)
-{
-    if (m_absent || !database().isOpen())
-        return id;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"));
-    for (int guard = 0; guard < 10000; ++guard) {
-        query.addBindValue(id);
-        if (!exec(query) || !query.next())
-            break;
-        id = query.value(0).toLongLong();
-        query.finish();
-    }
-    return id;
-}
-
-QList<Entry> Store::history(qint64 id)
-{
-    QList<Entry> versions;
-    for (int guard = 0; id > 0 && guard < 10000; ++guard) {
-        const std::optional<Entry> found = entry(id);
-        if (!found)
-            break;
-        versions.append(*found);
-        id = found->corrects;
-    }
-    return versions;
-}
-
-bool Store::forEachEntry(const Filter &filter, const std::function<bool(const Entry &)> &visit)
-{
-    m_error.clear();
-    if (m_absent || !database().isOpen())
-        return true;
-    qint64 after = 0;
-    for (;;) {
-        QList<QVariant> values;
-        QString where = whereClause(filter, values);
-        where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        where += QStringLiteral("e.id > ?");
-        values << after;
-        // Bounded pages, read whole: PostgreSQL's row-by-row mode for forward-only
-        // queries costs more than the page.
-        QSqlQuery query(database());
-        query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
-                          .arg(QLatin1String(kEntryColumns), where)
-                          .arg(kDetailChunk));
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        if (!exec(query))
-            return false;
-        QList<Entry> entries;
-        while (query.next())
-            entries.append(entryFrom(query));
-        query.finish();
-        if (entries.isEmpty())
-            return true;
-        if (!loadDetails(entries))
-            return false;
-        for (const Entry &entry : std::as_const(entries)) {
-            if (!visit(entry))
+            if (!id)
                 return false;
+            ids.append(*id);
         }
-        after = entries.constLast().id;
-    }
-}
-
-QStringList Store::integrityProblems()
-{
-    QStringList problems;
-    if (m_absent)
-        return problems;
-    if (!database().isOpen())
-        return { m_error };
-    QSqlQuery query(database());
-    if (isSQLite()) {
-        if (!query.exec(QStringLiteral("PRAGMA integrity_check")))
-            return { query.lastError().text() };
-        while (query.next()) {
-            const QString line = query.value(0).toString();
-            if (line != QLatin1String("ok"))
-                problems << line;
-        }
-        if (!query.exec(QStringLiteral("PRAGMA foreign_key_check")))
-            return { query.lastError().text() };
-        while (query.next())
-            problems << QStringLiteral("foreign key: %1 row %2")
-                            .arg(query.value(0).toString(), query.value(1).toString());
-    }
-    if (schemaVersion() == 0)
-        return problems;
-    const QList<QPair<QString, QString>> checks {
-        { QStringLiteral("langkah tanpa entri"),
-            QStringLiteral("SELECT COUNT(*) FROM step s WHERE NOT EXISTS"
-                           " (SELECT 1 FROM entry e WHERE e.id = s.entry_id)") },
-        { QStringLiteral("langkah perbaikan tanpa entri"),
-            QStringLiteral("SELECT COUNT(*) FROM repair r WHERE NOT EXISTS"
-                           " (SELECT 1 FROM entry e WHERE e.id = r.entry_id)") },
-        { QStringLiteral("koreksi atas entri yang tidak ada"),
-            QStringLiteral("SELECT COUNT(*) FROM entry c WHERE c.corrects IS NOT NULL AND NOT"
-                           " EXISTS (SELECT 1 FROM entry e WHERE e.id = c.corrects)") },
-        { QStringLiteral("koreksi yang tidak lebih baru dari entrinya"),
-            QStringLiteral("SELECT COUNT(*) FROM entry c WHERE c.corrects >= c.id") },
+        return true;
     };
-    for (const auto &[what, sql] : checks) {
-        if (!query.exec(sql) || !query.next())
-            return problems << query.lastError().text();
-        if (const qint64 n = query.value(0).toLongLong(); n > 0)
-            problems << QStringLiteral("%1: %2").arg(what).arg(n);
+    if (!writeTransaction(steps)) {
+        // The database's refusals name the place; the entry's own faults need not.
+        const bool ownFault = m_detail.isEmpty() && !m_lastTransient;
+        m_error = texts::cannotSave.arg(
+            ownFault ? m_error : texts::atPlace.arg(m_error, m_location.shown()));
+        return false;
     }
-    return problems;
+    m_lastSaved = ids.isEmpty() ? 0 : ids.constLast();
+    return true;
 }
 
 } // namespace dipo::worklog

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "worklog/logic/entry.h"
+#include "worklog/logic/location.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -12,35 +14,10 @@
 #include <optional>
 
 class QIODevice;
+class QSqlError;
 class QSqlQuery;
 
 namespace dipo::worklog {
-
-// Where the log lives: an SQLite file on this PC, or a PostgreSQL database that the
-// depot's PCs share. No password is ever part of it: libpq finds one itself.
-struct Location
-{
-    enum class Engine { SQLite, PostgreSQL };
-    Engine engine = Engine::SQLite;
-    QString file; // SQLite
-    QString host; // PostgreSQL: a host name, or the folder of a Unix socket
-    int port = -1;
-    QString user;
-    QString database;
-
-    // How the user names it: the file's path, or the URL without a password.
-    QString shown() const;
-};
-
-// "postgresql://user@host:port/dbname" (or "postgres://"), a folder (a PostgreSQL Unix
-// socket), "sqlite:FILE" or a file path. Empty text: the default file. On error, returns
-// nothing and sets why.
-std::optional<Location> parseLocation(const QString &text, QString *why);
-// dipo.sqlite in the user's application data folder.
-QString defaultLogFile();
-// The log chosen: the text given (from --db or DIPO_DB, else the window's setting);
-// empty gives the default file.
-std::optional<Location> chosenLocation(const QString &setting, QString *why);
 
 // Which entries a list shows.
 struct Filter
@@ -74,9 +51,18 @@ struct PageEnd
     qint64 id = 0;
 };
 
+// What salvage() could read.
+struct Salvaged
+{
+    qint64 whole = 0; // entries read whole and handed on
+    qint64 lost = 0; // entries, or numbers in a damaged part, that could not be read
+};
+
 // The workshop log: one connection, the schema and its migrations, and every read and
 // write. Every save is one transaction with bound values; a save that meets a busy log
-// waits and tries again. Nothing is opened before open() is called.
+// waits once, a few seconds at most. Every read checks how it ended: a read that fails
+// is an error, never a shorter result. Nothing is written to a file or database before
+// it is known to be empty or Dipo's log. Nothing is opened before open() is called.
 class Store
 {
 public:
@@ -91,14 +77,22 @@ public:
     const Location &location() const { return m_location; }
 
     // Opens the log. For reading, a log file that does not exist yet stays absent and
-    // reads as empty; for writing, it is made (readable by its owner only) and its
-    // schema brought up to date in one transaction. False with errorString() set when
-    // the log cannot be used.
+    // reads as empty, and the file is opened for reading only; for writing, it is made
+    // (readable by its owner only), checked once for damage, and its schema brought up to
+    // date in one transaction when it is not. False with errorString() set when the log
+    // cannot be used.
     enum class Purpose { Read, Write };
     bool open(Purpose purpose);
     bool isOpen() const;
-    // The reason of the last failure, for the user.
+    // False for a log not made yet (opened for reading): no file, or an empty one or an
+    // empty database.
+    bool exists() const { return !m_absent; }
+    // The reason of the last failure, for the user: one line naming the place.
     QString errorString() const { return m_error; }
+    // The database driver's own words for the last failure, for --verbose.
+    QString errorDetail() const { return m_detail; }
+    // Called once when a write has to wait for another user of the log.
+    void setWaitNotice(const std::function<void()> &notice) { m_waitNotice = notice; }
 
     // The schema version the log has; 0 for none yet.
     int schemaVersion();
@@ -122,6 +116,18 @@ public:
     // Every entry matching the filter with its versions, oldest first, in pages.
     bool forEachEntry(const Filter &filter, const std::function<bool(const Entry &)> &visit);
 
+    // An import: entries added one by one into one transaction, all or nothing. Each
+    // entry's corrects is an id in the log (0 for none); add() returns the new id. An
+    // entry whose id is already in the log with the same content and correction is not
+    // added again: add() returns its id and counts it in skipped().
+    bool beginImport();
+    std::optional<qint64> add(const Entry &entry, qint64 fileNumber);
+    bool finishImport(bool keep);
+    qint64 skipped() const { return m_skipped; }
+
+    // Every entry that can still be read whole, oldest first, for a damaged log.
+    std::optional<Salvaged> salvage(const std::function<bool(const Entry &)> &visit);
+
     // The database's own integrity check and the log's: steps and links that belong to
     // no entry, corrections of missing entries. Empty when all is well.
     QStringList integrityProblems();
@@ -130,14 +136,35 @@ public:
     QSqlDatabase database() const;
 
 private:
+    enum class Content { Empty, Dipo, Newer, Foreign };
     bool fail(const QString &reason);
     bool failQuery(const QSqlQuery &query);
+    bool failRead(const QSqlQuery &query);
+    bool ended(const QSqlQuery &query);
+    QString reasonOf(const QSqlError &error);
+    QString connectionFailure(const QSqlError &error);
+    bool connect(bool forWriting);
+    void disconnect();
+    bool prepareFile(bool forWriting);
+    Content identify(int *version, bool *ok);
+    Content identifyWaiting(int *version, bool *ok);
+    bool prepareForWriting(Content content);
+    bool setWait(bool quick);
+    bool writeTransaction(const std::function<bool()> &steps);
+    bool flushImport();
+    QSqlQuery &statement(int table, int rows);
+    bool insertRows(int table, int count, const std::function<void(QSqlQuery &, int)> &bind);
+    std::optional<qint64> nextId();
+    static const char *const kEntryColumnList;
+    static Entry entryFromRow(const QSqlQuery &query);
+    bool readEntries(const QString &where, const QList<QVariant> &values, QList<Entry> &entries);
     bool exec(QSqlQuery &query);
     bool execText(const QString &sql);
     bool begin();
     bool commit();
     void rollback();
     bool migrate();
+    bool migrateLocked();
     bool runMigration(int toVersion);
     int readVersion(bool *ok);
     bool writeVersion(int version);
@@ -149,8 +176,19 @@ private:
 
     Location m_location;
     QString m_connection;
-    bool m_absent = false; // an SQLite log not made yet, opened for reading
+    bool m_absent = false; // a log not made yet, opened for reading
     bool m_writable = false;
+    bool m_readOnlyConnection = false;
+    QString m_detail;
+    std::function<void()> m_waitNotice;
+    // The import under way.
+    QList<Entry> m_pending; // ids given, not yet written
+    qint64 m_importFirstKnown = 0; // ids up to this one were in the log before
+    qint64 m_nextId = 0; // SQLite: the next id to give
+    QList<qint64> m_reserved; // PostgreSQL: ids taken from the sequence, not yet given
+    QHash<int, QSqlQuery> m_statements; // the import's statements, by table and rows
+    qint64 m_skipped = 0;
+    int m_bound = 0; // values bound to the import's statement so far
     bool m_lastTransient = false;
     qint64 m_lastSaved = 0;
     QString m_error;

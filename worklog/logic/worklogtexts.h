@@ -42,11 +42,41 @@ inline const QString noDriver = QStringLiteral("driver Qt SQL %1 tidak terpasang
 inline const QString badAddress
     = QStringLiteral("alamat basis data tidak dikenal: %1 (pakai postgresql://user@host:port/nama, "
                      "folder socket, atau berkas .sqlite)");
+inline const QString addressInvalid = QStringLiteral("alamat basis data tidak sah: %1 (%2)");
+inline const QString addressUnreadable = QStringLiteral("bentuk alamat tidak dikenal");
+inline const QString addressBadValue = QStringLiteral("nilai %1 tidak sah");
+inline const QString addressUnknownKeyword = QStringLiteral("kata kunci %1 tidak dikenal");
 inline const QString passwordInAddress
     = QStringLiteral("kata sandi tidak boleh di alamat; pakai ~/.pgpass atau PGPASSWORD");
 inline const QString alreadyCorrected = QStringLiteral("entri %1 sudah dikoreksi");
 inline const QString unknownEntry = QStringLiteral("entri %1 tidak ada");
 inline const QString busy = QStringLiteral("catatan sedang dipakai proses lain");
+inline const QString waiting
+    = QStringLiteral("catatan sedang dipakai pengguna lain; menunggu paling lama %1 detik");
+inline const QString cannotRead = QStringLiteral("Catatan bengkel tidak dapat dibaca (%1): %2");
+inline const QString atPlace = QStringLiteral("%1 (%2)");
+inline const QString damaged = QStringLiteral(
+    "catatan rusak; salin entri yang masih utuh dengan: dipo-log selamatkan --output BERKAS.csv");
+inline const QString correctionLoop = QStringLiteral("rantai koreksi entri %1 berputar");
+inline const QString diskFull = QStringLiteral("disk penuh");
+inline const QString diskError = QStringLiteral("gagal membaca atau menulis disk");
+inline const QString noPermission = QStringLiteral("tidak ada izin");
+inline const QString cannotOpenFile = QStringLiteral("berkas tidak dapat dibuka");
+inline const QString conflict = QStringLiteral("entri bentrok dengan isi catatan");
+inline const QString serverTooSlow = QStringLiteral("server terlalu lama menjawab");
+inline const QString serverGone = QStringLiteral("sambungan ke server terputus");
+inline const QString serverFull = QStringLiteral("server kehabisan ruang atau memori");
+inline const QString serverNoAnswer = QStringLiteral("server tidak menjawab");
+inline const QString serverBusy = QStringLiteral("server belum menerima sambungan");
+inline const QString serverRefused
+    = QStringLiteral("server menolak: pengguna, kata sandi atau nama basis data tidak diterima");
+inline const QString commandFailed = QStringLiteral("perintah basis data gagal (kode %1)");
+inline const QString folderOpen
+    = QStringLiteral("folder %1 dapat ditulisi orang lain; pakai folder milik sendiri");
+inline const QString folderForeign = QStringLiteral("folder %1 milik pengguna lain");
+inline const QString danglingLink = QStringLiteral("tautan ke berkas yang tidak ada");
+inline const QString notAFile = QStringLiteral("bukan berkas biasa");
+inline const QString noFile = QStringLiteral("berkas tidak ada");
 inline const QString noFolder = QStringLiteral("folder %1 tidak dapat dibuat");
 inline const QString readOnly = QStringLiteral("berkas hanya dapat dibaca");
 
@@ -58,6 +88,9 @@ inline const QString csvQuote = QStringLiteral("tanda kutip tidak tertutup");
 inline const QString csvUtf8 = QStringLiteral("bukan UTF-8 yang sah");
 inline const QString csvKind = QStringLiteral("jenis tidak dikenal");
 inline const QString csvField = QStringLiteral("kolom %1 tidak sah");
+inline const QString csvTooLong = QStringLiteral("baris lebih dari %1 MB");
+inline const QString csvTwoCorrections
+    = QStringLiteral("entri %1 sudah dikoreksi di baris %2; satu entri hanya satu koreksi");
 inline const QString csvReference = QStringLiteral("mengoreksi entri yang tidak ada di berkas");
 
 } // namespace dipo::worklog::texts
