@@ -15,4 +15,8 @@ enum class PrintOutcome { Cancelled, Printed, Failed };
 PrintOutcome printWithDialog(QWidget *parent, const QString &docName, const QString &dialogTitle,
     const std::function<Builder()> &build);
 
+// Printing lives in a module of its own (dipo_print.so), loaded at the first print and
+// kept; empty when it is loaded, else why it cannot be. The first call loads it.
+QString printModuleError();
+
 } // namespace dipo::document

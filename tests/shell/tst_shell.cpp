@@ -17,8 +17,11 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "common/print.h"
 #include "common/richtextbox.h"
 #include "common/window.h"
+
+#include <QFile>
 
 class TestShell : public QObject
 {
@@ -30,6 +33,7 @@ private slots:
 
     void createsTenWindowsInOrder();
     void startUpShowsTheStartScreenFirst();
+    void printingAndChartsWaitForTheirFirstUse();
     void startScreenInitialState();
     void passwordGate_data();
     void passwordGate();
@@ -143,6 +147,22 @@ void TestShell::startUpShowsTheStartScreenFirst()
         QVERIFY(w);
         QCOMPARE(w->isVisible(), w == awal_menu);
     }
+}
+
+// The ten windows load neither Qt PrintSupport nor Qt Charts; the print module is found
+// and loaded when asked for.
+void TestShell::printingAndChartsWaitForTheirFirstUse()
+{
+    const auto loaded = [](const char *library) {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+    };
+    for (const char *library :
+        { "libQt6PrintSupport", "libQt6Charts", "dipo_print", "dipo_charts" })
+        QVERIFY2(!loaded(library), library);
+    QCOMPARE(dipo::document::printModuleError(), QString());
+    QVERIFY(loaded("dipo_print.so"));
+    QVERIFY(loaded("libQt6PrintSupport"));
 }
 
 void TestShell::startScreenInitialState()
