@@ -2,18 +2,16 @@
 #include "diagnosis/riwayat.h"
 #include "common/dialogs.h"
 
-#include "common/print.h"
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/logic/savefolder.h"
+#include "common/print.h"
+#include "common/recorder.h"
 #include "diagnosis/logic/diagnotexts.h"
 #include "diagnosis/logic/repairs.h"
 #include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/logic/riwayattexts.h"
-#include "worklog/entrydialog.h"
-#include "worklog/logic/diagnosisrecord.h"
-#include "worklog/worklogwindowtexts.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -74,7 +72,7 @@ Triwayat::Triwayat(const dipo::diagnosis::Session &session,
     CheckLampiran = new QCheckBox(texts::withAppendix, this);
     CheckLampiran->setObjectName(QStringLiteral("CheckLampiran"));
     CheckLampiran->setChecked(false); // the report alone, unless asked
-    BtnCatat = button(dipo::worklog::window_texts::simpanKeCatatan, "BtnCatat", this);
+    BtnCatat = button(dipo::recorder::simpanKeCatatan, "BtnCatat", this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnSimpanPdf);
@@ -160,8 +158,8 @@ report::Stamp Triwayat::stampNow() const
 bool Triwayat::saveReport(const QString &path, const report::Stamp &stamp)
 {
     setStatus(QString());
-    const QString error = report::savePdf(
-        report::build(m_session, stamp, CheckLampiran->isChecked()), path);
+    const QString error
+        = report::savePdf(report::build(m_session, stamp, CheckLampiran->isChecked()), path);
     if (!error.isEmpty()) {
         dipo::errorreport::show(error);
         return false;
@@ -200,11 +198,20 @@ void Triwayat::BtnSalinClick()
     setStatus(texts::copied);
 }
 
+namespace {
+Triwayat::SessionRecorder g_sessionRecorder;
+} // namespace
+
+void Triwayat::setSessionRecorder(SessionRecorder recorder)
+{
+    g_sessionRecorder = std::move(recorder);
+}
+
 void Triwayat::BtnCatatClick()
 {
     if (!m_session.isConcluded())
         return;
-    const dipo::worklog::Entry draft = dipo::worklog::fromSession(m_session);
-    if (const qint64 id = dipo::worklog::EntryDialog::record(draft, this); id > 0)
-        setStatus(dipo::worklog::window_texts::savedAs.arg(id));
+    if (g_sessionRecorder)
+        if (const QString saved = g_sessionRecorder(this, m_session); !saved.isEmpty())
+            setStatus(saved);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "common/window.h"
 #include "diagnosis/logic/report.h"
 #include "diagnosis/logic/session.h"
@@ -21,6 +23,12 @@ class Triwayat : public dipo::Window
     Q_OBJECT
 
 public:
+    // Keeps a concluded walk in the workshop log and returns what the window then says
+    // (empty when nothing was kept); the shell hands the log in at start-up.
+    using SessionRecorder
+        = std::function<QString(QWidget *from, const dipo::diagnosis::Session &session)>;
+    static void setSessionRecorder(SessionRecorder recorder);
+
     Triwayat(const dipo::diagnosis::Session &session,
         const dipo::diagnosis::QuestionsLeft &questionsLeft, QWidget *parent = nullptr);
 

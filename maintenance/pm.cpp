@@ -5,11 +5,10 @@
 #include "common/keys.h"
 
 #include "common/errorreport.h"
-#include "common/picturebox.h"
 #include "common/logic/pictures.h"
 #include "common/logic/viewertexts.h"
-#include "worklog/entrydialog.h"
-#include "worklog/worklogwindowtexts.h"
+#include "common/picturebox.h"
+#include "common/recorder.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -150,9 +149,8 @@ void TPM::createControls()
     Image3->setShows(kGuidePicture);
     BitBtn3 = named(new QPushButton(texts.closeButton, GroupBox2), QStringLiteral("BitBtn3"));
     KartuKerja = named(new dipo::WorkCardButtons(GroupBox2), QStringLiteral("KartuKerja"));
-    BtnCatatPekerjaan
-        = named(new QPushButton(dipo::worklog::window_texts::catatPekerjaan, GroupBox2),
-            QStringLiteral("BtnCatatPekerjaan"));
+    BtnCatatPekerjaan = named(new QPushButton(dipo::recorder::catatPekerjaan, GroupBox2),
+        QStringLiteral("BtnCatatPekerjaan"));
     BtnCatatPekerjaan->hide(); // until PROSES shows a component's instructions
 }
 
@@ -272,7 +270,9 @@ void TPM::showComponent(int component)
     if (!chosen)
         radioButton(component)->click();
     else if (!othersLocked)
-        (this->*kComponentHandlers.at(std::size_t(component - 1)))(); // still marked: a click does nothing
+        (this
+                ->*kComponentHandlers.at(
+                    std::size_t(component - 1)))(); // still marked: a click does nothing
     BitBtn1->click();
 }
 
@@ -337,11 +337,8 @@ void TPM::BtnCatatPekerjaanClick()
     const int chosen = m_components.checkedIndex() + 1;
     if (chosen < 1)
         return;
-    dipo::worklog::Entry draft;
-    draft.kind = dipo::worklog::Kind::Job;
-    draft.system = dipo::worklog::window_texts::maintenanceSystem;
-    draft.subject = radioButton(chosen)->text().simplified();
-    dipo::worklog::EntryDialog::record(draft, this);
+    dipo::recorder::recordJob(
+        this, dipo::recorder::maintenanceSystem, radioButton(chosen)->text().simplified());
 }
 
 bool TPM::eventFilter(QObject *watched, QEvent *event)

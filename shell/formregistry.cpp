@@ -5,13 +5,18 @@
 #include "calculators/dialog1.h"
 #include "common/logic/localenumber.h"
 #include "common/logic/pictures.h"
+#include "common/recorder.h"
 #include "diagnosis/diagno.h"
+#include "diagnosis/riwayat.h"
 #include "maintenance/pm.h"
 #include "shell/awal_menu.h"
 #include "shell/info.h"
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
+#include "worklog/entrydialog.h"
+#include "worklog/logic/diagnosisrecord.h"
 #include "worklog/programlog.h"
+#include "worklog/worklogwindowtexts.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -60,6 +65,7 @@ void createOtherForms()
     TUNEUP = new TTUNEUP;
     diagno = new Tdiagno;
     openRepairsInTheirWindows();
+    recordIntoTheLog();
 
     // Every new widget asks to be polished at the next turn of the event loop. Only the
     // start screen is shown then; the other windows are polished when first shown.
@@ -120,8 +126,7 @@ void startUp()
 
 namespace {
 
-template <typename T>
-void destroy(T *&window)
+template <typename T> void destroy(T *&window)
 {
     delete window;
     window = nullptr;
@@ -143,6 +148,23 @@ void destroyForms()
     destroy(awal_menu);
     // The workshop log's connection, if one was opened, goes before the application.
     worklog::closeProgramLog();
+}
+
+// The windows that record into the workshop log know only the recorder; the log's record
+// dialog is handed in here.
+void recordIntoTheLog()
+{
+    recorder::setJobRecorder([](QWidget *from, const QString &system, const QString &subject) {
+        worklog::Entry draft;
+        draft.kind = worklog::Kind::Job;
+        draft.system = system;
+        draft.subject = subject;
+        worklog::EntryDialog::record(draft, from);
+    });
+    Triwayat::setSessionRecorder([](QWidget *from, const diagnosis::Session &session) {
+        const qint64 id = worklog::EntryDialog::record(worklog::fromSession(session), from);
+        return id > 0 ? worklog::window_texts::savedAs.arg(id) : QString();
+    });
 }
 
 } // namespace dipo::shell

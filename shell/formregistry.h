@@ -17,6 +17,10 @@ void createForms();
 // painted, before any input is handled. Returns when all ten exist.
 void startUp();
 
+// Hands the workshop log's record dialog to the windows that record into it (the trail,
+// the maintenance guide, the tune-up tutorials); createForms() and startUp() do it.
+void recordIntoTheLog();
+
 // Destroys the windows in reverse order and clears the global references.
 void destroyForms();
 

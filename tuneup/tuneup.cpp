@@ -5,27 +5,26 @@
 #include "common/keys.h"
 
 #include "common/errorreport.h"
-#include "common/picturebox.h"
 #include "common/logic/pictures.h"
+#include "common/picturebox.h"
 #include "common/radiogroup.h"
+#include "common/recorder.h"
 #include "common/richtextbox.h"
 #include "tuneup/logic/proceduretable.h"
 #include "tuneup/logic/tuneuptexts.h"
-#include "worklog/entrydialog.h"
-#include "worklog/worklogwindowtexts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHash>
-#include <QRadioButton>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -249,8 +248,7 @@ void TTUNEUP::buildControls()
     Image2->setActsAsButton(QStringLiteral("Perbesar gambar tune-up"));
     Image3->setActsAsButton(QStringLiteral("Perbesar gambar prosedur"));
     picture->addWidget(Button3, 1, 0);
-    BtnCatatPekerjaan
-        = button(dipo::worklog::window_texts::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
+    BtnCatatPekerjaan = button(dipo::recorder::catatPekerjaan, "BtnCatatPekerjaan", GroupBox2);
     BtnCatatPekerjaan->hide(); // until PROSES shows a procedure
     picture->addWidget(BtnCatatPekerjaan, 2, 0);
     picture->addWidget(KartuKerja, 3, 0);
@@ -305,7 +303,8 @@ void TTUNEUP::showPictureLarge()
     const dipo::PictureBox *shown = Image3->isVisible() && Image3->hasPicture() ? Image3 : Image2;
     if (!shown->hasPicture())
         return;
-    dipo::PictureViewer::showFor(this, text::pictureViewerCaption, shown->picture(), shown->shows());
+    dipo::PictureViewer::showFor(
+        this, text::pictureViewerCaption, shown->picture(), shown->shows());
 }
 
 void TTUNEUP::FormCreate()
@@ -508,8 +507,8 @@ void TTUNEUP::showProcedure(const QString &id)
     dipo::RadioGroup *group = radioGroup(procedure->group);
     if (!group->isEnabled()) {
         QPushButton *kind = procedure->group == 1 ? BitBtn1
-            : procedure->group == 2                ? BitBtn3
-                                                   : BitBtn2;
+            : procedure->group == 2               ? BitBtn3
+                                                  : BitBtn2;
         if (!kind->isEnabled())
             SpeedButton1->click();
         kind->click();
@@ -521,11 +520,7 @@ void TTUNEUP::showProcedure(const QString &id)
 
 void TTUNEUP::BtnCatatPekerjaanClick()
 {
-    dipo::worklog::Entry draft;
-    draft.kind = dipo::worklog::Kind::Job;
-    draft.system = dipo::worklog::window_texts::tuneupSystem;
-    draft.subject = m_shownProcedure.simplified();
-    dipo::worklog::EntryDialog::record(draft, this);
+    dipo::recorder::recordJob(this, dipo::recorder::tuneupSystem, m_shownProcedure.simplified());
 }
 
 void TTUNEUP::Button3Click()

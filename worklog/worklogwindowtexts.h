@@ -9,10 +9,6 @@ namespace dipo::worklog::window_texts {
 inline const QString caption = QStringLiteral("Catatan Bengkel");
 inline const QString menuLabel = QStringLiteral("  Riwayat Lokomotif");
 inline const QString menuCaption = QStringLiteral("Catatan Bengkel");
-inline const QString simpanKeCatatan = QStringLiteral("Simpan ke catatan");
-inline const QString catatPekerjaan = QStringLiteral("Catat pekerjaan");
-inline const QString maintenanceSystem = QStringLiteral("Perawatan Mesin");
-inline const QString tuneupSystem = QStringLiteral("Tune Up");
 
 inline const QString recordDiagnosisTitle = QStringLiteral("Simpan Diagnosa ke Catatan");
 inline const QString recordJobTitle = QStringLiteral("Catat Pekerjaan");

@@ -3,7 +3,8 @@
 """Checks the layers of the source tree.
 
 1. No circle of folders: a folder's files may include another folder's headers only if
-   that folder, directly or not, includes nothing of the first.
+   that folder, directly or not, includes nothing of the first; nor of features, a feature
+   being a top folder with its logic/ inside.
 2. A logic folder (`*/logic/`) includes neither a widget header (Qt Widgets, Qt Print
    Support, Qt Charts) nor a header of a folder that is not itself logic.
 3. The given programs (the command-line tools and the logic tests) do not load Qt
@@ -95,10 +96,17 @@ def main():
             example.setdefault((folder, target), path)
             if is_logic(folder) and not is_logic(target):
                 problems.append(f'{path}: a logic file includes "{name}", which is not logic')
-    cycle = find_cycle(graph)
-    if cycle:
-        steps = [f"{a} -> {b} ({example[(a, b)]})" for a, b in zip(cycle, cycle[1:])]
-        problems.append("folders include each other in a circle: " + "; ".join(steps))
+    features, feature_example = {}, {}
+    for (a, b), path in example.items():
+        fa, fb = a.split("/")[0], b.split("/")[0]
+        if fa != fb:
+            features.setdefault(fa, set()).add(fb)
+            feature_example.setdefault((fa, fb), path)
+    for kind, links, where in (("folders", graph, example), ("features", features, feature_example)):
+        cycle = find_cycle(links)
+        if cycle:
+            steps = [f"{a} -> {b} ({where[(a, b)]})" for a, b in zip(cycle, cycle[1:])]
+            problems.append(f"{kind} include each other in a circle: " + "; ".join(steps))
     for program in programs:
         dynamic = subprocess.run(["readelf", "-d", program], capture_output=True, text=True,
                                  check=True).stdout

@@ -9,6 +9,7 @@
 #include "maintenance/pm.h"
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
+#include "shell/formregistry.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/entrymodel.h"
 #include "worklog/programlog.h"
@@ -96,6 +97,7 @@ private:
 
 void TestWorklogWindows::initTestCase()
 {
+    dipo::shell::recordIntoTheLog();
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
     dipo::errorreport::setSink([](const QString &, const QString &text) { qWarning() << text; });
