@@ -21,6 +21,12 @@ import stack  # noqa: E402
 
 PASSWORD = "kEra langsir"
 WINDOW_ROLES = {"frame", "dialog", "window", "alert"}
+# How long one step may take on a loaded machine: the walk waits for what a step brings
+# (a window activated, the focus moved, a value shown, a line in Orca's log), never for a
+# fixed time, and gives up only after this.
+DEADLINE = 40.0
+# A wait longer than this is noted in the output, to show where the machine was slow.
+NOTED_WAIT = 2.0
 
 
 def simple(text):
@@ -35,42 +41,75 @@ class Walk:
         self.stops = self.stops_spoken = 0
         self.questions = self.questions_spoken = 0
         self.app = None
+        # The window the keys are for: each key waits until it is the active one.
+        self.window = None
+        self._said = []
+        self._read_to = 0
+
+    def wait_for(self, condition, what, timeout=DEADLINE):
+        """Asks condition() until it returns something true, and returns that; None when
+        the deadline passes first."""
+        start = time.monotonic()
+        while True:
+            value = condition()
+            waited = time.monotonic() - start
+            if value:
+                if waited > NOTED_WAIT:
+                    print(f"note: waited {waited:.1f} s for {what}", flush=True)
+                return value
+            if waited > timeout:
+                return None
+            time.sleep(0.05)
 
     # What Orca said -------------------------------------------------------------------
     def utterances(self):
-        said = []
-        for line in self.s.orca_lines():
+        """What Orca said so far; the log is read on from where the last reading ended."""
+        try:
+            with open(self.s.orca_log, "rb") as log:
+                log.seek(self._read_to)
+                chunk = log.read()
+        except FileNotFoundError:
+            return self._said
+        end = chunk.rfind(b"\n") + 1
+        self._read_to += end
+        for line in chunk[:end].decode("utf-8", errors="replace").splitlines():
             match = re.search(r"SPEECH OUTPUT: '(.*)'", line)
             if match:
-                said.append(match.group(1))
-        return said
+                self._said.append(match.group(1))
+        return self._said
 
     def mark(self):
         return len(self.utterances())
 
-    def wait_said(self, text, since, timeout=10.0):
-        wanted = simple(text)
-        deadline = time.monotonic() + timeout
-        while True:
-            said = self.utterances()[since:]
-            if any(wanted in simple(u) for u in said) or wanted in simple(" ".join(said)):
+    def said(self, texts, since):
+        said = self.utterances()[since:]
+        joined = simple(" ".join(said))
+        for text in texts:
+            wanted = simple(text)
+            if any(wanted in simple(u) for u in said) or wanted in joined:
                 return True
-            if time.monotonic() > deadline:
-                return False
-            time.sleep(0.1)
+        return False
+
+    def wait_said(self, text, since, timeout=DEADLINE):
+        return self.wait_said_any([text], since, timeout)
+
+    def wait_said_any(self, texts, since, timeout=DEADLINE):
+        """Waits until Orca has said one of the texts since the mark."""
+        return bool(self.wait_for(lambda: self.said(texts, since),
+                                  f"Orca to say {texts[0]!r}", timeout))
 
     def fail(self, what):
         self.failures.append(what)
         print("FAIL:", what, flush=True)
 
-    def expect_said(self, text, since, what, timeout=10.0):
+    def expect_said(self, text, since, what, timeout=DEADLINE):
         if not self.wait_said(text, since, timeout):
             self.fail(f"{what}: Orca did not say {text!r}; it said {self.utterances()[since:]}")
             return False
         return True
 
     # The program through AT-SPI --------------------------------------------------------
-    def find_app(self, timeout=60):
+    def find_app(self, timeout=DEADLINE):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             for app in self.at.Registry.getDesktop(0):
@@ -80,14 +119,43 @@ class Walk:
             time.sleep(0.2)
         raise RuntimeError("Dipo did not appear on the AT-SPI bus")
 
-    def active_window(self, timeout=10):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            for window in self.app:
-                if window is not None and window.getState().contains(self.at.STATE_ACTIVE):
-                    return window
-            time.sleep(0.1)
+    def active_window(self, timeout=DEADLINE):
+        return self.wait_for(self.the_active_window, "an active window", timeout)
+
+    def the_active_window(self):
+        for window in self.app:
+            if window is not None and window.getState().contains(self.at.STATE_ACTIVE):
+                return window
         return None
+
+    def has_the_keys(self, name):
+        """The window named so when it is active for the program, and the window manager's
+        active window, which has the X input focus, is that window."""
+        window = self.the_active_window()
+        if window is None or window.name != name:
+            return None
+        x_window = self.s.active_x_window()
+        if x_window is None:
+            return None
+        _, pid, width, height = x_window
+        extents = window.queryComponent().getExtents(self.at.DESKTOP_COORDS)
+        if pid != self.s.app.pid or (width, height) != (extents.width, extents.height):
+            return None
+        return window
+
+    def wait_active(self, name, what, timeout=DEADLINE):
+        """Waits until the window named so has the keys; fails when it does not."""
+        window = self.wait_for(lambda: self.has_the_keys(name),
+                               f"{name!r} to be the active window", timeout)
+        if window is None:
+            active = self.the_active_window()
+            self.fail(f"{what}: the active window is {active and active.name!r}, not {name!r}"
+                      f" (AT-SPI), X: {self.s.active_x_window()}")
+            # The keys go wherever they go from here; the steps after fail on their own.
+            self.window = None
+            return None
+        self.window = name
+        return window
 
     def descendants(self, root, showing_only=True):
         found = []
@@ -105,20 +173,24 @@ class Walk:
         walk(root, 1)
         return found
 
-    def focused(self, previous=None, timeout=5):
-        deadline = time.monotonic() + timeout
-        while True:
-            window = self.active_window(timeout=2)
-            if window is not None:
-                for node, _ in self.descendants(window):
-                    if node.getState().contains(self.at.STATE_FOCUSED):
-                        if self.stale_focus(node):
-                            continue
-                        if previous is None or node != previous or time.monotonic() > deadline:
-                            return node
-            if time.monotonic() > deadline:
-                return None
-            time.sleep(0.1)
+    def the_focused(self):
+        window = self.the_active_window()
+        if window is not None:
+            for node, _ in self.descendants(window):
+                if node.getState().contains(self.at.STATE_FOCUSED) \
+                        and not self.stale_focus(node):
+                    return node
+        return None
+
+    def focused(self, previous=None, timeout=DEADLINE):
+        """The control with the focus; with previous, once the focus has left it (or,
+        after the deadline, the control that has it then)."""
+        def moved():
+            node = self.the_focused()
+            return node if node is not None and (previous is None or node != previous) \
+                else None
+        what = "the focus to move" if previous is not None else "a control with the focus"
+        return self.wait_for(moved, what, timeout) or self.the_focused()
 
     def stale_focus(self, node):
         """Qt 6.4.2 reports a tab bar's current tab and a table's current cell focused
@@ -149,18 +221,47 @@ class Walk:
         return None
 
     # Keys ---------------------------------------------------------------------------
+    def to_the_window(self):
+        """Keys go to the window the walk is in only once it has the X input focus: a key
+        sent while the window manager is still handing it over is lost."""
+        if self.window is not None and self.has_the_keys(self.window) is None:
+            self.wait_active(self.window, f"keys for {self.window!r}")
+
+    def keys(self, *keys, type_text=None):
+        self.to_the_window()
+        self.s.key(*keys, type_text=type_text)
+
     def press(self, *keys):
         since = self.mark()
-        self.s.key(*keys)
+        self.keys(*keys)
         return since
+
+    def parts_state(self, node):
+        try:
+            text = node.queryText()
+            return (text.caretOffset,) + tuple(text.getSelection(i)
+                                               for i in range(text.getNSelections()))
+        except NotImplementedError:
+            return ()
 
     def stop(self, key="Tab", what=""):
         """One focus stop: the key moves the focus, and Orca speaks the control."""
-        before = self.focused(timeout=1)
-        since = self.press(key)
-        # Tab moves through the parts of a date field before it leaves it.
+        before = self.focused()
+        # Tab may move through the parts of a date field before it leaves it: the part
+        # selected changes then, and the focus stays.
         in_parts = before is not None and before.getRoleName() == "spin button"
-        node = self.focused(previous=before, timeout=1 if in_parts else 5)
+        parts = self.parts_state(before) if in_parts else None
+        since = self.press(key)
+
+        def moved():
+            node = self.the_focused()
+            if node is not None and node != before:
+                return node
+            if in_parts and node == before and self.parts_state(before) != parts:
+                # The focus is asked again: the key may have left the field meanwhile.
+                return self.the_focused()
+            return None
+        node = self.wait_for(moved, f"the focus to move on {key}") or self.the_focused()
         if in_parts and node == before:
             return node
         self.stops += 1
@@ -169,11 +270,10 @@ class Walk:
             return None
         name = node.name
         # Orca speaks a control by its label when it has one, else by its name.
-        ok = bool(name) and any(self.wait_said(n, since, timeout=10 if i == 0 else 0.1)
-                                for i, n in enumerate(self.names(node)))
+        ok = bool(name) and self.wait_said_any(self.names(node), since)
         if ok and node.getRoleName() == "text":
             value = self.text_of(node)
-            if value and "\n" not in value and not self.wait_said(value, since, timeout=3):
+            if value and "\n" not in value and not self.wait_said(value, since):
                 self.fail(f"{what}: {name!r} spoken without its whole value {value!r}:"
                           f" {self.utterances()[since:]}")
                 ok = False
@@ -187,6 +287,9 @@ class Walk:
     def tab_round(self, what, limit=40):
         """Tab through the window until the focus is back where it started."""
         first = self.focused()
+        if first is None:
+            self.fail(f"{what}: no control has the focus")
+            return
         for _ in range(limit):
             node = self.stop("Tab", what)
             if node is None or node == first:
@@ -195,7 +298,7 @@ class Walk:
 
     def tab_to(self, name_start, what, limit=40):
         for _ in range(limit):
-            node = self.focused(timeout=1)
+            node = self.focused()
             if node is not None and any(simple(n).startswith(simple(name_start))
                                         for n in self.names(node)):
                 return node
@@ -205,11 +308,9 @@ class Walk:
 
     def open_window(self, key, name, what):
         since = self.press(key)
-        self.expect_said(name, since, what, timeout=15)
-        window = self.active_window()
-        if window is None or window.name != name:
-            self.fail(f"{what}: the active window is {window and window.name!r}, not {name!r}")
-        else:
+        self.expect_said(name, since, what)
+        window = self.wait_active(name, what)
+        if window is not None:
             self.check_tree(window, what)
         return window
 
@@ -290,15 +391,18 @@ def run(args):
         desktop.start()
         desktop.start_orca()
         walk = Walk(desktop, None)
-        if not desktop.wait_orca_ready(60):
+        if not desktop.wait_orca_ready(120):
             raise RuntimeError("Orca did not start: " + " | ".join(desktop.orca_lines()[-5:]))
         desktop.start_program()
-        if not walk.wait_said("Layar awal — Dipo", 0, timeout=60):
+        if not walk.wait_said("Layar awal — Dipo", 0, timeout=120):
             raise RuntimeError("Orca did not speak the start screen: " + repr(walk.utterances()))
         import pyatspi
         walk.at = pyatspi
         walk.find_app()
-        walk.check_tree(walk.active_window(), "start screen")
+        start = walk.wait_active("Layar awal — Dipo", "start screen")
+        if start is None:
+            raise RuntimeError("the start screen is not the active window")
+        walk.check_tree(start, "start screen")
 
         # Start screen: the Tab chain, the about box, then the password.
         walk.tab_round("start screen")
@@ -312,17 +416,23 @@ def run(args):
         walk.open_window("Escape", "Layar awal — Dipo", "back to the start screen")
         field = walk.tab_to("Password", "start screen")
         since = walk.mark()
-        desktop.key(type_text=PASSWORD)
-        time.sleep(2)
-        said = walk.utterances()[since:]
+        walk.keys(type_text=PASSWORD)
+        # The field has taken every key (its mask is as long as the password).
+        if not walk.wait_for(lambda: len(walk.text_of(field)) == len(PASSWORD),
+                             "the password field to hold the password"):
+            walk.fail(f"password: the field holds {len(walk.text_of(field))} characters,"
+                      f" not {len(PASSWORD)}")
         letters = set(PASSWORD.replace(" ", ""))
-        if any(u.strip() in letters or "langsir" in u.casefold() for u in said):
-            walk.fail(f"password: Orca spoke a typed character: {said}")
         shown = walk.text_of(field)
         if any(c in letters for c in shown):
             walk.fail(f"password: the field's text reaches AT-SPI: {shown!r}")
         walk.check_word_query(field, "password")
+        # Orca takes the program's events in order: once it has spoken the next focus
+        # stop, it has had every event of the typing.
         walk.stop("Tab", "start screen")
+        said = walk.utterances()[since:]
+        if any(u.strip() in letters or "langsir" in u.casefold() for u in said):
+            walk.fail(f"password: Orca spoke a typed character: {said}")
         walk.open_window("Return", "Menu utama — Dipo", "menu")
 
         # Menu, then a whole diagnosis.
@@ -334,34 +444,55 @@ def run(args):
         window = walk.active_window()
         question_box = walk.find(window, "text", "PERTANYAAN")
 
-        def asked(key, what):
+        def answered(key, what):
+            """Presses the key and waits until the question box shows another text; then
+            the new question, or the conclusion when the result box has come."""
+            before = walk.text_of(question_box)
             since = walk.press(key)
-            time.sleep(0.5)
+
+            def changed():
+                # The program changes the question and shows the result in one step, so
+                # the result asked after a changed question is that step's.
+                if walk.text_of(question_box) == before:
+                    return None
+                result = walk.find(window, "text", "HASIL")
+                if result is not None:
+                    return ("conclusion", result)
+                return ("question", walk.text_of(question_box))
+            outcome = walk.wait_for(changed, f"{what}: the next question")
+            if outcome is None:
+                walk.fail(f"{what}: the question {before!r} stayed after {key}")
+            return since, outcome
+
+        def asked(key, what):
+            since, outcome = answered(key, what)
             walk.questions += 1
-            question = walk.text_of(question_box).splitlines()[0].strip()
-            if walk.expect_said(question, since, what):
-                walk.questions_spoken += 1
-            return question
+            if outcome is not None and outcome[0] == "question":
+                question = outcome[1].splitlines()[0].strip()
+                if walk.expect_said(question, since, what):
+                    walk.questions_spoken += 1
+            elif outcome is not None:
+                walk.fail(f"{what}: a conclusion instead of a question")
 
         asked("space", "Mulai")
         asked("y", "answer Y")
         asked("BackSpace", "Kembali")
         conclusion = None
         for step in range(40):
-            since = walk.press("t")
-            time.sleep(0.5)
-            result = walk.find(walk.active_window(), "text", "HASIL")
-            if result is not None:
-                conclusion = [line for line in walk.text_of(result).splitlines() if line.strip()]
-                walk.expect_said(conclusion[-1], since, "conclusion", timeout=15)
+            since, outcome = answered("t", f"answer T {step + 1}")
+            if outcome is not None and outcome[0] == "conclusion":
+                conclusion = [line for line in walk.text_of(outcome[1]).splitlines()
+                              if line.strip()]
+                walk.expect_said(conclusion[-1], since, "conclusion")
                 break
             walk.questions += 1
-            question = walk.text_of(question_box).splitlines()[0].strip()
+            if outcome is None:
+                continue
+            question = outcome[1].splitlines()[0].strip()
             if walk.expect_said(question, since, f"answer T {step + 1}"):
                 walk.questions_spoken += 1
         if conclusion is None:
             walk.fail("diagnosis: no conclusion after 40 answers")
-        time.sleep(1)
         diagnosis_lines = [line for line in desktop.orca_lines() if "SPEECH OUTPUT" in line]
         diagnosis_lines = diagnosis_lines[diagnosis_from:]
         walk.check_tree(walk.active_window(), "diagnosis, concluded")
@@ -376,22 +507,35 @@ def run(args):
         walk.tab_to("Simpan PDF", "trail")
         saved = os.path.join(desktop.folder, "laporan-orca.pdf")
         since = walk.press("space")
-        time.sleep(2)
-        desktop.key("ctrl+a")
-        desktop.key(type_text=saved)
-        desktop.key("Return")
-        walk.expect_said("Laporan disimpan", since, "save status", timeout=15)
+        if walk.wait_active("Simpan Laporan Diagnosa", "save dialog") is not None:
+            name_field = walk.wait_for(
+                lambda: next((n for n in [walk.the_focused()]
+                              if n is not None and n.getRoleName() == "text"), None),
+                "the save dialog's file name field to have the focus")
+            walk.keys("ctrl+a")
+            walk.keys(type_text=saved)
+            if name_field is None or not walk.wait_for(
+                    lambda: walk.text_of(name_field) == saved, "the file name typed"):
+                walk.fail(f"save dialog: the file name field does not hold {saved!r}")
+            # Straight to the dialog: the completer's list may be open over it, and has
+            # the keys then.
+            desktop.key("Return")
+        walk.expect_said("Laporan disimpan", since, "save status")
         if not os.path.isfile(saved):
             walk.fail(f"save: no report at {saved}")
+        walk.wait_active("Riwayat diagnosa", "back from the save dialog")
         # "Simpan ke catatan": the dialog that records the diagnosis in the workshop log.
         walk.tab_to("Simpan ke catatan", "trail")
         walk.open_window("space", "Simpan Diagnosa ke Catatan", "record dialog")
         walk.tab_round("record dialog")
         walk.tab_to("No. lokomotif", "record dialog")
-        desktop.key(type_text="CC 201 83 12")
+        walk.keys(type_text="CC 201 83 12")
         walk.tab_to("Simpan", "record dialog")
         since = walk.press("space")
         walk.expect_said("Tersimpan di catatan sebagai entri", since, "record status")
+        # The status is spoken as the dialog closes, before the window manager has given
+        # the trail window the keys back: Escape pressed in between goes nowhere.
+        walk.wait_active("Riwayat diagnosa", "back from the record dialog")
         walk.open_window("Escape", "Diagnosa kerusakan — Dipo", "back to the diagnosis")
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
 
@@ -407,13 +551,18 @@ def run(args):
             field = walk.focused()
             if field is not None and field.getRoleName() == "text":
                 walk.check_word_query(field, what)
+            def results():
+                frame = walk.find(window, "panel", result_frame) or walk.find(
+                    window, "grouping", result_frame) if window else None
+                values = [walk.text_of(n) for n, _ in walk.descendants(frame)
+                          if n.getRoleName() == "text"] if frame else []
+                return [v for v in values if v]
+
+            before = results()
             since = walk.press("Return")
-            time.sleep(1)
-            frame = walk.find(window, "panel", result_frame) or walk.find(
-                window, "grouping", result_frame) if window else None
-            values = [walk.text_of(n) for n, _ in walk.descendants(frame)
-                      if n.getRoleName() == "text"] if frame else []
-            values = [v for v in values if v]
+            # PROSES writes every result in one step: once one has changed, all have.
+            walk.wait_for(lambda: results() != before, f"{what}: the results of PROSES")
+            values = results()
             if not values:
                 walk.fail(f"{what}: no results after PROSES")
             for value in values[:3]:
@@ -437,11 +586,10 @@ def run(args):
                             "Hasil Prediksi Umur", "brake life")
         # The thickness dialog: a minimum thickness above the block's.
         walk.tab_to("Tebal Minimum", "brake life")
-        desktop.key("ctrl+a")
+        walk.keys("ctrl+a")
         since = walk.mark()
-        desktop.key(type_text="99")
-        time.sleep(1)
-        dialog = walk.active_window(timeout=10)
+        walk.keys(type_text="99")
+        dialog = walk.wait_active("Peringatan ketebalan kampas rem", "thickness dialog")
         walk.expect_said("Peringatan ketebalan kampas rem", since, "thickness dialog")
         if dialog is not None and dialog.description:
             walk.expect_said(dialog.description.split(".")[0], since, "thickness warning")
@@ -449,8 +597,8 @@ def run(args):
         else:
             walk.fail("thickness dialog: no message")
         walk.open_window("Return", "Umur kampas rem — Dipo", "after the thickness dialog")
-        desktop.key("ctrl+a")
-        desktop.key(type_text="8")
+        walk.keys("ctrl+a")
+        walk.keys(type_text="8")
         walk.tab_to("Clik", "brake life")
         calculator_window = walk.open_window("space", "Gaya rem dan jarak pengereman — Dipo",
                                              "brake force")
@@ -472,8 +620,15 @@ def run(args):
             walk.fail("picture viewer: no picture named by what it shows")
         walk.open_window("Escape", "Tune-up — Dipo", "back to the tune-up window")
         walk.tab_to("TUNE UP PADA VALVE", "tune-up")
+        tuneup = walk.active_window()
         walk.press("space")
-        time.sleep(1)
+        # The valve procedure takes the other two procedures' buttons out of use.
+
+        def governor_off():
+            button = walk.find(tuneup, "push button", "TUNE UP PADA GOVERNOR")
+            return button is not None and not button.getState().contains(walk.at.STATE_SENSITIVE)
+        if not walk.wait_for(governor_off, "the valve procedure to begin"):
+            walk.fail("tune-up: TUNE UP PADA VALVE left TUNE UP PADA GOVERNOR in use")
         walk.tab_round("tune-up, governor")
         window = walk.active_window()
         walk.check_tree(window, "tune-up, governor")

@@ -103,6 +103,7 @@ class Stack:
         self._start([BUS_LAUNCHER, "--launch-immediately"], stdout=subprocess.DEVNULL,
                     stderr=subprocess.DEVNULL)
         self._start(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._wait_for_window_manager()
         self._wait_for_a11y_bus()
 
     def start_program(self):
@@ -114,8 +115,20 @@ class Stack:
                                     stderr=subprocess.STDOUT)
         self.processes.append(self.app)
 
+    def _wait_for_window_manager(self):
+        """Openbox manages the screen once it says it keeps _NET_ACTIVE_WINDOW; a window
+        shown before that would never be activated."""
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline:
+            result = subprocess.run(["xdotool", "getactivewindow"], env=self.env,
+                                    capture_output=True, text=True, timeout=30)
+            if "not to support" not in result.stderr:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("openbox did not take the screen (no _NET_ACTIVE_WINDOW)")
+
     def _wait_for_a11y_bus(self):
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + 60
         while time.monotonic() < deadline:
             result = subprocess.run(
                 ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
@@ -138,11 +151,11 @@ class Stack:
                                 stderr=subprocess.STDOUT)
 
     def wait_orca_ready(self, timeout):
-        """Orca listens once it has registered for window activations."""
+        """Orca listens once it has registered its listeners and says it starts the
+        registry, the loop that takes the events."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if any("window:activate" in line for line in self.orca_lines()):
-                time.sleep(1)
+            if any("ORCA: Starting registry" in line for line in self.orca_lines()):
                 return True
             if self.orca.poll() is not None:
                 return False
@@ -163,6 +176,25 @@ class Stack:
         if keys:
             subprocess.run(["xdotool", "key", "--delay", "80"] + list(keys), env=self.env,
                            timeout=30, check=True)
+
+    def active_x_window(self):
+        """The window manager's active window (_NET_ACTIVE_WINDOW) when the X input focus
+        is on it too, as (id, process id, width, height); None while they differ."""
+        def ask(*argv):
+            result = subprocess.run(["xdotool"] + list(argv), env=self.env,
+                                    capture_output=True, text=True, timeout=30)
+            return result.stdout.strip() if result.returncode == 0 else ""
+
+        active = ask("getactivewindow")
+        if not active or active != ask("getwindowfocus"):
+            return None
+        pid = ask("getwindowpid", active)
+        shape = dict(line.split("=", 1) for line in ask("getwindowgeometry", "--shell",
+                                                         active).splitlines() if "=" in line)
+        try:
+            return (int(active), int(pid or 0), int(shape["WIDTH"]), int(shape["HEIGHT"]))
+        except (KeyError, ValueError):
+            return None
 
     def screenshot(self, path):
         if shutil.which("import"):
