@@ -542,8 +542,15 @@ void TestWorklogEdges::endlessInputRefused()
     QFETCH(QString, input);
     const QString log = freshLog();
     QString path = input;
+    // Under a memory limit, so that reading without end would end in a failure; AddressSanitizer
+    // reserves far more address space than any such limit, and is left without one.
+#if defined(__SANITIZE_ADDRESS__)
+    const QString limit;
+#else
+    const QString limit = QStringLiteral("ulimit -v 1000000; ");
+#endif
     QString shell
-        = QStringLiteral("ulimit -v 1000000; exec \"$DIPO_LOG\" --db \"$1\" import --csv \"$2\"");
+        = limit + QStringLiteral("exec \"$DIPO_LOG\" --db \"$1\" import --csv \"$2\"");
     if (input.contains(QLatin1String("fifo"))) {
         path = m_dir.filePath(QStringLiteral("fifo%1").arg(++m_files));
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
