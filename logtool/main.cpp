@@ -301,7 +301,7 @@ int main(int argc, char **argv)
         return fail(err, texts::cannotOpen.arg(location->shown(), texts::noFile), Unusable);
     const QStringList problems = store.integrityProblems();
     out << "skema: " << store.schemaVersion() << " (program: " << Store::kSchemaVersion << ")\n";
-    const qint64 entries = store.count(Filter { {}, {}, {}, {}, false });
+    const qint64 entries = store.count(Filter { {}, {}, {}, {}, false, {}, {} });
     if (!store.errorString().isEmpty())
         out << "entri: ? (" << store.errorString() << ")\n";
     else

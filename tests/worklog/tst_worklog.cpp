@@ -86,7 +86,7 @@ private:
     // A fresh, empty log: a new file, or the server's database emptied.
     QString freshLog();
     std::unique_ptr<Store> open(const QString &log, Store::Purpose purpose = Store::Purpose::Write);
-    qint64 total(Store &store) { return store.count(Filter { {}, {}, {}, {}, false }); }
+    qint64 total(Store &store) { return store.count(Filter { {}, {}, {}, {}, false, {}, {} }); }
     // The log's database as any program opens it, as "raw"; removed by the caller.
     QSqlDatabase rawDatabase(const QString &log);
 
@@ -252,7 +252,7 @@ void TestWorklog::csvRoundTrip()
     {
         const auto store = open(log, Store::Purpose::Read);
         QVERIFY2(
-            csv::write(*store, Filter { {}, {}, {}, {}, false }, &exported, &why), qPrintable(why));
+            csv::write(*store, Filter { {}, {}, {}, {}, false, {}, {} }, &exported, &why), qPrintable(why));
     }
     QVERIFY(exported.data().startsWith("\xEF\xBB\xBFnomor,jenis,"));
     const csv::Parsed parsed = csv::parse(exported.data());
@@ -278,7 +278,7 @@ void TestWorklog::csvRoundTrip()
     QVERIFY(versions.at(1).sameContent(parsed.entries.at(0)));
 
     // Saved as every file the program writes: whole, or not at all, with the reason.
-    const Filter all { {}, {}, {}, {}, false };
+    const Filter all { {}, {}, {}, {}, false, {}, {} };
     const auto source = open(log, Store::Purpose::Read);
     const QString saved = m_dir.filePath(QStringLiteral("saved.csv"));
     QVERIFY2(csv::save(*source, all, saved, &why), qPrintable(why));
@@ -371,13 +371,13 @@ void TestWorklog::filtersRecurrenceAndCorrections()
         return found;
     };
     QCOMPARE(ids(Filter {}), (QList<qint64> { a200, a61, a60, b10, a0 }));
-    QCOMPARE(ids(Filter { QStringLiteral("CC20183"), {}, {}, {}, true }),
+    QCOMPARE(ids(Filter { QStringLiteral("CC20183"), {}, {}, {}, true, {}, {} }),
         (QList<qint64> { a200, a61, a60, a0 }));
-    QCOMPARE(ids(Filter { {}, QStringLiteral("pompa"), {}, {}, true }), (QList<qint64> { a61 }));
-    QCOMPARE(ids(Filter { {}, QStringLiteral("100%"), {}, {}, true }), QList<qint64> {});
+    QCOMPARE(ids(Filter { {}, QStringLiteral("pompa"), {}, {}, true, {}, {} }), (QList<qint64> { a61 }));
+    QCOMPARE(ids(Filter { {}, QStringLiteral("100%"), {}, {}, true, {}, {} }), QList<qint64> {});
     QCOMPARE(
-        ids(Filter { {}, {}, at(10).date(), at(60).date(), true }), (QList<qint64> { a60, b10 }));
-    QCOMPARE(store->count(Filter { {}, QStringLiteral("Radiator"), {}, {}, true }), 4);
+        ids(Filter { {}, {}, at(10).date(), at(60).date(), true, {}, {} }), (QList<qint64> { a60, b10 }));
+    QCOMPARE(store->count(Filter { {}, QStringLiteral("Radiator"), {}, {}, true, {}, {} }), 4);
 
     // Pages follow each other without a gap or a repeat.
     const QList<Row> first = store->page(Filter {}, std::nullopt, 2);
@@ -400,7 +400,7 @@ void TestWorklog::filtersRecurrenceAndCorrections()
     fixed.corrects = a60;
     const auto c60 = store->save(fixed);
     QVERIFY(c60);
-    QCOMPARE(ids(Filter { QStringLiteral("CC 201 83"), {}, {}, {}, true }),
+    QCOMPARE(ids(Filter { QStringLiteral("CC 201 83"), {}, {}, {}, true, {}, {} }),
         (QList<qint64> { a200, a61, *c60, a0 }));
     QCOMPARE(store->latest(a60), *c60);
     QCOMPARE(store->history(*c60).size(), 2);
@@ -418,6 +418,31 @@ void TestWorklog::filtersRecurrenceAndCorrections()
     QCOMPARE(total(*store), 6);
     QCOMPARE(store->recentLocomotives(5),
         (QStringList { QStringLiteral("CC 201 83 12"), QStringLiteral("CC 203 01") }));
+
+    // The searched text is also found in the note and the technician's name; the
+    // technician and the kind narrow the list on their own.
+    Entry job = diagnosis(QStringLiteral("CC 203 01"), QStringLiteral("Radiator"), at(70));
+    job.kind = Kind::Job;
+    job.technician = QStringLiteral("Sari Ölçer");
+    job.note = QStringLiteral("Kambuh lagi, 50%");
+    const auto j70 = store->save(job);
+    QVERIFY(j70);
+    QCOMPARE(store->entry(*j70)->recordedAt.isValid(), true);
+    const auto only = [](QString Filter::*field, const QString &value) {
+        Filter filter;
+        filter.*field = value;
+        return filter;
+    };
+    QCOMPARE(ids(only(&Filter::text, QStringLiteral("KAMBUH"))), QList<qint64> { *j70 });
+    QCOMPARE(ids(only(&Filter::text, QStringLiteral("ölÇer"))), QList<qint64> { *j70 });
+    QCOMPARE(ids(only(&Filter::text, QStringLiteral("50%"))), QList<qint64> { *j70 });
+    QCOMPARE(ids(only(&Filter::technician, QStringLiteral("budi"))).size(), 5);
+    QCOMPARE(ids(only(&Filter::technician, QStringLiteral("Kambuh"))), QList<qint64> {});
+    Filter jobs;
+    jobs.kind = Kind::Job;
+    QCOMPARE(ids(jobs), QList<qint64> { *j70 });
+    jobs.kind = Kind::Diagnosis;
+    QCOMPARE(ids(jobs).size(), 5);
 }
 
 void TestWorklog::migrationFromFirstSchema()
@@ -490,20 +515,20 @@ void TestWorklog::newerSchemaRefused()
         QVERIFY(store->save(diagnosis(QStringLiteral("CC 201"), QStringLiteral("X"), at(0))));
         QSqlQuery query(store->database());
         QVERIFY(
-            query.exec(m_server.isEmpty() ? QStringLiteral("PRAGMA user_version = 3")
-                                          : QStringLiteral("UPDATE dipo_schema SET version = 3")));
+            query.exec(m_server.isEmpty() ? QStringLiteral("PRAGMA user_version = 4")
+                                          : QStringLiteral("UPDATE dipo_schema SET version = 4")));
     }
     for (const auto purpose : { Store::Purpose::Read, Store::Purpose::Write }) {
         QString why;
         Store store(*parseLocation(log, &why));
         QVERIFY(!store.open(purpose));
-        QVERIFY2(store.errorString().contains(QStringLiteral("skema 3")),
+        QVERIFY2(store.errorString().contains(QStringLiteral("skema 4")),
             qPrintable(store.errorString()));
         QVERIFY(!store.save(diagnosis(QStringLiteral("CC 201"), QStringLiteral("Y"), at(1))));
     }
     const Run check = dipoLog({ "--db", log, "check" });
     QCOMPARE(check.code, 3);
-    QVERIFY(check.err.contains("skema 3"));
+    QVERIFY(check.err.contains("skema 4"));
     // Nothing was written.
     const Run listed = dipoLog({ "--db", log, "list" });
     QCOMPARE(listed.code, 3);
@@ -578,7 +603,7 @@ void TestWorklog::twoProcessesSaveAtOnce()
     QVERIFY2(second.exitCode() == 0, second.readAllStandardOutput().right(300).constData());
     const auto store = open(log, Store::Purpose::Read);
     QCOMPARE(total(*store), 1000);
-    QCOMPARE(store->count(Filter { {}, {}, {}, {}, false }), 1000);
+    QCOMPARE(store->count(Filter { {}, {}, {}, {}, false, {}, {} }), 1000);
     QVERIFY(store->integrityProblems().isEmpty());
 }
 

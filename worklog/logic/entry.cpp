@@ -60,7 +60,42 @@ bool Entry::sameContent(const Entry &other) const
     return kind == other.kind && locomotive == other.locomotive && technician == other.technician
         && when == other.when && system == other.system && subject == other.subject
         && notDefined == other.notDefined && note == other.note && steps == other.steps
-        && repairs == other.repairs;
+        && repairs == other.repairs && reason == other.reason;
+}
+
+QList<Change> changesBetween(const Entry &older, const Entry &newer)
+{
+    QList<Change> changes;
+    const auto compare = [&](const QString &field, const QString &before, const QString &after) {
+        if (before != after)
+            changes.append({ field, before, after });
+    };
+    const auto local = [](const QDateTime &moment) {
+        return moment.toLocalTime().toString(QStringLiteral("dd-MM-yyyy HH:mm"));
+    };
+    const auto answers = [](const QList<Step> &steps) {
+        QStringList shown;
+        for (const Step &step : steps)
+            shown << step.answer;
+        return shown.join(QLatin1Char(' '));
+    };
+    const auto links = [](const QList<RepairLink> &repairs) {
+        QStringList shown;
+        for (const RepairLink &link : repairs)
+            shown << link.caption;
+        return shown.join(QStringLiteral(", "));
+    };
+    compare(texts::fieldDate, local(older.when), local(newer.when));
+    compare(texts::fieldLocomotive, older.locomotive, newer.locomotive);
+    compare(texts::fieldTechnician, older.technician, newer.technician);
+    compare(texts::fieldSystem, older.system, newer.system);
+    compare(texts::fieldSubject, older.subject, newer.subject);
+    if (older.steps != newer.steps)
+        changes.append({ texts::fieldSteps, answers(older.steps), answers(newer.steps) });
+    if (older.repairs != newer.repairs)
+        changes.append({ texts::fieldRepairs, links(older.repairs), links(newer.repairs) });
+    compare(texts::fieldNote, older.note, newer.note);
+    return changes;
 }
 
 QString tidyLocomotive(const QString &typed)
@@ -111,6 +146,8 @@ QString checkEntry(const Entry &entry)
         return texts::badNote;
     if (!entry.when.isValid())
         return texts::badDate;
+    if (characterCount(entry.reason) > kReasonMax || !isCleanText(entry.reason, true))
+        return texts::badReason;
     const auto programText = [](const QString &text) {
         return text.size() <= kProgramTextMax && isCleanText(text, true);
     };

@@ -52,15 +52,30 @@ struct Entry
     QList<Step> steps;
     QList<RepairLink> repairs;
     qint64 corrects = 0; // the entry this one corrects, 0 for none
+    QString reason; // a correction: why it was made
+    // When the entry was written into the log, to the second; invalid where the log does
+    // not know (entries from before it kept that). Given by the store when a save leaves
+    // it invalid.
+    QDateTime recordedAt;
 
     bool sameContent(const Entry &other) const;
 };
+
+// What a correction changed, field by field, for the history of an entry.
+struct Change
+{
+    QString field; // the field's name as the log window shows it
+    QString before;
+    QString after;
+};
+QList<Change> changesBetween(const Entry &older, const Entry &newer);
 
 // Limits of what a user types.
 constexpr int kLocomotiveMin = 2;
 constexpr int kLocomotiveMax = 20;
 constexpr int kTechnicianMax = 100;
 constexpr int kNoteMax = 2000;
+constexpr int kReasonMax = 500;
 constexpr int kProgramTextMax = 20000;
 
 // A locomotive number as typed: blanks at either end and runs of blanks made one.

@@ -64,9 +64,16 @@ void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
 
 } // namespace
 
-const char *const Store::kEntryColumnList
-    = "e.id, e.kind, e.locomotive, e.technician, e.made_at,"
-      " e.system_name, e.subject, e.not_defined, e.note, e.corrects";
+QString Store::entryColumns(int version)
+{
+    QString columns = QStringLiteral("e.id, e.kind, e.locomotive, e.technician, e.made_at,"
+                                     " e.system_name, e.subject, e.not_defined, e.note,"
+                                     " e.corrects");
+    // A log of an older schema, opened for reading only, lacks the later columns.
+    columns += version >= 3 ? QStringLiteral(", e.reason, e.recorded_at")
+                            : QStringLiteral(", '', 0");
+    return columns;
+}
 
 Store::Store(const Location &location)
     : m_location(location)
@@ -273,6 +280,7 @@ bool Store::open(Purpose purpose)
         return failOpen(texts::newerSchema.arg(version).arg(kSchemaVersion));
     if (content == Content::Foreign)
         return failOpen(texts::notALog);
+    m_version = version;
     if (!forWriting) {
         if (content == Content::Empty) {
             // An empty file or database reads as an empty log, as a missing file does.
@@ -283,6 +291,7 @@ bool Store::open(Purpose purpose)
     }
     if (!prepareForWriting(content))
         return failOpen(m_error);
+    m_version = kSchemaVersion;
     m_writable = true;
     return true;
 }
@@ -469,7 +478,7 @@ Store::Content Store::identify(int *version, bool *ok)
         return Content::Newer;
     // The columns Dipo reads, in the tables Dipo made.
     QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0")
-                             .arg(QLatin1String(Store::kEntryColumnList)),
+                             .arg(entryColumns(*version)),
         QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0") };
     if (*version >= 2)
         probes << QStringLiteral(
@@ -734,7 +743,24 @@ bool Store::runMigration(int toVersion)
         }
         return true;
     }
+    if (toVersion == 3) {
+        // Why a correction was made, and when each entry was written (0: not known).
+        steps << QStringLiteral("ALTER TABLE entry ADD COLUMN reason TEXT NOT NULL DEFAULT ''")
+              << QStringLiteral(
+                     "ALTER TABLE entry ADD COLUMN recorded_at BIGINT NOT NULL DEFAULT 0");
+        for (const QString &sql : steps) {
+            if (!execText(sql))
+                return false;
+        }
+        return true;
+    }
     return fail(texts::notALog);
+}
+
+qint64 Store::recordedAt(const Entry &entry)
+{
+    return entry.recordedAt.isValid() ? entry.recordedAt.toSecsSinceEpoch()
+                                      : QDateTime::currentSecsSinceEpoch();
 }
 
 std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
@@ -742,8 +768,8 @@ std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
     QSqlQuery query(database());
     query.prepare(QStringLiteral(
         "INSERT INTO entry (kind, locomotive, locomotive_key, technician, made_at, system_name,"
-        " subject, not_defined, note, corrects, fault_key)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+        " subject, not_defined, note, corrects, fault_key, reason, recorded_at)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
     query.addBindValue(kindKey(entry.kind));
     query.addBindValue(bound(entry.locomotive));
     query.addBindValue(locomotiveKey(entry.locomotive));
@@ -756,6 +782,8 @@ std::optional<qint64> Store::insert(const Entry &entry, qint64 corrects)
     query.addBindValue(
         corrects > 0 ? QVariant(corrects) : QVariant(QMetaType(QMetaType::LongLong)));
     query.addBindValue(bound(faultKey(entry)));
+    query.addBindValue(bound(entry.reason));
+    query.addBindValue(recordedAt(entry));
     if (!exec(query))
         return std::nullopt;
     if (!query.next()) {

@@ -23,10 +23,12 @@ namespace dipo::worklog {
 struct Filter
 {
     QString locomotive; // a number, or its beginning
-    QString text; // part of the system or the result
+    QString text; // part of the system, the result, the note or the technician
     QDate from; // first day, local time; null for no bound
     QDate to; // last day, included
     bool latestOnly = true; // leave out entries that a correction replaced
+    QString technician; // part of the technician's name
+    std::optional<Kind> kind; // one kind only
 };
 
 // A line of the log's table.
@@ -66,7 +68,7 @@ struct Salvaged
 class Store
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     static constexpr int kRecurrenceDays = 90;
 
     explicit Store(const Location &location);
@@ -155,7 +157,9 @@ private:
     QSqlQuery &statement(int table, int rows);
     bool insertRows(int table, int count, const std::function<void(QSqlQuery &, int)> &bind);
     std::optional<qint64> nextId();
-    static const char *const kEntryColumnList;
+    // The entry's columns in the order entryFromRow() reads them.
+    static QString entryColumns(int version);
+    QString entryColumns() const { return entryColumns(m_version); }
     static Entry entryFromRow(const QSqlQuery &query);
     bool readEntries(const QString &where, const QList<QVariant> &values, QList<Entry> &entries);
     bool exec(QSqlQuery &query);
@@ -169,6 +173,7 @@ private:
     int readVersion(bool *ok);
     bool writeVersion(int version);
     std::optional<qint64> insert(const Entry &entry, qint64 corrects);
+    static qint64 recordedAt(const Entry &entry);
     bool loadDetails(QList<Entry> &entries);
     QString whereClause(const Filter &filter, QList<QVariant> &values) const;
     bool isSQLite() const { return m_location.engine == Location::Engine::SQLite; }
@@ -177,6 +182,7 @@ private:
     Location m_location;
     QString m_connection;
     bool m_absent = false; // a log not made yet, opened for reading
+    int m_version = 0; // the schema of the log as opened
     bool m_writable = false;
     bool m_readOnlyConnection = false;
     QString m_detail;

@@ -34,8 +34,9 @@ struct TableShape
 
 const TableShape kTables[] = {
     { "INSERT INTO entry (id, kind, locomotive, locomotive_key, technician, made_at,"
-      " system_name, subject, not_defined, note, corrects, fault_key) VALUES ",
-        12 },
+      " system_name, subject, not_defined, note, corrects, fault_key, reason, recorded_at)"
+      " VALUES ",
+        14 },
     { "INSERT INTO step (entry_id, position, question, answer) VALUES ", 4 },
     { "INSERT INTO repair (entry_id, position, kind, target_key, caption) VALUES ", 5 },
 };
@@ -221,6 +222,8 @@ bool Store::flushImport()
         put(query,
             item.corrects > 0 ? QVariant(item.corrects) : QVariant(QMetaType(QMetaType::LongLong)));
         put(query, text(faultKey(item)));
+        put(query, text(item.reason));
+        put(query, recordedAt(item));
     }) && insertRows(StepTable, int(steps.size()), [&](QSqlQuery &query, int r) {
         const Entry &item = m_pending.at(steps.at(r).first);
         const int i = steps.at(r).second;
@@ -259,7 +262,7 @@ bool Store::readEntries(const QString &where, const QList<QVariant> &values, QLi
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE %2 ORDER BY e.id")
-                      .arg(QLatin1String(kEntryColumnList), where));
+                      .arg(entryColumns(), where));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())

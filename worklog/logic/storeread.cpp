@@ -49,15 +49,28 @@ QString Store::whereClause(const Filter &filter, QList<QVariant> &values) const
         values << escapeLike(locomotive) + QLatin1Char('%');
     }
     // SQLite's own LOWER() knows only ASCII letters: its log folds with Qt's rules.
-    const QString text
-        = isSQLite() ? filter.text.trimmed().toCaseFolded() : filter.text.trimmed().toLower();
-    if (!text.isEmpty()) {
-        conditions << (isSQLite() ? QStringLiteral("(dipo_fold(e.system_name) LIKE ? ESCAPE '!'"
-                                                   " OR dipo_fold(e.subject) LIKE ? ESCAPE '!')")
-                                  : QStringLiteral("(LOWER(e.system_name) LIKE ? ESCAPE '!'"
-                                                   " OR LOWER(e.subject) LIKE ? ESCAPE '!')"));
-        const QString pattern = QLatin1Char('%') + escapeLike(text) + QLatin1Char('%');
-        values << pattern << pattern;
+    const auto fold = [this](const QString &typed) {
+        return isSQLite() ? typed.trimmed().toCaseFolded() : typed.trimmed().toLower();
+    };
+    const auto contains = [&](const QStringList &columns, const QString &typed) {
+        QStringList tests;
+        for (const QString &column : columns) {
+            tests << (isSQLite() ? QStringLiteral("dipo_fold(%1) LIKE ? ESCAPE '!'")
+                                 : QStringLiteral("LOWER(%1) LIKE ? ESCAPE '!'"))
+                         .arg(column);
+            values << QLatin1Char('%') + escapeLike(typed) + QLatin1Char('%');
+        }
+        conditions << QLatin1Char('(') + tests.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    };
+    if (const QString text = fold(filter.text); !text.isEmpty())
+        contains({ QStringLiteral("e.system_name"), QStringLiteral("e.subject"),
+                     QStringLiteral("e.note"), QStringLiteral("e.technician") },
+            text);
+    if (const QString technician = fold(filter.technician); !technician.isEmpty())
+        contains({ QStringLiteral("e.technician") }, technician);
+    if (filter.kind) {
+        conditions << QStringLiteral("e.kind = ?");
+        values << kindKey(*filter.kind);
     }
     if (filter.from.isValid()) {
         conditions << QStringLiteral("e.made_at >= ?");
@@ -226,6 +239,9 @@ Entry Store::entryFromRow(const QSqlQuery &query)
     entry.notDefined = query.value(7).toInt() != 0;
     entry.note = query.value(8).toString();
     entry.corrects = query.value(9).isNull() ? 0 : query.value(9).toLongLong();
+    entry.reason = query.value(10).toString();
+    if (const qint64 recorded = query.value(11).toLongLong(); recorded > 0)
+        entry.recordedAt = QDateTime::fromSecsSinceEpoch(recorded, Qt::UTC);
     return entry;
 }
 
@@ -236,7 +252,7 @@ std::optional<Entry> Store::entry(qint64 id)
         return std::nullopt;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?")
-                      .arg(QLatin1String(Store::kEntryColumnList)));
+                      .arg(entryColumns()));
     query.addBindValue(id);
     if (!query.exec()) {
         failRead(query);
@@ -323,7 +339,7 @@ bool Store::forEachEntry(const Filter &filter, const std::function<bool(const En
         // queries costs more than the page.
         QSqlQuery query(database());
         query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
-                          .arg(QLatin1String(Store::kEntryColumnList), where)
+                          .arg(entryColumns(), where)
                           .arg(kDetailChunk));
         for (const QVariant &value : values)
             query.addBindValue(value);

@@ -19,6 +19,15 @@ inline const QString columnTechnician = QStringLiteral("Teknisi");
 inline const QString columnMarks = QStringLiteral("Tanda");
 inline const QString markRecurring = QStringLiteral("Berulang");
 inline const QString markCorrected = QStringLiteral("Koreksi");
+// The fields a correction may change, as its history names them.
+inline const QString fieldDate = QStringLiteral("Tanggal");
+inline const QString fieldLocomotive = QStringLiteral("Lokomotif");
+inline const QString fieldTechnician = QStringLiteral("Teknisi");
+inline const QString fieldSystem = QStringLiteral("Sistem");
+inline const QString fieldSubject = QStringLiteral("Hasil");
+inline const QString fieldNote = QStringLiteral("Catatan");
+inline const QString fieldSteps = QStringLiteral("Jawaban");
+inline const QString fieldRepairs = QStringLiteral("Langkah perbaikan");
 
 // Why an entry is refused.
 inline const QString badLocomotive = QStringLiteral(
@@ -29,6 +38,9 @@ inline const QString badNote
     = QStringLiteral("Catatan paling banyak 2.000 karakter, tanpa karakter kendali.");
 inline const QString badText = QStringLiteral("Isi catatan tidak sah: %1.");
 inline const QString badDate = QStringLiteral("Tanggal tidak sah.");
+inline const QString badReason
+    = QStringLiteral("Alasan koreksi paling banyak 500 karakter, tanpa karakter kendali.");
+inline const QString noReason = QStringLiteral("Tulis alasan koreksi.");
 inline const QString badAnswer = QStringLiteral("Jawaban harus YA atau TIDAK.");
 
 // Why the log cannot be used.
