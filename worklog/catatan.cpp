@@ -1,34 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worklog/catatan.h"
 
+#include "common/dialogs.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
 #include "common/logic/savefolder.h"
 #include "common/window.h"
-#include "common/dialogs.h"
 #include "diagnosis/logic/report.h"
 #include "diagnosis/logic/reportdocument.h"
 #include "diagnosis/logic/riwayattexts.h"
+#include "worklog/entrydialog.h"
 #include "worklog/logic/csv.h"
 #include "worklog/logic/diagnosisrecord.h"
-#include "worklog/entrydialog.h"
 #include "worklog/logic/entrymodel.h"
-#include "worklog/programlog.h"
 #include "worklog/logic/store.h"
 #include "worklog/logic/worklogtexts.h"
+#include "worklog/programlog.h"
 #include "worklog/worklogwindowtexts.h"
 
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -90,7 +95,7 @@ Tcatatan *Tcatatan::instance(QWidget *owner)
 Tcatatan::Tcatatan(QWidget *parent)
     : dipo::Window(QStringLiteral("catatan"), wtexts::caption, parent)
 {
-    setMinimumSize(720, 480);
+    setMinimumSize(640, 420);
 
     EditLokomotif = new QLineEdit(this);
     EditLokomotif->setObjectName(QStringLiteral("EditLokomotif"));
@@ -100,8 +105,23 @@ Tcatatan::Tcatatan(QWidget *parent)
     EditCari->setObjectName(QStringLiteral("EditCari"));
     EditCari->setPlaceholderText(wtexts::filterTextHint);
     EditCari->setClearButtonEnabled(true);
+    EditTeknisiCari = new QLineEdit(this);
+    EditTeknisiCari->setObjectName(QStringLiteral("EditTeknisiCari"));
+    EditTeknisiCari->setClearButtonEnabled(true);
+    ComboJenis = new QComboBox(this);
+    ComboJenis->setObjectName(QStringLiteral("ComboJenis"));
+    ComboJenis->addItem(wtexts::kindAll);
+    ComboJenis->addItem(texts::kindDiagnosis, int(Kind::Diagnosis));
+    ComboJenis->addItem(texts::kindJob, int(Kind::Job));
     DateDari = dateField("DateDari", this);
     DateSampai = dateField("DateSampai", this);
+    // A calendar opened on "semua tanggal" shows this month, not the earliest one.
+    // Typing a date over "semua tanggal" starts from today's, its day selected.
+    for (QDateEdit *field : { DateDari, DateSampai }) {
+        field->calendarWidget()->installEventFilter(this);
+        field->installEventFilter(this);
+    }
+    BtnSemuaTanggal = button(wtexts::allDates, "BtnSemuaTanggal", this);
 
     m_model = new EntryModel(this);
     TabelCatatan = new QTableView(this);
@@ -115,8 +135,11 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setTabKeyNavigation(false);
     TabelCatatan->setWordWrap(false);
     TabelCatatan->verticalHeader()->hide();
-    // The result keeps room to be read; on a narrow window the table scrolls sideways.
-    TabelCatatan->horizontalHeader()->setStretchLastSection(true);
+    // The result takes the width the other columns leave, so that every column is in
+    // view; the others keep their widths and can be widened by the user.
+    TabelCatatan->horizontalHeader()->setStretchLastSection(false);
+    TabelCatatan->horizontalHeader()->setSectionResizeMode(
+        EntryModel::Result, QHeaderView::Stretch);
     // Widths from the font, not from the rows: the table may hold many.
     const QFontMetrics metrics = TabelCatatan->fontMetrics();
     const auto width
@@ -126,8 +149,6 @@ Tcatatan::Tcatatan(QWidget *parent)
     TabelCatatan->setColumnWidth(EntryModel::KindColumn, width(texts::kindJob));
     TabelCatatan->setColumnWidth(EntryModel::System, width(QStringLiteral("sistem pendinginan")));
     TabelCatatan->setColumnWidth(EntryModel::Technician, width(QStringLiteral("Teknisi teknisi")));
-    TabelCatatan->setColumnWidth(
-        EntryModel::Result, width(QStringLiteral("PERMUKAAN RADIATOR TERTUTUP KOTORAN")));
     TabelCatatan->setColumnWidth(EntryModel::Marks,
         width(texts::markRecurring + QStringLiteral(", ") + texts::markCorrected));
 
@@ -154,18 +175,22 @@ Tcatatan::Tcatatan(QWidget *parent)
     BtnTutup = button(wtexts::tutup, "BtnTutup", this);
 
     auto *filters = new QGridLayout;
-    const auto addFilter = [&](const QString &caption, QWidget *field, int column) {
+    const auto addFilter = [&](const QString &caption, QWidget *field, int row, int column) {
         auto *label = new QLabel(caption, this);
         label->setBuddy(field);
-        filters->addWidget(label, 0, column);
-        filters->addWidget(field, 0, column + 1);
+        filters->addWidget(label, row, column);
+        filters->addWidget(field, row, column + 1);
     };
-    addFilter(wtexts::filterLocomotive, EditLokomotif, 0);
-    addFilter(wtexts::filterText, EditCari, 2);
-    addFilter(wtexts::filterFrom, DateDari, 4);
-    addFilter(wtexts::filterTo, DateSampai, 6);
+    addFilter(wtexts::filterLocomotive, EditLokomotif, 0, 0);
+    addFilter(wtexts::filterText, EditCari, 0, 2);
+    addFilter(wtexts::filterTechnician, EditTeknisiCari, 0, 4);
+    addFilter(wtexts::filterKind, ComboJenis, 1, 0);
+    addFilter(wtexts::filterFrom, DateDari, 1, 2);
+    addFilter(wtexts::filterTo, DateSampai, 1, 4);
+    filters->addWidget(BtnSemuaTanggal, 1, 6);
     filters->setColumnStretch(1, 1);
     filters->setColumnStretch(3, 2);
+    filters->setColumnStretch(5, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BtnKoreksi);
     buttons->addWidget(BtnPdf);
@@ -186,6 +211,13 @@ Tcatatan::Tcatatan(QWidget *parent)
     connect(m_typing, &QTimer::timeout, this, &Tcatatan::applyFilter);
     connect(EditLokomotif, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
     connect(EditCari, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    connect(EditTeknisiCari, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    connect(
+        ComboJenis, qOverload<int>(&QComboBox::currentIndexChanged), this, &Tcatatan::applyFilter);
+    connect(BtnSemuaTanggal, &QPushButton::clicked, this, [this] {
+        DateDari->setDate(DateDari->minimumDate());
+        DateSampai->setDate(DateSampai->minimumDate());
+    });
     connect(DateDari, &QDateEdit::dateChanged, this, &Tcatatan::applyFilter);
     connect(DateSampai, &QDateEdit::dateChanged, this, &Tcatatan::applyFilter);
     connect(TabelCatatan->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -200,6 +232,37 @@ Tcatatan::Tcatatan(QWidget *parent)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     showChosen();
+
+    // Like the program's other windows, it takes the screen.
+    QSize normal = sizeHint();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        normal = normal.boundedTo(screen->availableGeometry().size());
+    resize(normal);
+    setWindowState(Qt::WindowMaximized);
+}
+
+bool Tcatatan::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (QDateEdit *field : { DateDari, DateSampai }) {
+            if (watched == field && !boundOf(field).isValid() && !key->text().isEmpty()
+                && key->text().at(0).isDigit()) {
+                const QSignalBlocker quiet(field);
+                field->setDate(QDate::currentDate());
+                field->setSelectedSection(QDateTimeEdit::DaySection);
+            }
+        }
+    }
+    if (event->type() == QEvent::Show) {
+        for (QDateEdit *field : { DateDari, DateSampai }) {
+            if (watched == field->calendarWidget() && !boundOf(field).isValid()) {
+                const QDate today = QDate::currentDate();
+                field->calendarWidget()->setCurrentPage(today.year(), today.month());
+            }
+        }
+    }
+    return dipo::Window::eventFilter(watched, event);
 }
 
 void Tcatatan::showEvent(QShowEvent *event)
@@ -229,6 +292,9 @@ void Tcatatan::applyFilter()
     Filter filter;
     filter.locomotive = EditLokomotif->text();
     filter.text = EditCari->text();
+    filter.technician = EditTeknisiCari->text();
+    if (const QVariant kind = ComboJenis->currentData(); kind.isValid())
+        filter.kind = Kind(kind.toInt());
     filter.from = boundOf(DateDari);
     filter.to = boundOf(DateSampai);
     m_model->setFilter(filter);
@@ -308,13 +374,38 @@ QString Tcatatan::recordHtml(const QList<Entry> &versions, bool recurring) const
     if (!entry.note.isEmpty())
         html += QStringLiteral("<p>%1:<br>%2</p>").arg(wtexts::noteHeading, escaped(entry.note));
     if (versions.size() > 1) {
+        // Newest first: each version with when it was written, why, and what it changed
+        // from the one before it.
         html += QStringLiteral("<p><b>%1</b></p><ul>").arg(wtexts::historyHeading);
-        for (const Entry &older : versions) {
-            html += QStringLiteral("<li>%1 %2 &mdash; %3, %4: %5</li>")
-                        .arg(older.id)
-                        .arg(when(older.when), escaped(older.locomotive), escaped(older.technician),
-                            escaped(QString(older.subject)
-                                        .replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        for (qsizetype v = 0; v < versions.size(); ++v) {
+            const Entry &version = versions.at(v);
+            QString line = QStringLiteral("%1 %2 &mdash; %3, %4")
+                               .arg(version.id)
+                               .arg(when(version.when), escaped(version.locomotive),
+                                   escaped(version.technician));
+            if (version.recordedAt.isValid())
+                line += QStringLiteral("; ") + wtexts::recordedAt.arg(when(version.recordedAt));
+            if (v + 1 < versions.size()) {
+                if (!version.reason.isEmpty())
+                    line += QStringLiteral("<br>")
+                        + escaped(wtexts::reasonShown.arg(version.reason));
+                const QList<Change> changes = changesBetween(versions.at(v + 1), version);
+                if (changes.isEmpty())
+                    line += QStringLiteral("<br>") + wtexts::noChange;
+                for (const Change &change : changes) {
+                    const auto value = [](const QString &text) {
+                        return text.isEmpty()
+                            ? wtexts::emptyValue
+                            : QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+                    };
+                    line += QStringLiteral("<br>")
+                        + escaped(wtexts::changeShown.arg(
+                            change.field, value(change.before), value(change.after)));
+                }
+            } else {
+                line += QStringLiteral(": ") + escaped(shownSubject(version.kind, version.subject));
+            }
+            html += QStringLiteral("<li>%1</li>").arg(line);
         }
         html += QStringLiteral("</ul>");
     }
@@ -338,11 +429,15 @@ void Tcatatan::BtnEksporClick()
 {
     if (!m_store)
         return;
+    Filter filter = m_model->filter();
+    if (m_store->count(filter) == 0 && m_store->errorString().isEmpty()) {
+        setStatus(wtexts::nothingToExport);
+        return;
+    }
     const QString path = dipo::askSavePath(
         this, wtexts::csvTitle, wtexts::csvFilter, QStringLiteral("catatan-bengkel.csv"));
     if (path.isEmpty())
         return;
-    Filter filter = m_model->filter();
     filter.latestOnly = false; // the entries with their history
     QString why;
     if (!csv::save(*m_store, filter, path, &why)) {

@@ -4,6 +4,7 @@
 #include "common/window.h"
 #include "worklog/logic/entry.h"
 
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -29,8 +30,8 @@ public:
 
     // The window, made on first use as a window of owner.
     static Tcatatan *instance(QWidget *owner);
-    // Room for the table's columns; the window fits it to the screen when shown.
-    QSize sizeHint() const override { return QSize(1000, 640); }
+    // Its size when not maximised, where the screen has room.
+    QSize sizeHint() const override { return QSize(1024, 700); }
 
 public slots:
     void BtnKoreksiClick();
@@ -42,6 +43,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void openLog();
@@ -56,6 +58,9 @@ private:
 
     QLineEdit *EditLokomotif;
     QLineEdit *EditCari;
+    QLineEdit *EditTeknisiCari;
+    QComboBox *ComboJenis;
+    QPushButton *BtnSemuaTanggal;
     QDateEdit *DateDari;
     QDateEdit *DateSampai;
     QTableView *TabelCatatan;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worklog/entrydialog.h"
 
-#include "common/keys.h"
 #include "common/dialogs.h"
-#include "worklog/programlog.h"
+#include "common/keys.h"
 #include "worklog/logic/store.h"
 #include "worklog/logic/worklogtexts.h"
+#include "worklog/programlog.h"
 #include "worklog/worklogwindowtexts.h"
 
 #include <QComboBox>
@@ -14,6 +14,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -28,7 +29,11 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     , m_draft(draft)
 {
     setObjectName(QStringLiteral("CatatDialog"));
-    setWindowTitle(draft.kind == Kind::Job ? wtexts::recordJobTitle : wtexts::recordDiagnosisTitle);
+    if (draft.corrects > 0)
+        setWindowTitle(wtexts::correctTitle.arg(draft.corrects));
+    else
+        setWindowTitle(
+            draft.kind == Kind::Job ? wtexts::recordJobTitle : wtexts::recordDiagnosisTitle);
 
     auto *what = new QLabel(this);
     what->setObjectName(QStringLiteral("LabelIsi"));
@@ -62,6 +67,12 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     EditCatatan->setObjectName(QStringLiteral("EditCatatan"));
     EditCatatan->setTabChangesFocus(true);
     EditCatatan->setMinimumHeight(90);
+    if (draft.corrects > 0) {
+        EditAlasan = new QLineEdit(this);
+        EditAlasan->setObjectName(QStringLiteral("EditAlasan"));
+        EditAlasan->setMaxLength(kReasonMax);
+        EditAlasan->setPlaceholderText(wtexts::reasonHint);
+    }
     LabelSisa = new QLabel(this);
     LabelSisa->setObjectName(QStringLiteral("LabelSisa"));
 
@@ -85,6 +96,8 @@ EntryDialog::EntryDialog(const Entry &draft, QWidget *parent)
     form->addRow(wtexts::dateLabel, EditTanggal);
     form->addRow(wtexts::noteLabel, EditCatatan);
     form->addRow(QString(), LabelSisa);
+    if (EditAlasan)
+        form->addRow(wtexts::reasonLabel, EditAlasan);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(what);
     layout->addLayout(form);
@@ -112,7 +125,17 @@ void EntryDialog::BtnSimpanClick()
     entry.technician = EditTeknisi->text().trimmed();
     entry.when = EditTanggal->dateTime();
     entry.note = EditCatatan->toPlainText();
+    // A correction is written now, whatever day the work was.
+    entry.recordedAt = QDateTime();
+    if (EditAlasan)
+        entry.reason = EditAlasan->text().trimmed();
     QString why = checkEntry(entry);
+    if (why.isEmpty() && EditAlasan && entry.reason.isEmpty()) {
+        why = texts::noReason;
+        EditAlasan->setFocus();
+    }
+    if (why.isEmpty() && entry.corrects == 0 && !confirmSecondRecord(entry))
+        return;
     std::optional<qint64> id;
     if (why.isEmpty()) {
         if (Store *log = programLog(&why)) {
@@ -128,6 +151,32 @@ void EntryDialog::BtnSimpanClick()
     }
     m_savedId = *id;
     accept();
+}
+
+bool EntryDialog::confirmSecondRecord(const Entry &entry)
+{
+    QString why;
+    Store *log = programLog(&why);
+    if (!log || !log->open(Store::Purpose::Read))
+        return true; // the save says what is wrong
+    const std::optional<Row> same = log->sameRecord(entry);
+    if (!same)
+        return true;
+    QMessageBox question(QMessageBox::Question, wtexts::sameRecordTitle,
+        wtexts::sameRecordQuestion.arg(
+            entry.kind == Kind::Job ? texts::kindJob : texts::kindDiagnosis, same->locomotive,
+            QString::number(same->id),
+            QDateTime::fromSecsSinceEpoch(same->madeAt)
+                .toString(QStringLiteral("dd-MM-yyyy HH:mm"))),
+        QMessageBox::NoButton, this);
+    question.setObjectName(QStringLiteral("TanyaSimpanLagi"));
+    QPushButton *again = question.addButton(wtexts::simpanLagi, QMessageBox::AcceptRole);
+    again->setObjectName(QStringLiteral("BtnSimpanLagi"));
+    QPushButton *cancel = question.addButton(wtexts::batal, QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("BtnBatalSimpan"));
+    question.setDefaultButton(cancel);
+    dipo::execDialog(question);
+    return question.clickedButton() == again;
 }
 
 qint64 EntryDialog::record(const Entry &draft, QWidget *parent)

@@ -35,6 +35,7 @@ public slots:
 
 private:
     void noteChanged();
+    bool confirmSecondRecord(const Entry &entry);
 
     Entry m_draft;
     qint64 m_savedId = 0;
@@ -42,6 +43,7 @@ private:
     QLineEdit *EditTeknisi;
     QDateTimeEdit *EditTanggal;
     QPlainTextEdit *EditCatatan;
+    QLineEdit *EditAlasan = nullptr; // a correction only
     QLabel *LabelSisa;
     QLabel *LabelPesan;
     QPushButton *BtnSimpan;

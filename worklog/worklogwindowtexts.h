@@ -22,13 +22,31 @@ inline const QString charactersLeft = QStringLiteral("sisa %1 karakter");
 inline const QString simpan = QStringLiteral("Simpan");
 inline const QString batal = QStringLiteral("Batal");
 inline const QString savedAs = QStringLiteral("Tersimpan di catatan sebagai entri %1.");
+inline const QString reasonLabel = QStringLiteral("&Alasan koreksi:");
+inline const QString reasonHint = QStringLiteral("mis. nomor lokomotif salah ketik");
+inline const QString sameRecordTitle = QStringLiteral("Sudah Tercatat");
+inline const QString sameRecordQuestion
+    = QStringLiteral("%1 yang sama untuk lokomotif %2 sudah tercatat sebagai entri %3 (%4).\n"
+                     "Simpan sekali lagi?");
+inline const QString simpanLagi = QStringLiteral("Simpan lagi");
 
 inline const QString filterLocomotive = QStringLiteral("&Lokomotif:");
 inline const QString filterText = QStringLiteral("&Cari:");
-inline const QString filterTextHint = QStringLiteral("sistem atau kerusakan");
+inline const QString filterTextHint = QStringLiteral("sistem, kerusakan, catatan, teknisi");
 inline const QString filterFrom = QStringLiteral("&Dari:");
 inline const QString filterTo = QStringLiteral("&Sampai:");
 inline const QString filterAll = QStringLiteral("semua tanggal");
+inline const QString filterTechnician = QStringLiteral("&Teknisi:");
+inline const QString filterKind = QStringLiteral("&Jenis:");
+inline const QString kindAll = QStringLiteral("semua");
+inline const QString allDates = QStringLiteral("Se&mua tanggal");
+inline const QString nothingToExport
+    = QStringLiteral("Tidak ada entri yang cocok dengan saringan; tidak ada yang diekspor.");
+inline const QString recordedAt = QStringLiteral("dicatat %1");
+inline const QString reasonShown = QStringLiteral("alasan: %1");
+inline const QString noChange = QStringLiteral("isi tidak berubah");
+inline const QString changeShown = QStringLiteral("%1: %2 \u2192 %3");
+inline const QString emptyValue = QStringLiteral("(kosong)");
 inline const QString koreksi = QStringLiteral("Koreksi\u2026");
 inline const QString eksporCsv = QStringLiteral("Ekspor CSV\u2026");
 inline const QString simpanPdf = QStringLiteral("Simpan PDF\u2026");

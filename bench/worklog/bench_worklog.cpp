@@ -82,7 +82,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer fill;
     fill.start();
-    const qint64 already = store.count(Filter { {}, {}, {}, {}, false }) - 50;
+    const qint64 already = store.count(Filter { {}, {}, {}, {}, false, {}, {} }) - 50;
     QList<Entry> batch;
     for (int n = 50 + int(already); n < kEntries; ++n) {
         batch.append(sample(n));
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer exporting;
     exporting.start();
-    if (!csv::save(store, Filter { {}, {}, {}, {}, false },
+    if (!csv::save(store, Filter { {}, {}, {}, {}, false, {}, {} },
             folder.filePath(QStringLiteral("x.csv")), &why)) {
         std::fprintf(stderr, "%s\n", qPrintable(why));
         return 1;

@@ -7,19 +7,21 @@
 #include "common/richtextbox.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
+#include "shell/formregistry.h"
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
-#include "shell/formregistry.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/entrymodel.h"
-#include "worklog/programlog.h"
 #include "worklog/logic/store.h"
+#include "worklog/programlog.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +89,8 @@ private slots:
     void jobsAfterProses();
     void logWindow();
     void damagedLogSaysSo();
+    void tableFitsTheWindow_data();
+    void tableFitsTheWindow();
 
 private:
     std::unique_ptr<Store> reader();
@@ -231,6 +235,23 @@ void TestWorklogWindows::jobsAfterProses()
         press(dialog, "BtnSimpan");
     });
     press(&maintenance, "BtnCatatPekerjaan");
+    // The same job again the same day is asked about first; "Batal" saves nothing.
+    onDialog([&](QWidget *dialog) {
+        fill(dialog, QStringLiteral("cc 203-01"), QStringLiteral("Sari"));
+        QTimer::singleShot(0, [] {
+            QWidget *question = QApplication::activeModalWidget();
+            QCOMPARE(question->objectName(), QStringLiteral("TanyaSimpanLagi"));
+            QVERIFY(question->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))
+                        ->text()
+                        .contains(QStringLiteral("sudah tercatat sebagai entri 1")));
+            press(question, "BtnBatalSimpan");
+        });
+        press(dialog, "BtnSimpan");
+        QVERIFY(dialog->isVisible());
+        press(dialog, "BtnBatal");
+    });
+    press(&maintenance, "BtnCatatPekerjaan");
+    QCOMPARE(reader()->count(Filter {}), 1);
     press(&maintenance, "BitBtn2"); // ULANGI
     QVERIFY(!job->isVisible());
     const auto entry = reader()->entry(1);
@@ -289,7 +310,12 @@ void TestWorklogWindows::logWindow()
             e.locomotive = n % 2 ? QStringLiteral("CC 201 83 12") : QStringLiteral("CC 203 01");
             e.when = day(n / 10);
             e.system = QStringLiteral("sistem pendinginan");
-            e.subject = n % 3 ? QStringLiteral("RADIATOR KOTOR") : QStringLiteral("POMPA AUS");
+            e.technician = n % 4 == 3 ? QStringLiteral("Sari") : QStringLiteral("Budi");
+            e.subject = QStringLiteral("Kemungkinan gangguan atau kerusakan yang meyebabkan mesin "
+                                       "panas disebabkan oleh :\n")
+                + (n % 3 ? QStringLiteral("RADIATOR KOTOR") : QStringLiteral("POMPA AUS"));
+            if (n % 5 == 0)
+                e.note = QStringLiteral("Kambuh setelah dicuci");
             e.steps = { { QStringLiteral("Apakah mesin panas?"), QStringLiteral("YA") } };
             entries << e;
         }
@@ -324,11 +350,21 @@ void TestWorklogWindows::logWindow()
     QCOMPARE(table->model()->index(0, 6).data().toString(), QStringLiteral("Berulang"));
     QVERIFY(control<QPushButton>(window, "BtnPdf")->isEnabled());
 
-    // A correction: a new entry naming the old one; the list shows the latest.
+    // The list shows the cause, not the conclusion's opening words.
+    QCOMPARE(table->model()->index(0, EntryModel::Result).data().toString(), "POMPA AUS");
+
+    // A correction: a new entry naming the old one, made now, with its reason; the list
+    // shows the latest, its history what changed.
     const qint64 corrected = table->model()->index(0, 0).data(EntryModel::IdRole).toLongLong();
+    const QString oldName = reader()->entry(corrected)->technician;
     onDialog([&](QWidget *dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Koreksi Entri %1").arg(corrected));
         QCOMPARE(control<QComboBox>(dialog, "ComboLokomotif")->currentText(), "CC 201 83 12");
-        fill(dialog, QStringLiteral("CC 201 83 12"), QStringLiteral("Sari"));
+        fill(dialog, QStringLiteral("CC 201 83 12"), QStringLiteral("Joko"));
+        press(dialog, "BtnSimpan"); // no reason yet
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(control<QLabel>(dialog, "LabelPesan")->text(), "Tulis alasan koreksi.");
+        QTest::keyClicks(control<QLineEdit>(dialog, "EditAlasan"), "salah nama");
         press(dialog, "BtnSimpan");
     });
     press(window, "BtnKoreksi");
@@ -341,8 +377,52 @@ void TestWorklogWindows::logWindow()
     const QString history = control<QTextBrowser>(window, "DetailCatatan")->toPlainText();
     QVERIFY(history.contains(QStringLiteral("Riwayat koreksi")));
     QVERIFY(history.contains(QString::number(corrected)));
-    QCOMPARE(reader()->entry(451)->corrects, corrected);
-    QCOMPARE(reader()->entry(451)->steps, reader()->entry(corrected)->steps);
+    QVERIFY2(history.contains(QStringLiteral("alasan: salah nama")), qPrintable(history));
+    QVERIFY2(history.contains(QStringLiteral("Teknisi: %1 \u2192 Joko").arg(oldName)),
+        qPrintable(history));
+    const auto fixed = reader()->entry(451);
+    QCOMPARE(fixed->corrects, corrected);
+    QCOMPARE(fixed->steps, reader()->entry(corrected)->steps);
+    QCOMPARE(fixed->when, reader()->entry(corrected)->when); // the day of the work stays
+    QVERIFY(qAbs(fixed->recordedAt.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+    QCOMPARE(fixed->reason, QStringLiteral("salah nama"));
+
+    // "Cari" finds the note and the technician; the technician and the kind filter.
+    const auto shown = [&] { return control<QLabel>(window, "LabelStatus")->text(); };
+    auto *search = control<QLineEdit>(window, "EditCari");
+    search->clear();
+    QTest::keyClicks(search, "KAMBUH");
+    QTRY_COMPARE(shown(), QStringLiteral("45 entri"));
+    search->clear();
+    QTest::keyClicks(search, "sari");
+    QTRY_COMPARE(shown(), QStringLiteral("111 entri")); // 112, one corrected to Joko
+    search->clear();
+    QTest::keyClicks(control<QLineEdit>(window, "EditTeknisiCari"), "joko");
+    QTRY_COMPARE(shown(), QStringLiteral("1 entri"));
+    control<QLineEdit>(window, "EditTeknisiCari")->clear();
+    control<QComboBox>(window, "ComboJenis")->setCurrentIndex(2); // jobs
+    QTRY_COMPARE(shown(), QStringLiteral("0 entri"));
+    press(window, "BtnEkspor"); // says so, asks for no file
+    QCOMPARE(shown(), "Tidak ada entri yang cocok dengan saringan; tidak ada yang diekspor.");
+    control<QComboBox>(window, "ComboJenis")->setCurrentIndex(0);
+    QTRY_COMPARE(shown(), QStringLiteral("225 entri"));
+
+    // A typed date applies; "Semua tanggal" takes both bounds away again.
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, "10042026");
+    QCOMPARE(from->date(), QDate(2026, 4, 10));
+    QTRY_COMPARE(shown(), QStringLiteral("25 entri"));
+    control<QDateEdit>(window, "DateSampai")->setDate(QDate(2026, 4, 12));
+    QTRY_COMPARE(shown(), QStringLiteral("15 entri"));
+    press(window, "BtnSemuaTanggal");
+    QTRY_COMPARE(shown(), QStringLiteral("225 entri"));
+    QCOMPARE(from->text(), QStringLiteral("semua tanggal"));
+    // Its calendar opens at this month, not at the earliest date.
+    from->calendarWidget()->window()->show();
+    QCOMPARE(from->calendarWidget()->monthShown(), QDate::currentDate().month());
+    QCOMPARE(from->calendarWidget()->yearShown(), QDate::currentDate().year());
+    from->calendarWidget()->window()->hide();
 
     if (const QString shots = qEnvironmentVariable("DIPO_WORKLOG_SHOTS"); !shots.isEmpty()) {
         window->grab().save(shots + QStringLiteral("/catatan.png"));
@@ -385,6 +465,34 @@ void TestWorklogWindows::damagedLogSaysSo()
     QVERIFY2(
         status.contains(QStringLiteral("rusak")) && status.contains(m_log), qPrintable(status));
     QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
+}
+
+void TestWorklogWindows::tableFitsTheWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1366x768") << QSize(1366, 740);
+    QTest::newRow("960x540, as 1920x1080 at 200 %") << QSize(960, 512);
+}
+
+void TestWorklogWindows::tableFitsTheWindow()
+{
+    QFETCH(QSize, size);
+    Tcatatan window;
+    QVERIFY(window.windowState() & Qt::WindowMaximized); // takes the screen, as the others
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setWindowState(Qt::WindowNoState);
+    window.resize(size);
+    QTRY_COMPARE(window.size(), size);
+    auto *table = control<QTableView>(&window, "TabelCatatan");
+    QHeaderView *header = table->horizontalHeader();
+    // Every column in view without scrolling sideways; the cause has the room left.
+    QCOMPARE(header->sectionViewportPosition(0), 0);
+    const int last = EntryModel::ColumnCount - 1;
+    QVERIFY2(header->sectionViewportPosition(last) + header->sectionSize(last)
+            <= table->viewport()->width(),
+        qPrintable(QString::number(header->length())));
+    QVERIFY(header->sectionSize(EntryModel::Result) >= header->sectionSize(EntryModel::Date));
 }
 
 QTEST_MAIN(TestWorklogWindows)

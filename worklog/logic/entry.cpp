@@ -113,6 +113,17 @@ QString locomotiveKey(const QString &number)
     return key;
 }
 
+QString shownSubject(Kind kind, const QString &subject)
+{
+    QStringList lines = subject.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (kind == Kind::Diagnosis && lines.size() > 1
+        && lines.constFirst().trimmed().endsWith(QLatin1Char(':')))
+        lines.removeFirst();
+    for (QString &line : lines)
+        line = line.trimmed();
+    return lines.join(QLatin1Char(' '));
+}
+
 QString faultKey(const Entry &entry)
 {
     if (entry.kind != Kind::Diagnosis || entry.notDefined)

@@ -82,6 +82,10 @@ constexpr int kProgramTextMax = 20000;
 QString tidyLocomotive(const QString &typed);
 // The form two numbers are compared in: capitals, without blanks and dashes.
 QString locomotiveKey(const QString &number);
+// What a list shows of an entry's subject, on one line: for a diagnosis whose result
+// opens with a heading line ending in a colon ("... disebabkan oleh :"), the cause
+// below it; otherwise the whole subject.
+QString shownSubject(Kind kind, const QString &subject);
 // The text that makes two conclusions "the same cause" for the recurrence mark.
 QString faultKey(const Entry &entry);
 

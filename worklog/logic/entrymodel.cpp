@@ -100,9 +100,7 @@ QVariant EntryModel::data(const QModelIndex &index, int role) const
     case System:
         return entry->system;
     case Result:
-        return role == Qt::ToolTipRole
-            ? entry->subject
-            : QString(entry->subject).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return role == Qt::ToolTipRole ? entry->subject : shownSubject(entry->kind, entry->subject);
     case Technician:
         return entry->technician;
     case Marks: {

@@ -70,8 +70,8 @@ QString Store::entryColumns(int version)
                                      " e.system_name, e.subject, e.not_defined, e.note,"
                                      " e.corrects");
     // A log of an older schema, opened for reading only, lacks the later columns.
-    columns += version >= 3 ? QStringLiteral(", e.reason, e.recorded_at")
-                            : QStringLiteral(", '', 0");
+    columns
+        += version >= 3 ? QStringLiteral(", e.reason, e.recorded_at") : QStringLiteral(", '', 0");
     return columns;
 }
 
@@ -477,9 +477,10 @@ Store::Content Store::identify(int *version, bool *ok)
     if (*version > kSchemaVersion)
         return Content::Newer;
     // The columns Dipo reads, in the tables Dipo made.
-    QStringList probes { QStringLiteral("SELECT %1 FROM entry e LIMIT 0")
-                             .arg(entryColumns(*version)),
-        QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0") };
+    QStringList probes {
+        QStringLiteral("SELECT %1 FROM entry e LIMIT 0").arg(entryColumns(*version)),
+        QStringLiteral("SELECT entry_id, position, question, answer FROM step LIMIT 0")
+    };
     if (*version >= 2)
         probes << QStringLiteral(
             "SELECT entry_id, position, kind, target_key, caption FROM repair LIMIT 0")

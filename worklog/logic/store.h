@@ -113,6 +113,10 @@ public:
 
     QList<Row> page(const Filter &filter, const std::optional<PageEnd> &after, int limit);
     qint64 count(const Filter &filter);
+    // The latest entry that no correction replaced with the same kind, locomotive,
+    // system and subject as this one, made within a day of it: a record about to be made
+    // twice. Nothing when there is none (or the read failed: see errorString()).
+    std::optional<Row> sameRecord(const Entry &entry);
     // Locomotive numbers used lately, newest first, each once.
     QStringList recentLocomotives(int limit);
     // Every entry matching the filter with its versions, oldest first, in pages.

@@ -261,8 +261,8 @@ bool Store::finishImport(bool keep)
 bool Store::readEntries(const QString &where, const QList<QVariant> &values, QList<Entry> &entries)
 {
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE %2 ORDER BY e.id")
-                      .arg(entryColumns(), where));
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM entry e WHERE %2 ORDER BY e.id").arg(entryColumns(), where));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())

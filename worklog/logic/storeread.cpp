@@ -85,6 +85,40 @@ QString Store::whereClause(const Filter &filter, QList<QVariant> &values) const
         : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
 }
 
+std::optional<Row> Store::sameRecord(const Entry &entry)
+{
+    m_error.clear();
+    if (m_absent || !database().isOpen())
+        return std::nullopt;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT e.id, e.made_at FROM entry e WHERE e.kind = ?"
+                                 " AND e.locomotive_key = ? AND e.system_name = ? AND e.subject = ?"
+                                 " AND e.made_at BETWEEN ? AND ?"
+                                 " AND NOT EXISTS (SELECT 1 FROM entry c WHERE c.corrects = e.id)"
+                                 " ORDER BY e.made_at DESC, e.id DESC LIMIT 1"));
+    const qint64 at = entry.when.toSecsSinceEpoch();
+    query.addBindValue(kindKey(entry.kind));
+    query.addBindValue(locomotiveKey(entry.locomotive));
+    query.addBindValue(entry.system);
+    query.addBindValue(entry.subject);
+    query.addBindValue(at - 86400);
+    query.addBindValue(at + 86400);
+    if (!query.exec()) {
+        failRead(query);
+        return std::nullopt;
+    }
+    if (!query.next()) {
+        ended(query);
+        return std::nullopt;
+    }
+    Row row;
+    row.id = query.value(0).toLongLong();
+    row.madeAt = query.value(1).toLongLong();
+    row.kind = entry.kind;
+    row.locomotive = entry.locomotive;
+    return row;
+}
+
 QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after, int limit)
 {
     QList<Row> rows;
@@ -100,8 +134,9 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
     }
     // A cause found again on the same locomotive within the period, in an entry that
     // no correction replaced.
-    const QString recurring
-        = QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
+    const QString recurring = m_version < 2
+        ? QStringLiteral("0")
+        : QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
                          " WHERE o.locomotive_key = e.locomotive_key AND o.fault_key = e.fault_key"
                          " AND o.id <> e.id AND o.made_at BETWEEN e.made_at - %1 AND e.made_at + %1"
                          " AND NOT EXISTS (SELECT 1 FROM entry oc WHERE oc.corrects = o.id))"
@@ -209,6 +244,8 @@ bool Store::loadDetails(QList<Entry> &entries)
     }
     if (!ended(steps))
         return false;
+    if (m_version < 2)
+        return true; // a log of the first schema, opened for reading only, has no links
     QSqlQuery repairs(database());
     repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
                                    " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
@@ -251,8 +288,7 @@ std::optional<Entry> Store::entry(qint64 id)
     if (m_absent || !database().isOpen())
         return std::nullopt;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?")
-                      .arg(entryColumns()));
+    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(entryColumns()));
     query.addBindValue(id);
     if (!query.exec()) {
         failRead(query);
