@@ -3,6 +3,7 @@
 
 #include "diagnosis/logic/kbschema.h"
 #include "maintenance/logic/plan.h"
+#include "maintenance/logic/schedule.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -32,6 +33,9 @@ private slots:
     void planFollowsItsSchema();
     void brokenPlanRefused_data();
     void brokenPlanRefused();
+    void whicheverFirst_data();
+    void whicheverFirst();
+    void meterReadings();
 };
 
 void TestPlan::tasksPerComponent_data()
@@ -116,6 +120,99 @@ void TestPlan::brokenPlanRefused()
     } catch (const PlanError &error) {
         QVERIFY2(error.message().startsWith(message), qPrintable(error.message()));
     }
+}
+
+using Status = Due::Status;
+using Unit = Due::Unit;
+using Readings = QList<Reading>;
+Q_DECLARE_METATYPE(Readings)
+Q_DECLARE_METATYPE(std::optional<QDate>)
+
+void TestPlan::whicheverFirst_data()
+{
+    QTest::addColumn<QString>("task");
+    QTest::addColumn<std::optional<QDate>>("last");
+    QTest::addColumn<Readings>("hours");
+    QTest::addColumn<Readings>("km");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<Unit>("unit");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<QDate>("date"); // null: not known
+    QTest::addColumn<bool>("projected");
+    const QDate done(2026, 11, 1);
+    const QDate read(2026, 11, 20);
+    const auto meter = [&](double then, double now) {
+        return Readings { { done, then }, { read, now } };
+    };
+    // The fuel filter element: 300 h or 14,484 km, done at 1,000 h and 120,000 km.
+    QTest::newRow("hours first, due soon")
+        << "filter-bahan-bakar" << std::optional(done) << meter(1000, 1250) << meter(120000, 123000)
+        << Status::Soon << Unit::Hours << 50.0 << QDate(2026, 11, 24) << true;
+    QTest::newRow("hours first, overdue")
+        << "filter-bahan-bakar" << std::optional(done) << meter(1000, 1310) << meter(120000, 123000)
+        << Status::Overdue << Unit::Hours << -10.0 << read << false;
+    QTest::newRow("km first, due soon")
+        << "filter-bahan-bakar" << std::optional(done) << meter(1000, 1100) << meter(120000, 134000)
+        << Status::Soon << Unit::Km << 484.0 << QDate(2026, 11, 21) << true;
+    QTest::newRow("km first, overdue")
+        << "filter-bahan-bakar" << std::optional(done) << meter(1000, 1100) << meter(120000, 134600)
+        << Status::Overdue << Unit::Km << -116.0 << read << false;
+    QTest::newRow("scheduled") << "filter-bahan-bakar" << std::optional(done) << meter(1000, 1100)
+                               << meter(120000, 121000) << Status::Scheduled << Unit::Hours << 200.0
+                               << QDate(2026, 12, 28) << true;
+    // The shutdown system: 300 h or every month.
+    QTest::newRow("calendar first, overdue")
+        << "sistem-shutdown" << std::optional(QDate(2026, 10, 15)) << meter(1000, 1050)
+        << Readings {} << Status::Overdue << Unit::Days << -6.0 << QDate(2026, 11, 14) << false;
+    QTest::newRow("never done: from the service date")
+        << "sistem-shutdown" << std::optional<QDate>() << Readings {} << Readings {}
+        << Status::Scheduled << Unit::Days << 20.0 << QDate(2026, 12, 10) << false;
+    QTest::newRow("one reading: no projection")
+        << "filter-bahan-bakar" << std::optional(done) << Readings { { done, 1000 } } << Readings {}
+        << Status::Scheduled << Unit::Hours << 300.0 << QDate() << false;
+}
+
+void TestPlan::whicheverFirst()
+{
+    QFETCH(QString, task);
+    QFETCH(std::optional<QDate>, last);
+    QFETCH(Readings, hours);
+    QFETCH(Readings, km);
+    QFETCH(Status, status);
+    QFETCH(Unit, unit);
+    QFETCH(double, left);
+    QFETCH(QDate, date);
+    QFETCH(bool, projected);
+    const std::optional<Due> due = dueState(*Plan::builtIn().task(task), last, QDate(2026, 11, 10),
+        MeterLine(hours), MeterLine(km), QDate(2026, 11, 20));
+    QVERIFY(due);
+    QCOMPARE(due->status, status);
+    QCOMPARE(due->unit, unit);
+    QCOMPARE(due->left, left);
+    QCOMPARE(due->date.value_or(QDate()), date);
+    QCOMPARE(due->projected, projected);
+    QCOMPARE(due->neverDone, !last);
+}
+
+void TestPlan::meterReadings()
+{
+    // A replaced meter counts from its own start; the plan carries over.
+    const MeterLine line({ { QDate(2026, 11, 1), 1000 }, { QDate(2026, 11, 10), 1200 },
+        { QDate(2026, 11, 12), 5, true }, { QDate(2026, 11, 20), 55 } });
+    QCOMPARE(*line.latest(), 1255.0);
+    const auto due = dueState(*Plan::builtIn().task(QStringLiteral("filter-bahan-bakar")),
+        QDate(2026, 11, 1), QDate(2026, 1, 1), line, MeterLine(), QDate(2026, 11, 20));
+    QCOMPARE(due->left, 45.0);
+    QCOMPARE(due->status, Status::Soon);
+    const QDate next(2026, 11, 21);
+    QCOMPARE(line.check({ next, 50 }, 24), MeterLine::Check::Backwards);
+    QCOMPARE(line.check({ next, 30, true }, 24), MeterLine::Check::Fine);
+    QCOMPARE(line.check({ next, 79 }, 24), MeterLine::Check::Fine);
+    QCOMPARE(line.check({ next, 80 }, 24), MeterLine::Check::TooFast);
+    QCOMPARE(line.check({ QDate(2026, 11, 19), 60 }, 24), MeterLine::Check::Backwards);
+    // A task done once is not due again.
+    QVERIFY(!dueState(*Plan::builtIn().task(QStringLiteral("oli-mesin-baru")), QDate(2026, 2, 1),
+        QDate(2026, 1, 1), line, MeterLine(), QDate(2026, 11, 20)));
 }
 
 QTEST_GUILESS_MAIN(TestPlan)
