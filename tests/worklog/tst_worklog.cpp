@@ -76,6 +76,7 @@ private slots:
     void csvRefused();
     void filtersRecurrenceAndCorrections();
     void migrationFromFirstSchema();
+    void depotRegisterAndMeters();
     void newerSchemaRefused();
     void unusableLog_data();
     void unusableLog();
@@ -114,8 +115,8 @@ QString TestWorklog::freshLog()
             qFatal("cannot reach the test server");
         QSqlQuery query(db);
         if (!query.exec(QStringLiteral("SET client_min_messages = warning"))
-            || !query.exec(
-                QStringLiteral("DROP TABLE IF EXISTS repair, step, entry, dipo_schema CASCADE")))
+            || !query.exec(QStringLiteral("DROP TABLE IF EXISTS meter_reading, locomotive, repair, "
+                                          "step, entry, dipo_schema CASCADE")))
             qFatal("cannot empty the test database");
     }
     QSqlDatabase::removeDatabase("reset");
@@ -516,6 +517,77 @@ void TestWorklog::migrationFromFirstSchema()
     QVERIFY(store->page(Filter {}, std::nullopt, 1).first().recurring);
 }
 
+void TestWorklog::depotRegisterAndMeters()
+{
+    using dipo::maintenance::Meter;
+    const auto store = open(freshLog());
+    const auto day = [](int d) { return QDate(2026, 11, d); };
+    QVERIFY(store->save(diagnosis(QStringLiteral("CC 203 01"), QStringLiteral("X"), at(0))));
+    QVERIFY2(store->registerLocomotive(
+                 { QStringLiteral("CC 201 83 12"), QStringLiteral("CC 201"), {}, QDate(2020, 1, 1) }),
+        qPrintable(store->errorString() + store->errorDetail()));
+    QVERIFY(!store->registerLocomotive(
+        { QStringLiteral("cc 201-83 12"), QStringLiteral("CC 201"), {}, QDate(2020, 1, 1) }));
+    QVERIFY(store->errorString().contains(QStringLiteral("sudah terdaftar")));
+    QCOMPARE(store->unregisteredLocomotives(), QStringList { QStringLiteral("CC 203 01") });
+
+    // Readings: never backwards unless a new meter; an impossible rate only when confirmed.
+    const auto add = [&](int d, double value, bool replaced = false, bool confirmed = false) {
+        return store
+            ->addReading(QStringLiteral("CC 201 83 12"), Meter::Hours, { day(d), value, replaced },
+                QStringLiteral("Budi"), dipo::worklog::kMaxHoursPerDay, confirmed)
+            .has_value();
+    };
+    QVERIFY(!store->addReading(
+        QStringLiteral("CC 203 01"), Meter::Hours, { day(1), 5 }, {}, 24, false));
+    QVERIFY(store->errorString().contains(QStringLiteral("belum terdaftar")));
+    QVERIFY(add(1, 1000));
+    QVERIFY(add(20, 1250));
+    QVERIFY(!add(21, 1200));
+    QVERIFY(store->errorString().contains(QStringLiteral("meter diganti")));
+    QVERIFY(!store->needsConfirmation());
+    QVERIFY(add(21, 1270));
+    QVERIFY(!add(22, 1400));
+    QVERIFY(store->needsConfirmation());
+    QVERIFY(add(22, 1400, false, true));
+    QVERIFY(add(23, 5, true));
+    QList<dipo::maintenance::Reading> line;
+    for (const auto &record : store->readings(QStringLiteral("CC 20183 12"), Meter::Hours))
+        line << record.reading;
+    QCOMPARE(line.size(), 5);
+    QCOMPARE(*dipo::maintenance::MeterLine(line).latest(), 1405.0);
+    QVERIFY(store->readings(QStringLiteral("CC 201 83 12"), Meter::Km).isEmpty());
+
+    // Last done: a job naming the task, or naming only its component; not a replaced one.
+    const QString system = QStringLiteral("Perawatan Mesin");
+    const QString component = QStringLiteral("Fuel strainer and Filter");
+    const auto job = [&](int d, const QString &task, const QString &subject) {
+        Entry entry = diagnosis(QStringLiteral("CC 201 83 12"), subject, day(d).startOfDay());
+        entry.kind = Kind::Job;
+        entry.system = system;
+        entry.task = task;
+        entry.steps.clear();
+        return *store->save(entry);
+    };
+    const auto last = [&](const QString &task) {
+        return store->lastDone(QStringLiteral("CC 201 83 12"), task, system, component);
+    };
+    QVERIFY(!last(QStringLiteral("filter-bahan-bakar")));
+    job(1, QStringLiteral("filter-bahan-bakar"), component);
+    QCOMPARE(last(QStringLiteral("filter-bahan-bakar")), day(1));
+    const qint64 general = job(5, {}, component);
+    QCOMPARE(last(QStringLiteral("filter-bahan-bakar")), day(5));
+    job(7, QStringLiteral("lain"), component);
+    QCOMPARE(last(QStringLiteral("filter-bahan-bakar")), day(5));
+    Entry fixed = *store->entry(general);
+    fixed.corrects = general;
+    fixed.locomotive = QStringLiteral("CC 203 01");
+    fixed.reason = QStringLiteral("lokomotif salah");
+    QVERIFY(store->save(fixed));
+    QCOMPARE(last(QStringLiteral("filter-bahan-bakar")), day(1));
+    QCOMPARE(store->entry(general + 1)->task, QStringLiteral("lain"));
+}
+
 void TestWorklog::newerSchemaRefused()
 {
     const QString log = freshLog();
@@ -524,20 +596,22 @@ void TestWorklog::newerSchemaRefused()
         QVERIFY(store->save(diagnosis(QStringLiteral("CC 201"), QStringLiteral("X"), at(0))));
         QSqlQuery query(store->database());
         QVERIFY(
-            query.exec(m_server.isEmpty() ? QStringLiteral("PRAGMA user_version = 4")
-                                          : QStringLiteral("UPDATE dipo_schema SET version = 4")));
+            query.exec((m_server.isEmpty() ? QStringLiteral("PRAGMA user_version = %1")
+                                           : QStringLiteral("UPDATE dipo_schema SET version = %1"))
+                           .arg(Store::kSchemaVersion + 1)));
     }
     for (const auto purpose : { Store::Purpose::Read, Store::Purpose::Write }) {
         QString why;
         Store store(*parseLocation(log, &why));
         QVERIFY(!store.open(purpose));
-        QVERIFY2(store.errorString().contains(QStringLiteral("skema 4")),
+        QVERIFY2(
+            store.errorString().contains(QStringLiteral("skema %1").arg(Store::kSchemaVersion + 1)),
             qPrintable(store.errorString()));
         QVERIFY(!store.save(diagnosis(QStringLiteral("CC 201"), QStringLiteral("Y"), at(1))));
     }
     const Run check = dipoLog({ "--db", log, "check" });
     QCOMPARE(check.code, 3);
-    QVERIFY(check.err.contains("skema 4"));
+    QVERIFY(check.err.contains(QStringLiteral("skema %1").arg(Store::kSchemaVersion + 1).toUtf8()));
     // Nothing was written.
     const Run listed = dipoLog({ "--db", log, "list" });
     QCOMPARE(listed.code, 3);

@@ -169,7 +169,7 @@ QString TestWorklogEdges::freshLog()
         return m_dir.filePath(QStringLiteral("log%1.sqlite").arg(++m_files));
     query(
         QStringLiteral("SET client_min_messages = warning;"
-                       "DROP TABLE IF EXISTS repair, step, entry, dipo_schema, contacts CASCADE"));
+                       "DROP TABLE IF EXISTS meter_reading, locomotive, repair, step, entry, dipo_schema, contacts CASCADE"));
     return m_server;
 }
 

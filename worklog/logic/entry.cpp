@@ -60,7 +60,7 @@ bool Entry::sameContent(const Entry &other) const
     return kind == other.kind && locomotive == other.locomotive && technician == other.technician
         && when == other.when && system == other.system && subject == other.subject
         && notDefined == other.notDefined && note == other.note && steps == other.steps
-        && repairs == other.repairs && reason == other.reason;
+        && repairs == other.repairs && reason == other.reason && task == other.task;
 }
 
 QList<Change> changesBetween(const Entry &older, const Entry &newer)

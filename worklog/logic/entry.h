@@ -53,6 +53,7 @@ struct Entry
     QList<RepairLink> repairs;
     qint64 corrects = 0; // the entry this one corrects, 0 for none
     QString reason; // a correction: why it was made
+    QString task; // a job: the id of the service plan's task it did; empty for none
     // When the entry was written into the log, to the second; invalid where the log does
     // not know (entries from before it kept that). Given by the store when a save leaves
     // it invalid.

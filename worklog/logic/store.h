@@ -3,6 +3,7 @@
 
 #include "worklog/logic/entry.h"
 #include "worklog/logic/location.h"
+#include "worklog/logic/locomotive.h"
 
 #include <QDate>
 #include <QHash>
@@ -68,7 +69,7 @@ struct Salvaged
 class Store
 {
 public:
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
     static constexpr int kRecurrenceDays = 90;
 
     explicit Store(const Location &location);
@@ -138,6 +139,28 @@ public:
     // no entry, corrections of missing entries. Empty when all is well.
     QStringList integrityProblems();
 
+    // The depot's register. A number already registered (by its key) is refused.
+    bool registerLocomotive(const Locomotive &locomotive);
+    std::optional<Locomotive> locomotive(const QString &number);
+    QList<Locomotive> locomotives();
+    // Numbers in the log that the register does not hold, each once.
+    QStringList unregisteredLocomotives();
+
+    // A meter reading of a registered locomotive. Refused when lower than the last one
+    // (unless a replaced meter) or dated before it; one faster than maxPerDay since the
+    // last is refused with needsConfirmation() set, unless confirmed.
+    std::optional<qint64> addReading(const QString &number, maintenance::Meter meter,
+        const maintenance::Reading &reading, const QString &reader, double maxPerDay,
+        bool confirmed);
+    bool needsConfirmation() const { return m_needsConfirmation; }
+    // A locomotive's readings of one meter, oldest first.
+    QList<MeterRecord> readings(const QString &number, maintenance::Meter meter);
+    // The day a planned task was last done on a locomotive: the latest job (no
+    // correction replaced) naming the task, or naming none but the task's component as
+    // its subject in the maintenance guide's part of the log.
+    std::optional<QDate> lastDone(const QString &number, const QString &taskId,
+        const QString &system, const QString &componentSubject);
+
     // For tests: the database to look into; only when open.
     QSqlDatabase database() const;
 
@@ -201,6 +224,7 @@ private:
     int m_bound = 0; // values bound to the import's statement so far
     bool m_lastTransient = false;
     qint64 m_lastSaved = 0;
+    bool m_needsConfirmation = false;
     QString m_error;
 };
 

@@ -34,9 +34,9 @@ struct TableShape
 
 const TableShape kTables[] = {
     { "INSERT INTO entry (id, kind, locomotive, locomotive_key, technician, made_at,"
-      " system_name, subject, not_defined, note, corrects, fault_key, reason, recorded_at)"
-      " VALUES ",
-        14 },
+      " system_name, subject, not_defined, note, corrects, fault_key, reason, recorded_at,"
+      " task_id) VALUES ",
+        15 },
     { "INSERT INTO step (entry_id, position, question, answer) VALUES ", 4 },
     { "INSERT INTO repair (entry_id, position, kind, target_key, caption) VALUES ", 5 },
 };
@@ -224,6 +224,7 @@ bool Store::flushImport()
         put(query, text(faultKey(item)));
         put(query, text(item.reason));
         put(query, recordedAt(item));
+        put(query, text(item.task));
     }) && insertRows(StepTable, int(steps.size()), [&](QSqlQuery &query, int r) {
         const Entry &item = m_pending.at(steps.at(r).first);
         const int i = steps.at(r).second;

@@ -279,6 +279,7 @@ Entry Store::entryFromRow(const QSqlQuery &query)
     entry.reason = query.value(10).toString();
     if (const qint64 recorded = query.value(11).toLongLong(); recorded > 0)
         entry.recordedAt = QDateTime::fromSecsSinceEpoch(recorded, Qt::UTC);
+    entry.task = query.value(12).toString();
     return entry;
 }
 

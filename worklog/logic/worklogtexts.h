@@ -38,6 +38,15 @@ inline const QString badNote
     = QStringLiteral("Catatan paling banyak 2.000 karakter, tanpa karakter kendali.");
 inline const QString badText = QStringLiteral("Isi catatan tidak sah: %1.");
 inline const QString badDate = QStringLiteral("Tanggal tidak sah.");
+inline const QString badSeries = QStringLiteral("Seri paling banyak 20 karakter.");
+inline const QString alreadyRegistered = QStringLiteral("lokomotif %1 sudah terdaftar");
+inline const QString notRegistered = QStringLiteral("lokomotif %1 belum terdaftar");
+inline const QString readingBackwards
+    = QStringLiteral("pembacaan %1 lebih kecil dari yang terakhir (%2 pada %3); "
+                     "tandai \"meter diganti\" bila meternya baru");
+inline const QString readingTooFast
+    = QStringLiteral("pembacaan %1 berarti %2 per hari sejak %3; periksa lalu konfirmasi");
+inline const QString badReading = QStringLiteral("pembacaan meter tidak sah");
 inline const QString badReason
     = QStringLiteral("Alasan koreksi paling banyak 500 karakter, tanpa karakter kendali.");
 inline const QString noReason = QStringLiteral("Tulis alasan koreksi.");
