@@ -25,8 +25,6 @@ const QString printCard = QStringLiteral("Cetak kartu kerja\u2026");
 const QString savePdf = QStringLiteral("Simpan PDF\u2026");
 const QString dateLabel = QStringLiteral("Tanggal");
 const QString madeWith = QStringLiteral("Dibuat dengan Dipo versi %1");
-const QString blankLocomotive = QStringLiteral("Nomor lokomotif");
-const QString blankTechnician = QStringLiteral("Teknisi");
 const QString blankSignature = QStringLiteral("Tanda tangan");
 const QString saveDialogTitle = QStringLiteral("Simpan Kartu Kerja");
 const QString printDialogTitle = QStringLiteral("Cetak Kartu Kerja");
@@ -37,14 +35,15 @@ const QString saveFailed = QStringLiteral("Kartu kerja tidak dapat disimpan ke %
 const QString printFailed = QStringLiteral("Kartu kerja tidak dapat dicetak.");
 } // namespace texts
 
-document::Builder workCardDocument(const WorkCard &card, const QDateTime &when)
+document::Builder workCardDocument(
+    const WorkCard &card, const QDateTime &when, const document::Job &job)
 {
     document::Builder doc(texts::cardTitle);
     doc.heading(texts::cardTitle);
     doc.field(texts::dateLabel,
         QLocale(QLocale::Indonesian, QLocale::Indonesia)
             .toString(when, QStringLiteral("dddd, d MMMM yyyy, HH.mm")));
-    doc.blanks({ texts::blankLocomotive, texts::blankTechnician });
+    doc.job(job);
     doc.procedure(card.title, card.heading, card.lines, card.picture);
     doc.blanks({ texts::blankSignature });
     doc.note(texts::madeWith.arg(QStringLiteral(DIPO_VERSION)));
@@ -75,13 +74,20 @@ WorkCardButtons::WorkCardButtons(QWidget *parent)
 void WorkCardButtons::setCard(const WorkCard &card)
 {
     m_card = card;
+    m_job = {};
     LabelKartu->clear();
     show();
+}
+
+void WorkCardButtons::setJob(const document::Job &job)
+{
+    m_job = job;
 }
 
 void WorkCardButtons::clearCard()
 {
     m_card = WorkCard();
+    m_job = {};
     LabelKartu->clear();
     hide();
 }
@@ -90,7 +96,7 @@ bool WorkCardButtons::saveCard(const QString &path, const QDateTime &when)
 {
     LabelKartu->clear();
     const QString why
-        = files::saveWhole(path, workCardDocument(m_card, when).pdf(QStringLiteral("Dipo")));
+        = files::saveWhole(path, workCardDocument(m_card, when, m_job).pdf(QStringLiteral("Dipo")));
     if (!why.isEmpty()) {
         errorreport::show(texts::saveFailed.arg(QDir::toNativeSeparators(path), why));
         return false;
@@ -113,8 +119,8 @@ QString WorkCardButtons::suggestedFileName(const QDateTime &when) const
 void WorkCardButtons::BtnKartuPdfClick()
 {
     const QDateTime when = QDateTime::currentDateTime();
-    const QString path = askSavePath(
-        this, texts::saveDialogTitle, texts::pdfFilter, suggestedFileName(when) + QStringLiteral(".pdf"));
+    const QString path = askSavePath(this, texts::saveDialogTitle, texts::pdfFilter,
+        suggestedFileName(when) + QStringLiteral(".pdf"));
     if (!path.isEmpty())
         saveCard(path, when);
 }
@@ -124,7 +130,7 @@ void WorkCardButtons::BtnKartuCetakClick()
     // Printed to a file, the card is offered under the name Save offers.
     const auto outcome = document::printWithDialog(this,
         suggestedFileName(QDateTime::currentDateTime()), texts::printDialogTitle,
-        [&] { return workCardDocument(m_card, QDateTime::currentDateTime()); });
+        [&] { return workCardDocument(m_card, QDateTime::currentDateTime(), m_job); });
     if (outcome == document::PrintOutcome::Failed)
         errorreport::show(texts::printFailed);
     else if (outcome == document::PrintOutcome::Printed)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/logic/document.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -13,13 +15,10 @@ class QPushButton;
 
 namespace dipo {
 
-namespace document {
-class Builder;
-}
-
 // A work card: one procedure of the maintenance guide or the tune-up tutorials, to take to
-// the engine. Heading, instructions and picture, the date and the program's version, and
-// lines for the locomotive, the technician and the signature.
+// the engine. Heading, instructions and picture, the date and the program's version, the
+// locomotive and the technician (or lines for them), the diagnosis that led to the job
+// where there was one, and a line for the signature.
 struct WorkCard
 {
     QString title; // the component or procedure, as its control names it
@@ -28,7 +27,9 @@ struct WorkCard
     QString picture; // the program's path; empty for none
 };
 
-document::Builder workCardDocument(const WorkCard &card, const QDateTime &when);
+// The card for a job of which `job` is known (nothing, for a procedure chosen by hand).
+document::Builder workCardDocument(
+    const WorkCard &card, const QDateTime &when, const document::Job &job = {});
 
 // "Cetak kartu kerja" and "Simpan PDF" for the procedure a window shows, with the status
 // of the last save. Hidden until the window has a procedure to put on a card.
@@ -42,7 +43,11 @@ public:
     // The card the buttons print and save; hides them when there is none.
     void setCard(const WorkCard &card);
     void clearCard();
+    // What is known of the job the shown card is for: a repair link of a diagnosis opened
+    // it. The next card (another procedure) is for a job of its own again.
+    void setJob(const document::Job &job);
     const WorkCard &card() const { return m_card; }
+    const document::Job &job() const { return m_job; }
 
     // Saves the card to this path; a failure goes to the error report. The save dialog
     // only supplies the path.
@@ -56,6 +61,7 @@ private:
     // The card's file name without its suffix, for Save and for printing to a file.
     QString suggestedFileName(const QDateTime &when) const;
     WorkCard m_card;
+    document::Job m_job;
     QPushButton *BtnKartuCetak;
     QPushButton *BtnKartuPdf;
     QLabel *LabelKartu;

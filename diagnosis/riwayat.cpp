@@ -41,7 +41,7 @@ QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 
 } // namespace
 
-Triwayat::Triwayat(const dipo::diagnosis::Session &session,
+Triwayat::Triwayat(dipo::diagnosis::Session &session,
     const dipo::diagnosis::QuestionsLeft &questionsLeft, QWidget *parent)
     : dipo::Window(QStringLiteral("riwayat"), texts::trailCaption, parent)
     , m_session(session)
@@ -211,7 +211,11 @@ void Triwayat::BtnCatatClick()
 {
     if (!m_session.isConcluded())
         return;
-    if (g_sessionRecorder)
-        if (const QString saved = g_sessionRecorder(this, m_session); !saved.isEmpty())
-            setStatus(saved);
+    if (!g_sessionRecorder)
+        return;
+    const Kept kept = g_sessionRecorder(this, m_session);
+    if (kept.job.logEntry > 0)
+        m_session.setRecorded(kept.job);
+    if (!kept.status.isEmpty())
+        setStatus(kept.status);
 }

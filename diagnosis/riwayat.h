@@ -23,14 +23,21 @@ class Triwayat : public dipo::Window
     Q_OBJECT
 
 public:
-    // Keeps a concluded walk in the workshop log and returns what the window then says
-    // (empty when nothing was kept); the shell hands the log in at start-up.
+    // What the log kept of a walk: its entry, locomotive and technician (no entry when
+    // nothing was kept), and what the window then says.
+    struct Kept
+    {
+        dipo::document::Job job;
+        QString status;
+    };
+    // Keeps a concluded walk in the workshop log; the shell hands the log in at start-up.
+    // What was kept goes with the session, onto the report printed of it.
     using SessionRecorder
-        = std::function<QString(QWidget *from, const dipo::diagnosis::Session &session)>;
+        = std::function<Kept(QWidget *from, const dipo::diagnosis::Session &session)>;
     static void setSessionRecorder(SessionRecorder recorder);
 
-    Triwayat(const dipo::diagnosis::Session &session,
-        const dipo::diagnosis::QuestionsLeft &questionsLeft, QWidget *parent = nullptr);
+    Triwayat(dipo::diagnosis::Session &session, const dipo::diagnosis::QuestionsLeft &questionsLeft,
+        QWidget *parent = nullptr);
 
     // The session changed: the view follows (at once when shown, else when next shown).
     void sessionChanged();
@@ -55,7 +62,7 @@ private:
     void refresh();
     void setStatus(const QString &text);
 
-    const dipo::diagnosis::Session &m_session;
+    dipo::diagnosis::Session &m_session;
     const dipo::diagnosis::QuestionsLeft &m_questionsLeft;
     bool m_stale = true;
     std::optional<dipo::diagnosis::TrailFollower> m_trail;

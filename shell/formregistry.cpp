@@ -15,6 +15,7 @@
 #include "tuneup/tuneup.h"
 #include "worklog/entrydialog.h"
 #include "worklog/logic/diagnosisrecord.h"
+#include "worklog/logic/store.h"
 #include "worklog/programlog.h"
 #include "worklog/worklogwindowtexts.h"
 
@@ -26,17 +27,30 @@ namespace dipo::shell {
 
 namespace {
 
+// The job a repair link of the diagnosis leads to: that diagnosis, and the log's entry with
+// its locomotive and technician once the walk was kept there.
+document::Job jobOfTheDiagnosis()
+{
+    if (!diagno || !diagno->session().isConcluded())
+        return {};
+    document::Job job = diagno->session().recorded();
+    job.diagnosis = diagno->session().conclusion().lines;
+    return job;
+}
+
 // A repair link of the diagnosis shows its window, in the state the user's own clicks
-// there would leave it.
+// there would leave it; its work card names the diagnosis.
 void openRepairsInTheirWindows()
 {
     Tdiagno::setRepairOpener([](const diagnosis::Repair &repair) {
         switch (repair.kind) {
         case diagnosis::Repair::Kind::Maintenance:
             PM->showComponent(repair.key.toInt());
+            PM->KartuKerja->setJob(jobOfTheDiagnosis());
             break;
         case diagnosis::Repair::Kind::TuneUp:
             TUNEUP->showProcedure(repair.key);
+            TUNEUP->workCard()->setJob(jobOfTheDiagnosis());
             break;
         case diagnosis::Repair::Kind::Calculator:
             if (dipo::Window *calculator = calc::window(repair.key))
@@ -162,8 +176,21 @@ void recordIntoTheLog()
         worklog::EntryDialog::record(draft, from);
     });
     Triwayat::setSessionRecorder([](QWidget *from, const diagnosis::Session &session) {
+        Triwayat::Kept kept;
         const qint64 id = worklog::EntryDialog::record(worklog::fromSession(session), from);
-        return id > 0 ? worklog::window_texts::savedAs.arg(id) : QString();
+        if (id <= 0)
+            return kept;
+        kept.status = worklog::window_texts::savedAs.arg(id);
+        kept.job.logEntry = id;
+        // As the log keeps it: the number tidied, the name trimmed.
+        QString why;
+        if (worklog::Store *log = worklog::programLog(&why);
+            log && log->open(worklog::Store::Purpose::Read))
+            if (const std::optional<worklog::Entry> entry = log->entry(id)) {
+                kept.job.locomotive = entry->locomotive;
+                kept.job.technician = entry->technician;
+            }
+        return kept;
     });
 }
 

@@ -33,6 +33,8 @@ public:
     // Shows the window with this procedure's tutorial (by its id, "V-1"), reached as the
     // user would: ULANGI first when another kind is chosen, the kind, the item, PROSES.
     void showProcedure(const QString &id);
+    // The card of the tutorial shown (hidden while none is).
+    dipo::WorkCardButtons *workCard() const { return KartuKerja; }
 
     explicit TTUNEUP(QWidget *parent = nullptr);
 

@@ -454,14 +454,20 @@ void Tcatatan::BtnPdfClick()
     const std::optional<Entry> entry = chosenEntry();
     if (!entry || entry->kind != Kind::Diagnosis)
         return;
-    const dipo::diagnosis::Session session = toSession(*entry);
+    dipo::diagnosis::Session session = toSession(*entry);
+    // The paper says what the record says: the locomotive, the technician, the entry, the
+    // mark and the note.
+    const QModelIndex current = TabelCatatan->currentIndex();
+    const Row *row = current.isValid() ? m_model->row(current.row()) : nullptr;
+    session.setRecorded({ entry->locomotive, entry->technician, entry->id, {},
+        row && row->recurring ? wtexts::recurringNote : QString(), entry->note });
     const report::Stamp stamp { entry->when, dipo::diagnosis::texts::programName,
         QStringLiteral(DIPO_VERSION) };
     const QString path = dipo::askSavePath(this, dipo::diagnosis::texts::saveDialogTitle,
         dipo::diagnosis::texts::pdfFilter, report::suggestedFileName(session, entry->when));
     if (path.isEmpty())
         return;
-    const QString error = report::savePdf(report::html(session, stamp), path);
+    const QString error = report::savePdf(report::build(session, stamp, false), path);
     if (!error.isEmpty()) {
         dipo::errorreport::show(error);
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/logic/document.h"
 
+#include "common/logic/documenttexts.h"
+
 #include "common/logic/error.h"
 #include "common/logic/pictures.h"
 
@@ -127,7 +129,9 @@ void Builder::procedure(const QString &title, const QString &heading, const QStr
     const QString &picturePath)
 {
     subheading(title);
-    this->lines(QStringList { heading }, 0, 0, true);
+    // Most components are headed by their own name: the name is written once.
+    if (heading.simplified().compare(title.simplified(), Qt::CaseInsensitive) != 0)
+        this->lines(QStringList { heading }, 0, 0, true);
     this->lines(lines);
     if (picturePath.isEmpty())
         return;
@@ -143,6 +147,28 @@ void Builder::blanks(const QStringList &labels)
     for (const QString &label : labels)
         m_html += QStringLiteral("<p><b>%1:</b> %2</p>")
                       .arg(label.toHtmlEscaped(), QString(40, QLatin1Char('_')));
+}
+
+void Builder::job(const Job &job)
+{
+    const auto known = [this](const QString &label, const QString &value) {
+        if (value.trimmed().isEmpty())
+            blanks({ label });
+        else
+            field(label, value);
+    };
+    known(texts::locomotive, job.locomotive);
+    known(texts::technician, job.technician);
+    if (job.logEntry > 0)
+        field(texts::logEntry, QString::number(job.logEntry));
+    if (!job.diagnosis.isEmpty()) {
+        label(texts::diagnosis);
+        lines(job.diagnosis, 16, 16);
+    }
+    if (!job.mark.isEmpty())
+        lines({ job.mark }, 0, 0, true);
+    if (!job.note.isEmpty())
+        field(texts::note, job.note);
 }
 
 void Builder::pageBreak()

@@ -11,6 +11,20 @@ class QTextDocument;
 
 namespace dipo::document {
 
+// What a paper knows of the job it is for. Whatever is empty the program does not know:
+// the locomotive and the technician then get a line to write them on by hand, the rest is
+// left out.
+struct Job
+{
+    QString locomotive;
+    QString technician;
+    qint64 logEntry = 0; // the workshop log's entry the job was recorded as; 0 for none
+    // The diagnosis that led to the job: its conclusion, as the result box shows it.
+    QStringList diagnosis;
+    QString mark; // the log's mark of the entry, as its window writes it
+    QString note; // the note kept with the log's entry
+};
+
 // A printed document assembled from parts, as rich text laid out on A4 pages: the diagnosis
 // report, the work cards and the calculation sheets are each one of these. Texts are kept
 // as written, blanks included.
@@ -43,11 +57,15 @@ public:
     void picture(const QImage &image, qreal widthMm = 120);
     // A procedure of the maintenance guide or the tune-up tutorials: its title, heading,
     // instruction lines and picture, by the program's path ("d:\\karya_hasil\\..."); a
-    // picture that cannot be read is named in a note instead.
+    // picture that cannot be read is named in a note instead. A heading that only repeats
+    // the title (blanks and letter case aside) is not written again.
     void procedure(const QString &title, const QString &heading, const QStringList &lines,
         const QString &picturePath);
     // Lines to write on by hand: "Label: ______".
     void blanks(const QStringList &labels);
+    // The job's locomotive and technician (each written, or a line to write on), then its
+    // log entry, the diagnosis that led to it, the log's mark and note where known.
+    void job(const Job &job);
     void pageBreak();
 
     QString html() const { return m_html; }

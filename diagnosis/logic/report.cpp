@@ -128,6 +128,7 @@ document::Builder build(const Session &session, const Stamp &stamp, bool withApp
     doc.heading(texts::reportTitle);
     doc.field(texts::dateLabel, dateText(stamp.when));
     doc.field(texts::systemLabel, session.systemName());
+    doc.job(session.recorded());
     doc.label(texts::answeredLabel);
     addAnswers(doc, session);
     if (session.isConcluded()) {
@@ -145,7 +146,8 @@ document::Builder build(const Session &session, const Stamp &stamp, bool withApp
         doc.heading(texts::appendixTitle);
         for (const Repair &repair : session.conclusion().repairs) {
             if (const auto steps = repairs::instructions(repair))
-                doc.procedure(repairs::caption(repair), steps->heading, steps->lines, steps->picture);
+                doc.procedure(
+                    repairs::caption(repair), steps->heading, steps->lines, steps->picture);
         }
     }
     return doc;

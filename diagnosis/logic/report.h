@@ -31,7 +31,8 @@ QString trailEndHtml(const Session &session, const QuestionsLeft &left);
 // One row of the answers' table: number, question, answer.
 QStringList trailRow(int number, const SessionStep &step);
 
-// The report to keep: title, date, system, every answer, the end reached, the
+// The report to keep: title, date, system, the locomotive and the technician (or lines for
+// them) and the log's entry once it was kept, every answer, the end reached, the
 // program. As rich text for the PDF and the printer, as plain text for the clipboard.
 // With the appendix, each linked procedure follows in full: heading, instructions, picture.
 document::Builder build(const Session &session, const Stamp &stamp, bool withAppendix);

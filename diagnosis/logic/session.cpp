@@ -13,6 +13,7 @@ void Session::reset(int system, const QString &systemName)
     m_steps.clear();
     m_current.clear();
     m_concluded.reset();
+    m_recorded = {};
 }
 
 void Session::begin(const QString &startQuestion)
@@ -21,6 +22,7 @@ void Session::begin(const QString &startQuestion)
     m_steps.clear();
     m_current = startQuestion;
     m_concluded.reset();
+    m_recorded = {};
 }
 
 void Session::record(Answer answer, const Action &action)
@@ -28,6 +30,7 @@ void Session::record(Answer answer, const Action &action)
     if (!m_begun || m_concluded || action.kind == Action::Kind::Nothing)
         return;
     m_steps.append(SessionStep { m_current, answer });
+    m_recorded = {};
     if (action.kind == Action::Kind::Ask) {
         m_current = action.question;
     } else {
@@ -41,6 +44,7 @@ Session::Undone Session::stepBack()
     Undone undone { m_steps.takeLast(), m_concluded.has_value() };
     m_current = undone.step.question;
     m_concluded.reset();
+    m_recorded = {};
     return undone;
 }
 

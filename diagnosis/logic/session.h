@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/logic/document.h"
 #include "diagnosis/logic/knowledgebase.h"
 
 #include <QHash>
@@ -51,6 +52,12 @@ public:
     // The conclusion as the result box shows it; only when isConcluded().
     const Conclusion &conclusion() const { return *m_concluded; }
 
+    // What the workshop log kept of this walk ("Simpan ke catatan"): its entry, the
+    // locomotive and the technician, for the papers printed of it. It holds until the walk
+    // changes (a new walk, an answer, a step back); empty before.
+    void setRecorded(const document::Job &job) { m_recorded = job; }
+    const document::Job &recorded() const { return m_recorded; }
+
 private:
     int m_system = -1;
     QString m_systemName;
@@ -58,6 +65,7 @@ private:
     QList<SessionStep> m_steps;
     QString m_current;
     std::optional<Conclusion> m_concluded;
+    document::Job m_recorded;
 };
 
 // For each question of the knowledge base, the most questions a walk can still ask
