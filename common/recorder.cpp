@@ -12,10 +12,9 @@ void setJobRecorder(JobRecorder recorder)
     g_jobRecorder = std::move(recorder);
 }
 
-void recordJob(QWidget *from, const QString &system, const QString &subject)
+QString recordJob(QWidget *from, const QString &system, const QString &subject)
 {
-    if (g_jobRecorder)
-        g_jobRecorder(from, system, subject);
+    return g_jobRecorder ? g_jobRecorder(from, system, subject) : QString();
 }
 
 } // namespace dipo::recorder

@@ -19,10 +19,11 @@ inline const QString maintenanceSystem = QStringLiteral("Perawatan Mesin");
 inline const QString tuneupSystem = QStringLiteral("Tune Up");
 
 // Records a job done in `from`: its part of the depot and what was done; the dialog asks
-// for the rest. Does nothing until the shell has set it.
+// for the rest. Returns what to tell the user when it was saved, empty when it was not.
+// Does nothing until the shell has set it.
 using JobRecorder
-    = std::function<void(QWidget *from, const QString &system, const QString &subject)>;
+    = std::function<QString(QWidget *from, const QString &system, const QString &subject)>;
 void setJobRecorder(JobRecorder recorder);
-void recordJob(QWidget *from, const QString &system, const QString &subject);
+QString recordJob(QWidget *from, const QString &system, const QString &subject);
 
 } // namespace dipo::recorder

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/print.h"
 #include "common/workcard.h"
+#include "common/print.h"
 
-#include "common/logic/document.h"
+#include "common/accessibility.h"
+#include "common/dialogs.h"
 #include "common/errorreport.h"
+#include "common/logic/document.h"
 #include "common/logic/savefile.h"
 #include "common/logic/savefolder.h"
-#include "common/dialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 
 // DIPO_VERSION: the project's version, from the build.
 
@@ -61,6 +64,9 @@ WorkCardButtons::WorkCardButtons(QWidget *parent)
     LabelKartu = new QLabel(this);
     LabelKartu->setObjectName(QStringLiteral("LabelKartu"));
     LabelKartu->setWordWrap(true);
+    // Room for two lines from the start: a status shown later moves nothing.
+    LabelKartu->setMinimumHeight(2 * LabelKartu->fontMetrics().lineSpacing());
+    LabelKartu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(BtnKartuCetak, 0, 0);
@@ -92,6 +98,21 @@ void WorkCardButtons::clearCard()
     hide();
 }
 
+void WorkCardButtons::showStatus(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    LabelKartu->setText(text);
+    // In a window that scrolls, the line is brought into view.
+    for (QWidget *above = parentWidget(); above; above = above->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(above)) {
+            area->ensureWidgetVisible(LabelKartu, 0, 8);
+            break;
+        }
+    }
+    a11y::announce(this, text);
+}
+
 bool WorkCardButtons::saveCard(const QString &path, const QDateTime &when)
 {
     LabelKartu->clear();
@@ -102,7 +123,10 @@ bool WorkCardButtons::saveCard(const QString &path, const QDateTime &when)
         return false;
     }
     files::rememberSaveFolder(path);
-    LabelKartu->setText(texts::saved.arg(QDir::toNativeSeparators(path)));
+    // The file's name, not its whole path, so that the line fits under the buttons; the
+    // path is in its tip.
+    showStatus(texts::saved.arg(QFileInfo(path).fileName()));
+    LabelKartu->setToolTip(QDir::toNativeSeparators(path));
     return true;
 }
 
@@ -134,7 +158,7 @@ void WorkCardButtons::BtnKartuCetakClick()
     if (outcome == document::PrintOutcome::Failed)
         errorreport::show(texts::printFailed);
     else if (outcome == document::PrintOutcome::Printed)
-        LabelKartu->setText(texts::printed);
+        showStatus(texts::printed);
 }
 
 } // namespace dipo

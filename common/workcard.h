@@ -43,6 +43,9 @@ public:
     // The card the buttons print and save; hides them when there is none.
     void setCard(const WorkCard &card);
     void clearCard();
+    // Tells what became of the procedure (a card saved, a job recorded) in the line under
+    // the buttons, in place of what it said before; an empty text leaves it as it is.
+    void showStatus(const QString &text);
     // What is known of the job the shown card is for: a repair link of a diagnosis opened
     // it. The next card (another procedure) is for a job of its own again.
     void setJob(const document::Job &job);

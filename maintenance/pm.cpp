@@ -337,8 +337,8 @@ void TPM::BtnCatatPekerjaanClick()
     const int chosen = m_components.checkedIndex() + 1;
     if (chosen < 1)
         return;
-    dipo::recorder::recordJob(
-        this, dipo::recorder::maintenanceSystem, radioButton(chosen)->text().simplified());
+    KartuKerja->showStatus(dipo::recorder::recordJob(
+        this, dipo::recorder::maintenanceSystem, radioButton(chosen)->text().simplified()));
 }
 
 bool TPM::eventFilter(QObject *watched, QEvent *event)

@@ -173,7 +173,8 @@ void recordIntoTheLog()
         draft.kind = worklog::Kind::Job;
         draft.system = system;
         draft.subject = subject;
-        worklog::EntryDialog::record(draft, from);
+        const qint64 id = worklog::EntryDialog::record(draft, from);
+        return id > 0 ? worklog::window_texts::savedAs.arg(id) : QString();
     });
     Triwayat::setSessionRecorder([](QWidget *from, const diagnosis::Session &session) {
         Triwayat::Kept kept;

@@ -520,7 +520,8 @@ void TTUNEUP::showProcedure(const QString &id)
 
 void TTUNEUP::BtnCatatPekerjaanClick()
 {
-    dipo::recorder::recordJob(this, dipo::recorder::tuneupSystem, m_shownProcedure.simplified());
+    KartuKerja->showStatus(dipo::recorder::recordJob(
+        this, dipo::recorder::tuneupSystem, m_shownProcedure.simplified()));
 }
 
 void TTUNEUP::Button3Click()

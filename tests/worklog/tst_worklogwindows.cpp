@@ -5,6 +5,7 @@
 #include "common/errorreport.h"
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
+#include "common/workcard.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
 #include "shell/formregistry.h"
@@ -234,7 +235,22 @@ void TestWorklogWindows::jobsAfterProses()
         control<QPlainTextEdit>(dialog, "EditCatatan")->setPlainText("sirip\ndibersihkan");
         press(dialog, "BtnSimpan");
     });
+    // Saved: a card first, then the job; the line under the card's buttons tells the
+    // latest, whole, inside the window.
+    auto *status = control<QLabel>(&maintenance, "LabelKartu");
+    QVERIFY(
+        control<dipo::WorkCardButtons>(&maintenance, "KartuKerja")
+            ->saveCard(m_dir.filePath(QStringLiteral("kartu.pdf")), QDateTime::currentDateTime()));
+    QCOMPARE(status->text(), QStringLiteral("Kartu kerja disimpan: kartu.pdf"));
+    const auto wholeInView = [&] {
+        QWidget *sheet = maintenance.findChild<QWidget *>(QStringLiteral("ScrollBox"));
+        const QRect shown(status->mapTo(sheet, QPoint(0, 0)), status->size());
+        return status->isVisible() && sheet->rect().contains(shown);
+    };
+    QVERIFY(wholeInView());
     press(&maintenance, "BtnCatatPekerjaan");
+    QCOMPARE(status->text(), QStringLiteral("Tersimpan di catatan sebagai entri 1."));
+    QVERIFY(wholeInView());
     // The same job again the same day is asked about first; "Batal" saves nothing.
     onDialog([&](QWidget *dialog) {
         fill(dialog, QStringLiteral("cc 203-01"), QStringLiteral("Sari"));
