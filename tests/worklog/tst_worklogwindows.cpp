@@ -7,13 +7,13 @@
 #include "common/richtextbox.h"
 #include "diagnosis/diagno.h"
 #include "maintenance/pm.h"
+#include "shell/formregistry.h"
 #include "shell/menu1.h"
 #include "tuneup/tuneup.h"
-#include "shell/formregistry.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/entrymodel.h"
-#include "worklog/programlog.h"
 #include "worklog/logic/store.h"
+#include "worklog/programlog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -87,6 +88,8 @@ private slots:
     void jobsAfterProses();
     void logWindow();
     void damagedLogSaysSo();
+    void emptyLogWindow_data();
+    void emptyLogWindow();
 
 private:
     std::unique_ptr<Store> reader();
@@ -385,6 +388,47 @@ void TestWorklogWindows::damagedLogSaysSo()
     QVERIFY2(
         status.contains(QStringLiteral("rusak")) && status.contains(m_log), qPrintable(status));
     QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
+}
+
+void TestWorklogWindows::emptyLogWindow_data()
+{
+    QTest::addColumn<bool>("made");
+    QTest::newRow("nothing made yet") << false;
+    QTest::newRow("made, no entries") << true;
+}
+
+// On the SQLite file, or on the PostgreSQL server that run-postgresql.sh starts.
+void TestWorklogWindows::emptyLogWindow()
+{
+    QFETCH(bool, made);
+    const QString server = qEnvironmentVariable("DIPO_TEST_DB");
+    if (!server.isEmpty()) {
+        m_log = server;
+        qputenv("DIPO_DB", server.toUtf8());
+        closeProgramLog();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "empty");
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("DROP TABLE IF EXISTS repair, step, entry, dipo_schema CASCADE")));
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("empty");
+    }
+    if (made) {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        QVERIFY2(store.open(Store::Purpose::Write), qPrintable(store.errorString()));
+    }
+    Tcatatan window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString status = control<QLabel>(&window, "LabelStatus")->text();
+    QVERIFY2(status.startsWith(QStringLiteral("Catatan masih kosong")), qPrintable(status));
+    QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
+    QVERIFY(!control<QPushButton>(&window, "BtnEkspor")->isEnabled());
+    QTest::keyClicks(control<QLineEdit>(&window, "EditCari"), "radiator");
+    QTest::qWait(600);
+    QVERIFY2(control<QLabel>(&window, "LabelStatus")->text().startsWith("Catatan masih kosong"),
+        qPrintable(control<QLabel>(&window, "LabelStatus")->text()));
 }
 
 QTEST_MAIN(TestWorklogWindows)

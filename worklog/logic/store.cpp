@@ -242,6 +242,7 @@ bool Store::open(Purpose purpose)
             if (ok && content != Content::Foreign && content != Content::Newer
                 && prepareForWriting(content)) {
                 m_writable = true;
+                m_version = kSchemaVersion;
                 return true;
             }
             m_error = texts::cannotOpen.arg(m_location.shown(), m_error);
@@ -274,6 +275,7 @@ bool Store::open(Purpose purpose)
     if (content == Content::Foreign)
         return failOpen(texts::notALog);
     if (!forWriting) {
+        m_version = version;
         if (content == Content::Empty) {
             // An empty file or database reads as an empty log, as a missing file does.
             disconnect();
@@ -284,6 +286,7 @@ bool Store::open(Purpose purpose)
     if (!prepareForWriting(content))
         return failOpen(m_error);
     m_writable = true;
+    m_version = kSchemaVersion;
     return true;
 }
 

@@ -177,6 +177,7 @@ private:
     Location m_location;
     QString m_connection;
     bool m_absent = false; // a log not made yet, opened for reading
+    int m_version = kSchemaVersion; // the schema the reads find: older when only read
     bool m_writable = false;
     bool m_readOnlyConnection = false;
     QString m_detail;

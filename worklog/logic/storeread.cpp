@@ -86,22 +86,24 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
         values << after->madeAt << after->madeAt << after->id;
     }
     // A cause found again on the same locomotive within the period, in an entry that
-    // no correction replaced.
-    const QString recurring
-        = QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
+    // no correction replaced. The first schema, read as it is, kept no cause to compare.
+    const QString recurring = m_version < 2
+        ? QStringLiteral("0")
+        : QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
                          " WHERE o.locomotive_key = e.locomotive_key AND o.fault_key = e.fault_key"
                          " AND o.id <> e.id AND o.made_at BETWEEN e.made_at - %1 AND e.made_at + %1"
                          " AND NOT EXISTS (SELECT 1 FROM entry oc WHERE oc.corrects = o.id))"
                          " THEN 1 ELSE 0 END")
               .arg(qint64(kRecurrenceDays) * 86400);
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
-                                 " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
-                      .arg(QLatin1String(kRowColumns), recurring, where)
-                      .arg(limit));
+    const bool prepared
+        = query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
+                                       " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
+                            .arg(QLatin1String(kRowColumns), recurring, where)
+                            .arg(limit));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
+    if (!prepared || !query.exec()) {
         failRead(query);
         return rows;
     }
@@ -131,10 +133,11 @@ qint64 Store::count(const Filter &filter)
         return 0;
     QList<QVariant> values;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec() || !query.next()) {
+    if (!prepared || !query.exec() || !query.next()) {
         failRead(query);
         return 0;
     }
@@ -148,10 +151,10 @@ QStringList Store::recentLocomotives(int limit)
         return numbers;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT locomotive FROM entry e ORDER BY made_at DESC, id DESC"
-                                 " LIMIT %1")
-                      .arg(limit * 20));
-    if (!query.exec()) {
+    if (!query.prepare(QStringLiteral("SELECT locomotive FROM entry e"
+                                      " ORDER BY made_at DESC, id DESC LIMIT %1")
+                           .arg(limit * 20))
+        || !query.exec()) {
         failRead(query);
         return numbers;
     }
@@ -182,8 +185,10 @@ bool Store::loadDetails(QList<Entry> &entries)
         high = std::max(high, entries.at(i).id);
     }
     QSqlQuery steps(database());
-    steps.prepare(QStringLiteral("SELECT entry_id, question, answer FROM step"
-                                 " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
+    if (!steps.prepare(
+            QStringLiteral("SELECT entry_id, question, answer FROM step"
+                           " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position")))
+        return failRead(steps);
     steps.addBindValue(low);
     steps.addBindValue(high);
     if (!steps.exec())
@@ -196,9 +201,13 @@ bool Store::loadDetails(QList<Entry> &entries)
     }
     if (!ended(steps))
         return false;
+    if (m_version < 2)
+        return true; // the first schema kept no repair links
     QSqlQuery repairs(database());
-    repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
-                                   " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
+    if (!repairs.prepare(
+            QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
+                           " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position")))
+        return failRead(repairs);
     repairs.addBindValue(low);
     repairs.addBindValue(high);
     if (!repairs.exec())
@@ -232,13 +241,15 @@ Entry Store::entryFromRow(const QSqlQuery &query)
 std::optional<Entry> Store::entry(qint64 id)
 {
     m_error.clear();
+    if (m_absent)
+        fail(texts::unknownEntry.arg(id)); // a log not made yet has no entry
     if (m_absent || !database().isOpen())
         return std::nullopt;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?")
-                      .arg(QLatin1String(Store::kEntryColumnList)));
+    const bool prepared = query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?")
+                                            .arg(QLatin1String(Store::kEntryColumnList)));
     query.addBindValue(id);
-    if (!query.exec()) {
+    if (!prepared || !query.exec()) {
         failRead(query);
         return std::nullopt;
     }
@@ -260,7 +271,10 @@ qint64 Store::latest(qint64 id)
     if (m_absent || !database().isOpen())
         return id;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"));
+    if (!query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"))) {
+        failRead(query);
+        return id;
+    }
     // A chain that comes back to an entry (only by editing the database by hand) stops.
     QSet<qint64> seen { id };
     for (;;) {
@@ -322,12 +336,13 @@ bool Store::forEachEntry(const Filter &filter, const std::function<bool(const En
         // Bounded pages, read whole: PostgreSQL's row-by-row mode for forward-only
         // queries costs more than the page.
         QSqlQuery query(database());
-        query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
-                          .arg(QLatin1String(Store::kEntryColumnList), where)
-                          .arg(kDetailChunk));
+        const bool prepared
+            = query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
+                                .arg(QLatin1String(Store::kEntryColumnList), where)
+                                .arg(kDetailChunk));
         for (const QVariant &value : values)
             query.addBindValue(value);
-        if (!query.exec())
+        if (!prepared || !query.exec())
             return failRead(query);
         QList<Entry> entries;
         while (query.next())
