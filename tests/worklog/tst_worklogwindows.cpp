@@ -20,6 +20,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -90,6 +91,8 @@ private slots:
     void damagedLogSaysSo();
     void emptyLogWindow_data();
     void emptyLogWindow();
+    void exportOffersBothForms_data();
+    void exportOffersBothForms();
 
 private:
     std::unique_ptr<Store> reader();
@@ -429,6 +432,64 @@ void TestWorklogWindows::emptyLogWindow()
     QTest::qWait(600);
     QVERIFY2(control<QLabel>(&window, "LabelStatus")->text().startsWith("Catatan masih kosong"),
         qPrintable(control<QLabel>(&window, "LabelStatus")->text()));
+}
+
+void TestWorklogWindows::exportOffersBothForms_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("offered"); // the file type offered first
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("id_ID: semicolons offered") << "id_ID" << 1 << 1 << QByteArray("nomor;jenis;");
+    QTest::newRow("id_ID: commas chosen") << "id_ID" << 1 << 0 << QByteArray("nomor,jenis,");
+    QTest::newRow("en_US: commas offered") << "en_US" << 0 << 0 << QByteArray("nomor,jenis,");
+}
+
+void TestWorklogWindows::exportOffersBothForms()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, offered);
+    QFETCH(int, chosen);
+    QFETCH(QByteArray, header);
+    {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        Entry e;
+        e.locomotive = QStringLiteral("CC 201 83 12");
+        e.technician = QStringLiteral("=HYPERLINK(\"http://example.invalid\",\"klik\")");
+        e.when = QDateTime(QDate(2026, 3, 1), QTime(8, 0));
+        e.system = QStringLiteral("sistem pendinginan");
+        e.subject = QStringLiteral("RADIATOR KOTOR");
+        QVERIFY(store.save(e));
+    }
+    QLocale::setDefault(QLocale(locale));
+    Tcatatan window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString path = m_dir.filePath(QStringLiteral("ekspor%1.csv").arg(m_logs));
+    QStringList filters;
+    QString first;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        filters = dialog->nameFilters();
+        first = dialog->selectedNameFilter();
+        dialog->selectNameFilter(filters.value(chosen));
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    press(&window, "BtnEkspor");
+    QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    QCOMPARE(filters,
+        QStringList(
+            { "Berkas CSV (*.csv)", "Berkas CSV untuk spreadsheet, pemisah titik-koma (*.csv)" }));
+    QCOMPARE(first, filters.value(offered));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith("\xEF\xBB\xBF" + header), bytes.constData());
+    // Guarded in the spreadsheet's form only.
+    QCOMPARE(bytes.contains("\"'=HYPERLINK("), header.contains(';'));
 }
 
 QTEST_MAIN(TestWorklogWindows)
