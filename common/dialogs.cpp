@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace dipo {
 
 int execDialog(QDialog &dialog)
@@ -30,8 +32,17 @@ int execDialog(QDialog &dialog)
 QString askSavePath(
     QWidget *parent, const QString &title, const QString &filter, const QString &fileName)
 {
+    int chosen = 0;
+    return askSavePath(parent, title, QStringList { filter }, &chosen, fileName);
+}
+
+QString askSavePath(QWidget *parent, const QString &title, const QStringList &filters, int *chosen,
+    const QString &fileName)
+{
     const QString folder = files::saveFolder();
-    QFileDialog dialog(parent, title, folder, filter);
+    QFileDialog dialog(parent, title, folder);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(*chosen));
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -39,6 +50,7 @@ QString askSavePath(
     dialog.selectFile(QDir(folder).filePath(fileName));
     if (execDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    *chosen = int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 

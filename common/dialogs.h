@@ -17,5 +17,9 @@ int execDialog(QDialog &dialog);
 // back as execDialog does. Empty when the user cancels.
 QString askSavePath(
     QWidget *parent, const QString &title, const QString &filter, const QString &fileName);
+// The same with a choice of file types: *chosen names the one offered first and, when the
+// user saves, the one chosen.
+QString askSavePath(QWidget *parent, const QString &title, const QStringList &filters, int *chosen,
+    const QString &fileName);
 
 } // namespace dipo

@@ -30,7 +30,8 @@ const char *const Description = R"(Membaca, mengekspor dan memeriksa catatan ben
 Perintah:
   list            entri terbaru lebih dulu; --loko, --teks, --dari, --sampai menyaring
   show NOMOR      satu entri lengkap: jalur diagnosa, catatan, dan riwayat koreksinya
-  export --csv    seluruh catatan (atau yang tersaring) sebagai CSV ke stdout atau --output
+  export --csv    seluruh catatan (atau yang tersaring) sebagai CSV ke stdout atau --output;
+                  --pemisah titik-koma untuk spreadsheet berlocale Indonesia
   import --csv BERKAS   memeriksa setiap baris, lalu memasukkan semua atau tidak sama sekali
   check           pemeriksaan integritas dan versi skema
   selamatkan --output BERKAS   dari catatan yang rusak: setiap entri yang masih utuh sebagai CSV
@@ -121,6 +122,9 @@ int main(int argc, char **argv)
     const QCommandLineOption outputOption(QStringLiteral("output"),
         QStringLiteral("export: tulis ke <BERKAS> (utuh atau tidak sama sekali)."),
         QStringLiteral("BERKAS"));
+    const QCommandLineOption separatorOption(QStringLiteral("pemisah"),
+        QStringLiteral("export: koma (bawaan, untuk skrip) atau titik-koma (spreadsheet)."),
+        QStringLiteral("PEMISAH"));
     const QCommandLineOption locoOption(QStringLiteral("loko"),
         QStringLiteral("Nomor lokomotif atau awalnya."), QStringLiteral("NOMOR"));
     const QCommandLineOption textOption(QStringLiteral("teks"),
@@ -134,7 +138,8 @@ int main(int argc, char **argv)
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
         QStringLiteral("Pada kegagalan, juga kata-kata driver basis data."));
     const QList<QCommandLineOption> options { helpOption, versionOption, dbOption, csvOption,
-        outputOption, locoOption, textOption, fromOption, toOption, allOption, verboseOption };
+        outputOption, separatorOption, locoOption, textOption, fromOption, toOption, allOption,
+        verboseOption };
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("perintah"),
         QStringLiteral("list, show, export, import, check atau selamatkan"));
@@ -180,6 +185,18 @@ int main(int argc, char **argv)
         return fail(err, QStringLiteral("--output hanya untuk export dan selamatkan"));
     if (salvage && !parser.isSet(outputOption))
         return fail(err, QStringLiteral("selamatkan perlu --output BERKAS.csv"));
+    csv::Form form = csv::Form::Comma;
+    if (parser.isSet(separatorOption)) {
+        if (command != QLatin1String("export"))
+            return fail(err, QStringLiteral("--pemisah hanya untuk export"));
+        const QString separator = parser.value(separatorOption);
+        if (separator == QLatin1String("titik-koma"))
+            form = csv::Form::Semicolon;
+        else if (separator != QLatin1String("koma"))
+            return fail(err,
+                QStringLiteral("pemisah tidak dikenal: %1 (pakai koma atau titik-koma)")
+                    .arg(separator));
+    }
 
     Filter filter;
     filter.locomotive = parser.value(locoOption);
@@ -245,7 +262,7 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("export")) {
         if (parser.isSet(outputOption)) {
-            if (!csv::save(store, filter, parser.value(outputOption), &why))
+            if (!csv::save(store, filter, parser.value(outputOption), &why, form))
                 return !store.errorString().isEmpty() ? failStore(err, store)
                                                       : fail(err, why, Unusable);
             return Good;
@@ -253,7 +270,7 @@ int main(int argc, char **argv)
         QFile standardOutput;
         if (!standardOutput.open(stdout, QIODevice::WriteOnly))
             return fail(err, standardOutput.errorString(), Unusable);
-        const bool written = csv::write(store, filter, &standardOutput, &why);
+        const bool written = csv::write(store, filter, &standardOutput, &why, form);
         if (written && standardOutput.flush() && std::fflush(stdout) == 0)
             return Good;
         if (!written && !store.errorString().isEmpty())

@@ -52,6 +52,9 @@ if [ "$for_tests" = 1 ]; then
   # The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,
   # a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
   packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)
+  # LibreOffice Calc without its GUI: the test opens the log's spreadsheet CSV in it under
+  # id_ID.UTF-8 and checks the cells.
+  packages+=(libreoffice-calc-nogui)
   # The layer check in the tests is a Python script.
   packages+=(python3)
 fi

@@ -30,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -434,13 +435,17 @@ void Tcatatan::BtnEksporClick()
         setStatus(wtexts::nothingToExport);
         return;
     }
-    const QString path = dipo::askSavePath(
-        this, wtexts::csvTitle, wtexts::csvFilter, QStringLiteral("catatan-bengkel.csv"));
+    // Commas for scripts, semicolons for a spreadsheet whose decimal separator is a comma.
+    const QList<csv::Form> forms { csv::Form::Comma, csv::Form::Semicolon };
+    int chosen = int(forms.indexOf(csv::spreadsheetForm(QLocale())));
+    const QString path = dipo::askSavePath(this, wtexts::csvTitle,
+        { wtexts::csvFilter, wtexts::csvFilterSemicolon }, &chosen,
+        QStringLiteral("catatan-bengkel.csv"));
     if (path.isEmpty())
         return;
     filter.latestOnly = false; // the entries with their history
     QString why;
-    if (!csv::save(*m_store, filter, path, &why)) {
+    if (!csv::save(*m_store, filter, path, &why, forms.value(chosen))) {
         dipo::errorreport::show(wtexts::csvFailed.arg(QDir::toNativeSeparators(path), why));
         return;
     }

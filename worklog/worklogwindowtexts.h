@@ -63,6 +63,8 @@ inline const QString correctsLabel = QStringLiteral("mengoreksi entri %1");
 inline const QString noteHeading = QStringLiteral("Catatan");
 inline const QString repairHeading = QStringLiteral("Langkah perbaikan");
 inline const QString csvFilter = QStringLiteral("Berkas CSV (*.csv)");
+inline const QString csvFilterSemicolon
+    = QStringLiteral("Berkas CSV untuk spreadsheet, pemisah titik-koma (*.csv)");
 inline const QString csvTitle = QStringLiteral("Ekspor Catatan Bengkel");
 inline const QString csvSaved = QStringLiteral("Catatan diekspor: %1");
 inline const QString csvFailed = QStringLiteral("Catatan tidak dapat diekspor ke %1: %2");

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -20,6 +21,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <ctime>
 
 #include <unistd.h>
 
@@ -74,6 +77,9 @@ private slots:
     void csvRoundTrip();
     void csvRefused_data();
     void csvRefused();
+    void csvTrickyTexts_data();
+    void csvTrickyTexts();
+    void csvLocalTime();
     void filtersRecurrenceAndCorrections();
     void migrationFromFirstSchema();
     void depotRegisterAndMeters();
@@ -330,7 +336,10 @@ void TestWorklog::csvRefused()
     QFETCH(QByteArray, rows);
     QFETCH(QString, fault);
 
-    const QByteArray bytes = "\xEF\xBB\xBF" + csv::header() + rows;
+    // Rows as the earlier versions wrote them: their header, the date in UTC.
+    const QByteArray bytes = "\xEF\xBB\xBFnomor,jenis,tanggal,lokomotif,teknisi,sistem,hasil,"
+                             "tidak_terdefinisi,catatan,mengoreksi,langkah,perbaikan\r\n"
+        + rows;
     const csv::Parsed parsed = csv::parse(bytes);
     QVERIFY(parsed.entries.isEmpty());
     QVERIFY2(!parsed.faults.isEmpty() && parsed.faults.constFirst().startsWith(fault),
@@ -347,6 +356,116 @@ void TestWorklog::csvRefused()
     QCOMPARE(run.code, 1);
     QVERIFY(run.err.contains(fault.toUtf8()));
     QCOMPARE(total(*open(log, Store::Purpose::Read)), 0);
+}
+
+void TestWorklog::csvTrickyTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    const QList<std::pair<const char *, QString>> texts {
+        { "a formula", QStringLiteral("=HYPERLINK(\"http://example.invalid\",\"klik\")") },
+        { "plus", QStringLiteral("+62 812 3456") },
+        { "minus", QStringLiteral("-5 bar") },
+        { "at", QStringLiteral("@SUM(A1:A9)") },
+        { "tab first", QStringLiteral("\t=1+1") },
+        { "an apostrophe before a formula", QStringLiteral("'=1+1") },
+        { "two apostrophes before a formula", QStringLiteral("''-1") },
+        { "apostrophe alone", QStringLiteral("'") },
+        { "apostrophe before text", QStringLiteral("'tekan") },
+        { "apostrophe, blank, formula", QStringLiteral("' =1") },
+        { "formula character alone", QStringLiteral("=") },
+        { "semicolons and commas", QStringLiteral("a;b,c;;\"d\"") },
+        { "quotes", QStringLiteral("\"\"\"") },
+        { "line breaks", QStringLiteral("baris satu\nbaris dua\n") },
+        { "letters beyond ASCII", QStringLiteral("Überprüfung Öl \u2014 \u6F22 \U0001F527") },
+        { "number-like", QStringLiteral("0812") },
+        { "decimal comma", QStringLiteral("1,5") },
+        { "empty", QString() },
+    };
+    for (const auto &[name, text] : texts)
+        QTest::newRow(name) << text;
+}
+
+// Each text through the writer and the import in both forms, as it went in. In the
+// spreadsheet's form no field begins with what a spreadsheet runs.
+void TestWorklog::csvTrickyTexts()
+{
+    QFETCH(QString, text);
+    Entry entry = diagnosis(QStringLiteral("CC 201 83 12"), text, at(2));
+    entry.id = 1;
+    entry.system = text;
+    entry.note = text;
+    entry.technician = QString(text).replace(QRegularExpression("[\t\n]"), " ");
+    entry.repairs = { { QStringLiteral("maintenance"), QStringLiteral("12"), entry.technician } };
+    const QRegularExpression runs(QStringLiteral("(^|;)\"[=+\\-@\t\r]"));
+    for (const csv::Form form : { csv::Form::Comma, csv::Form::Semicolon }) {
+        const QByteArray bytes = "\xEF\xBB\xBF" + csv::header(form) + csv::record(entry, form);
+        if (form == csv::Form::Semicolon)
+            QVERIFY2(!runs.match(QString::fromUtf8(bytes)).hasMatch(), bytes.constData());
+        const csv::Parsed parsed = csv::parse(bytes);
+        QVERIFY2(parsed.faults.isEmpty(), qPrintable(parsed.faults.join('\n')));
+        QCOMPARE(parsed.entries.size(), 1);
+        QVERIFY(parsed.entries.constFirst().sameContent(entry));
+
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const auto store = open(freshLog());
+        const csv::Imported imported = csv::import(*store, &buffer);
+        QVERIFY2(!imported.storeFailed && imported.faults.isEmpty(),
+            qPrintable(store->errorString() + imported.faults.join('\n')));
+        const auto back = store->entry(1);
+        QVERIFY(back);
+        QCOMPARE(back->note, text);
+        QCOMPARE(back->technician, entry.technician);
+        QCOMPARE(back->repairs, entry.repairs);
+        QVERIFY(back->sameContent(entry));
+    }
+    // A carriage return never reaches the log, but the writer guards it all the same.
+    Entry carriage = entry;
+    carriage.note = QStringLiteral("\r=1");
+    QVERIFY(csv::record(carriage, csv::Form::Semicolon).contains(";\"'\r=1\""));
+}
+
+// The date as the window shows it, with its offset; the earlier files' UTC read alike.
+void TestWorklog::csvLocalTime()
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Jakarta");
+    ::tzset();
+    Entry entry = diagnosis(QStringLiteral("CC 201 83 12"), QStringLiteral("RADIATOR KOTOR"),
+        QDateTime(QDate(2026, 12, 10), QTime(2, 30), Qt::UTC));
+    entry.id = 1;
+    entry.recordedAt = QDateTime(QDate(2026, 12, 10), QTime(3, 0), Qt::UTC);
+    const QByteArray tail = ";\"Diagnosa\";2026-12-10T10:00:00+07:00;\"\";\"\"\r\n";
+    const QByteArray record = csv::record(entry, csv::Form::Semicolon);
+    QByteArray first = record;
+    first.replace("2026-12-10T09:30:00+07:00", "2026-12-10T02:30:00Z");
+    first.chop(tail.size());
+    first += "\r\n";
+    first.replace(';', ',');
+    const csv::Parsed parsed = csv::parse(csv::header(csv::Form::Semicolon) + record);
+    const csv::Parsed earlier
+        = csv::parse("nomor,jenis,tanggal,lokomotif,teknisi,sistem,hasil,tidak_terdefinisi,"
+                     "catatan,mengoreksi,langkah,perbaikan\r\n"
+            + first);
+    // A kind's word that does not match its code is refused.
+    QByteArray mismatched = record;
+    mismatched.replace("\"Diagnosa\"", "\"Pekerjaan\"");
+    const csv::Parsed refused = csv::parse(csv::header(csv::Form::Semicolon) + mismatched);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    ::tzset();
+    QVERIFY2(record.startsWith("1;diagnosis;2026-12-10T09:30:00+07:00;"), record.constData());
+    QVERIFY2(record.endsWith(tail), record.constData());
+    QVERIFY2(parsed.faults.isEmpty() && earlier.faults.isEmpty(),
+        qPrintable(parsed.faults.join('\n') + earlier.faults.join('\n') + first));
+    QCOMPARE(parsed.entries.constFirst().when.toSecsSinceEpoch(), entry.when.toSecsSinceEpoch());
+    QCOMPARE(earlier.entries.constFirst().when.toSecsSinceEpoch(), entry.when.toSecsSinceEpoch());
+    QCOMPARE(parsed.entries.constFirst().recordedAt, entry.recordedAt);
+    QVERIFY(parsed.entries.constFirst().sameContent(earlier.entries.constFirst()));
+    QVERIFY(!refused.faults.isEmpty() && refused.faults.constFirst().contains("jenis"));
 }
 
 void TestWorklog::filtersRecurrenceAndCorrections()
@@ -523,8 +642,8 @@ void TestWorklog::depotRegisterAndMeters()
     const auto store = open(freshLog());
     const auto day = [](int d) { return QDate(2026, 11, d); };
     QVERIFY(store->save(diagnosis(QStringLiteral("CC 203 01"), QStringLiteral("X"), at(0))));
-    QVERIFY2(store->registerLocomotive(
-                 { QStringLiteral("CC 201 83 12"), QStringLiteral("CC 201"), {}, QDate(2020, 1, 1) }),
+    QVERIFY2(store->registerLocomotive({ QStringLiteral("CC 201 83 12"), QStringLiteral("CC 201"),
+                 {}, QDate(2020, 1, 1) }),
         qPrintable(store->errorString() + store->errorDetail()));
     QVERIFY(!store->registerLocomotive(
         { QStringLiteral("cc 201-83 12"), QStringLiteral("CC 201"), {}, QDate(2020, 1, 1) }));

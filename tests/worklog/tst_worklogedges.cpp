@@ -126,6 +126,8 @@ private slots:
     void addresses();
     void importTwiceAndSearch();
     void correctionLoop();
+    void emptyLog_data();
+    void emptyLog();
 
 private:
     bool sqlite() const { return m_server.isEmpty(); }
@@ -549,8 +551,7 @@ void TestWorklogEdges::endlessInputRefused()
 #else
     const QString limit = QStringLiteral("ulimit -v 1000000; ");
 #endif
-    QString shell
-        = limit + QStringLiteral("exec \"$DIPO_LOG\" --db \"$1\" import --csv \"$2\"");
+    QString shell = limit + QStringLiteral("exec \"$DIPO_LOG\" --db \"$1\" import --csv \"$2\"");
     if (input.contains(QLatin1String("fifo"))) {
         path = m_dir.filePath(QStringLiteral("fifo%1").arg(++m_files));
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -684,6 +685,56 @@ void TestWorklogEdges::correctionLoop()
     const Run checked = run({ "--db", log, "check" });
     QCOMPARE(checked.code, 1);
     QVERIFY(checked.out.contains("RUSAK"));
+}
+
+void TestWorklogEdges::emptyLog_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("nothing made yet") << "none";
+    QTest::newRow("made, no entries") << "made";
+    QTest::newRow("first schema, no entries, only read") << "first";
+}
+
+// A log a depot has just made lists nothing and exports the header, whatever its schema.
+void TestWorklogEdges::emptyLog()
+{
+    QFETCH(QString, state);
+    const QString log = freshLog();
+    if (state == QLatin1String("made")) {
+        Store store(*parseLocation(log, nullptr));
+        QVERIFY2(store.open(Store::Purpose::Write), qPrintable(store.errorString()));
+    } else if (state == QLatin1String("first")) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            sqlite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), "first");
+        db.setDatabaseName(sqlite() ? log : QString());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const char *sql :
+            { "CREATE TABLE entry (id BIGINT PRIMARY KEY, kind TEXT NOT NULL, locomotive TEXT"
+              " NOT NULL, locomotive_key TEXT NOT NULL, technician TEXT NOT NULL, made_at BIGINT"
+              " NOT NULL, system_name TEXT NOT NULL, subject TEXT NOT NULL, not_defined INTEGER"
+              " NOT NULL, note TEXT NOT NULL, corrects BIGINT UNIQUE REFERENCES entry (id))",
+                "CREATE TABLE step (entry_id BIGINT NOT NULL REFERENCES entry (id), position"
+                " INTEGER NOT NULL, question TEXT NOT NULL, answer TEXT NOT NULL)" })
+            QVERIFY2(query.exec(QLatin1String(sql)), qPrintable(query.lastError().text()));
+        QVERIFY(query.exec(sqlite()
+                ? QStringLiteral("PRAGMA user_version = 1")
+                : QStringLiteral("CREATE TABLE dipo_schema (version INTEGER"
+                                 " NOT NULL); INSERT INTO dipo_schema VALUES (1)")));
+        query = QSqlQuery();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("first");
+    }
+    const Run listed = run({ "--db", log, "list" });
+    QVERIFY2(listed.code == 0, listed.err.constData());
+    QCOMPARE(listed.out, QByteArray());
+    QCOMPARE(listed.err, QByteArray());
+    const Run exported = run({ "--db", log, "export", "--csv" });
+    QVERIFY2(exported.code == 0, exported.err.constData());
+    QCOMPARE(exported.out, "\xEF\xBB\xBF" + csv::header());
+    const Run shown = run({ "--db", log, "show", "1" });
+    QCOMPARE(shown.code, 1);
+    QVERIFY2(shown.err.contains("entri 1 tidak ada"), shown.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestWorklogEdges)

@@ -22,11 +22,13 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -92,6 +94,10 @@ private slots:
     void damagedLogSaysSo();
     void tableFitsTheWindow_data();
     void tableFitsTheWindow();
+    void emptyLogWindow_data();
+    void emptyLogWindow();
+    void exportOffersBothForms_data();
+    void exportOffersBothForms();
 
 private:
     std::unique_ptr<Store> reader();
@@ -509,6 +515,105 @@ void TestWorklogWindows::tableFitsTheWindow()
             <= table->viewport()->width(),
         qPrintable(QString::number(header->length())));
     QVERIFY(header->sectionSize(EntryModel::Result) >= header->sectionSize(EntryModel::Date));
+}
+
+void TestWorklogWindows::emptyLogWindow_data()
+{
+    QTest::addColumn<bool>("made");
+    QTest::newRow("nothing made yet") << false;
+    QTest::newRow("made, no entries") << true;
+}
+
+// On the SQLite file, or on the PostgreSQL server that run-postgresql.sh starts.
+void TestWorklogWindows::emptyLogWindow()
+{
+    QFETCH(bool, made);
+    const QString server = qEnvironmentVariable("DIPO_TEST_DB");
+    if (!server.isEmpty()) {
+        m_log = server;
+        qputenv("DIPO_DB", server.toUtf8());
+        closeProgramLog();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "empty");
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(
+            QStringLiteral("DROP TABLE IF EXISTS repair, step, entry, dipo_schema CASCADE")));
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("empty");
+    }
+    if (made) {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        QVERIFY2(store.open(Store::Purpose::Write), qPrintable(store.errorString()));
+    }
+    Tcatatan window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString status = control<QLabel>(&window, "LabelStatus")->text();
+    QVERIFY2(status.startsWith(QStringLiteral("Catatan masih kosong")), qPrintable(status));
+    QCOMPARE(control<QTableView>(&window, "TabelCatatan")->model()->rowCount(), 0);
+    QVERIFY(!control<QPushButton>(&window, "BtnEkspor")->isEnabled());
+    QTest::keyClicks(control<QLineEdit>(&window, "EditCari"), "radiator");
+    QTest::qWait(600);
+    QVERIFY2(control<QLabel>(&window, "LabelStatus")->text().startsWith("Catatan masih kosong"),
+        qPrintable(control<QLabel>(&window, "LabelStatus")->text()));
+}
+
+void TestWorklogWindows::exportOffersBothForms_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("offered"); // the file type offered first
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("id_ID: semicolons offered") << "id_ID" << 1 << 1 << QByteArray("nomor;jenis;");
+    QTest::newRow("id_ID: commas chosen") << "id_ID" << 1 << 0 << QByteArray("nomor,jenis,");
+    QTest::newRow("en_US: commas offered") << "en_US" << 0 << 0 << QByteArray("nomor,jenis,");
+}
+
+void TestWorklogWindows::exportOffersBothForms()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, offered);
+    QFETCH(int, chosen);
+    QFETCH(QByteArray, header);
+    {
+        QString why;
+        Store store(*parseLocation(m_log, &why));
+        Entry e;
+        e.locomotive = QStringLiteral("CC 201 83 12");
+        e.technician = QStringLiteral("=HYPERLINK(\"http://example.invalid\",\"klik\")");
+        e.when = QDateTime(QDate(2026, 3, 1), QTime(8, 0));
+        e.system = QStringLiteral("sistem pendinginan");
+        e.subject = QStringLiteral("RADIATOR KOTOR");
+        QVERIFY(store.save(e));
+    }
+    QLocale::setDefault(QLocale(locale));
+    Tcatatan window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString path = m_dir.filePath(QStringLiteral("ekspor%1.csv").arg(m_logs));
+    QStringList filters;
+    QString first;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        filters = dialog->nameFilters();
+        first = dialog->selectedNameFilter();
+        dialog->selectNameFilter(filters.value(chosen));
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    press(&window, "BtnEkspor");
+    QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+    QCOMPARE(filters,
+        QStringList(
+            { "Berkas CSV (*.csv)", "Berkas CSV untuk spreadsheet, pemisah titik-koma (*.csv)" }));
+    QCOMPARE(first, filters.value(offered));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith("\xEF\xBB\xBF" + header), bytes.constData());
+    // Guarded in the spreadsheet's form only.
+    QCOMPARE(bytes.contains("\"'=HYPERLINK("), header.contains(';'));
 }
 
 QTEST_MAIN(TestWorklogWindows)

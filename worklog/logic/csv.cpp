@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -27,19 +28,67 @@ namespace dipo::worklog::csv {
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
-const QStringList kColumns { QStringLiteral("nomor"), QStringLiteral("jenis"),
+// The columns before the kind's word was added; files with them are still read.
+const QStringList kFirstColumns { QStringLiteral("nomor"), QStringLiteral("jenis"),
     QStringLiteral("tanggal"), QStringLiteral("lokomotif"), QStringLiteral("teknisi"),
     QStringLiteral("sistem"), QStringLiteral("hasil"), QStringLiteral("tidak_terdefinisi"),
     QStringLiteral("catatan"), QStringLiteral("mengoreksi"), QStringLiteral("langkah"),
     QStringLiteral("perbaikan") };
+// Added last, so that every earlier column keeps its place for scripts.
+// Read as written before: the first columns, then the kind's name.
+const QStringList kKindNamedColumns = kFirstColumns + QStringList { QStringLiteral("nama_jenis") };
+// When the entry was written, why it corrects another, and the planned task a job did.
+const QStringList kColumns = kKindNamedColumns
+    + QStringList { QStringLiteral("dicatat"), QStringLiteral("alasan"), QStringLiteral("tugas") };
 constexpr int kMaxFaults = 20;
 // A record holds at most a few notes of 2,000 characters and a trail of some hundred
 // steps: anything near this is no export of the log.
 constexpr qint64 kMaxRecordBytes = 4 * 1024 * 1024;
 
-void appendField(QByteArray &out, const QString &text)
+char separator(Form form)
+{
+    return form == Form::Semicolon ? ';' : ',';
+}
+
+// Whether a text begins, after any apostrophes, with what a spreadsheet runs as a formula.
+bool formulaLike(const QString &text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text.at(at) == QLatin1Char('\''))
+        ++at;
+    if (at == text.size())
+        return false;
+    switch (text.at(at).unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The text as the semicolon form's reader gives it back: one apostrophe off a text that
+// the writer guarded.
+QString unguarded(const QString &text)
+{
+    return text.startsWith(QLatin1Char('\'')) && formulaLike(text) ? text.mid(1) : text;
+}
+
+QByteArray dateText(const QDateTime &when)
+{
+    const QDateTime local = when.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toUtf8();
+}
+
+void appendField(QByteArray &out, const QString &text, Form form)
 {
     out += '"';
+    if (form == Form::Semicolon && formulaLike(text))
+        out += '\'';
     const QByteArray bytes = text.toUtf8();
     if (!bytes.contains('"')) {
         out += bytes;
@@ -144,6 +193,8 @@ public:
     }
     const QString &fault() const { return m_fault; }
     int faultLine() const { return m_faultLine; }
+    // The separator the first record showed: a comma or a semicolon.
+    char separator() const { return m_separator; }
 
 private:
     int get()
@@ -241,7 +292,8 @@ private:
                 return endField(row, field, fieldLine);
             if (c == '"' && field.isEmpty() && !wasQuoted) {
                 quoted = wasQuoted = true;
-            } else if (c == ',') {
+            } else if (c == m_separator || (m_separator == 0 && (c == ',' || c == ';'))) {
+                m_separator = char(c);
                 if (!endField(row, field, fieldLine))
                     return false;
                 fieldLine = m_line;
@@ -265,6 +317,7 @@ private:
     int m_line = 1;
     bool m_end = false;
     bool m_first = true;
+    char m_separator = 0;
     QString m_fault;
     int m_faultLine = 0;
 };
@@ -308,36 +361,55 @@ std::optional<QList<RepairLink>> repairsFrom(const QString &json)
 
 } // namespace
 
-QByteArray header()
+Form spreadsheetForm(const QLocale &locale)
 {
-    return kColumns.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    return locale.decimalPoint() == QLatin1String(",") ? Form::Semicolon : Form::Comma;
 }
 
-QByteArray record(const Entry &entry)
+QByteArray header(Form form)
 {
+    return kColumns.join(QLatin1Char(separator(form))).toUtf8() + "\r\n";
+}
+
+QByteArray record(const Entry &entry, Form form)
+{
+    const char sep = separator(form);
     QByteArray out;
     out += QByteArray::number(entry.id);
-    out += entry.kind == Kind::Job ? ",job," : ",diagnosis,";
-    out += entry.when.toUTC().toString(Qt::ISODate).toUtf8();
+    out += sep;
+    out += entry.kind == Kind::Job ? "job" : "diagnosis";
+    out += sep;
+    out += dateText(entry.when);
     for (const QString *text :
         { &entry.locomotive, &entry.technician, &entry.system, &entry.subject }) {
-        out += ',';
-        appendField(out, *text);
+        out += sep;
+        appendField(out, *text, form);
     }
-    out += entry.notDefined ? ",1," : ",0,";
-    appendField(out, entry.note);
-    out += ',';
+    out += sep;
+    out += entry.notDefined ? '1' : '0';
+    out += sep;
+    appendField(out, entry.note, form);
+    out += sep;
     if (entry.corrects > 0)
         out += QByteArray::number(entry.corrects);
-    out += ',';
-    appendField(out, stepsJson(entry.steps));
-    out += ',';
-    appendField(out, repairsJson(entry.repairs));
+    out += sep;
+    appendField(out, stepsJson(entry.steps), form);
+    out += sep;
+    appendField(out, repairsJson(entry.repairs), form);
+    out += sep;
+    appendField(out, entry.kind == Kind::Job ? texts::kindJob : texts::kindDiagnosis, form);
+    out += sep;
+    if (entry.recordedAt.isValid())
+        out += dateText(entry.recordedAt);
+    out += sep;
+    appendField(out, entry.reason, form);
+    out += sep;
+    appendField(out, entry.task, form);
     out += "\r\n";
     return out;
 }
 
-bool write(Store &store, const Filter &filter, QIODevice *device, QString *why)
+bool write(Store &store, const Filter &filter, QIODevice *device, QString *why, Form form)
 {
     const auto put = [&](const QByteArray &bytes) {
         if (device->write(bytes) == bytes.size())
@@ -345,12 +417,12 @@ bool write(Store &store, const Filter &filter, QIODevice *device, QString *why)
         *why = device->errorString();
         return false;
     };
-    if (!put(kBom + header()))
+    if (!put(kBom + header(form)))
         return false;
     QByteArray chunk;
     bool written = true;
     const bool read = store.forEachEntry(filter, [&](const Entry &entry) {
-        chunk += record(entry);
+        chunk += record(entry, form);
         if (chunk.size() > (1 << 16)) {
             written = put(chunk);
             chunk.clear();
@@ -366,7 +438,7 @@ bool write(Store &store, const Filter &filter, QIODevice *device, QString *why)
     return put(chunk);
 }
 
-bool save(Store &store, const Filter &filter, const QString &path, QString *why)
+bool save(Store &store, const Filter &filter, const QString &path, QString *why, Form form)
 {
     // A device or a FIFO named as the file would be replaced by an ordinary file.
     struct stat status = {};
@@ -379,7 +451,7 @@ bool save(Store &store, const Filter &filter, const QString &path, QString *why)
         // As private as the log it comes from.
         if (auto *file = qobject_cast<QFileDevice *>(device))
             file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        return write(store, filter, device, sourceWhy);
+        return write(store, filter, device, sourceWhy, form);
     });
     return why->isEmpty();
 }
@@ -430,10 +502,14 @@ public:
     bool header()
     {
         RawRow row;
-        if (!m_reader.next(row) || row.fields != kColumns) {
+        if (!m_reader.next(row)
+            || (row.fields != kColumns && row.fields != kKindNamedColumns
+                && row.fields != kFirstColumns)) {
             faults << texts::csvRow.arg(1).arg(texts::csvHeader);
             return false;
         }
+        m_columns = int(row.fields.size());
+        m_form = m_reader.separator() == ';' ? Form::Semicolon : Form::Comma;
         return true;
     }
 
@@ -456,10 +532,14 @@ public:
     }
 
 private:
-    QString check(const RawRow &row, Entry &entry, qint64 &number, qint64 &corrects)
+    QString check(RawRow &row, Entry &entry, qint64 &number, qint64 &corrects)
     {
-        if (row.fields.size() != kColumns.size())
+        if (row.fields.size() != m_columns)
             return texts::csvColumns;
+        if (m_form == Form::Semicolon) {
+            for (QString &field : row.fields)
+                field = unguarded(field);
+        }
         const QStringList &f = row.fields;
         entry = Entry();
         bool ok = false;
@@ -472,6 +552,18 @@ private:
             entry.kind = Kind::Job;
         else
             return texts::csvKind;
+        if (m_columns > kFirstColumns.size()
+            && f.at(12) != (entry.kind == Kind::Job ? texts::kindJob : texts::kindDiagnosis))
+            return texts::csvKind;
+        if (m_columns == kColumns.size()) {
+            if (!f.at(13).isEmpty()) {
+                entry.recordedAt = QDateTime::fromString(f.at(13), Qt::ISODate);
+                if (!entry.recordedAt.isValid())
+                    return texts::csvField.arg(kColumns.at(13));
+            }
+            entry.reason = f.at(14);
+            entry.task = f.at(15);
+        }
         entry.when = QDateTime::fromString(f.at(2), Qt::ISODate);
         if (!entry.when.isValid())
             return texts::csvField.arg(kColumns.at(2));
@@ -508,6 +600,8 @@ private:
     }
 
     RecordReader m_reader;
+    int m_columns = 0;
+    Form m_form = Form::Comma;
     QHash<qint64, int> m_lines; // the file's numbers, to the lines they are on
     QHash<qint64, int> m_correctedAt; // numbers corrected, to the correction's line
 };

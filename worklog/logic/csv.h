@@ -13,26 +13,44 @@
 class QFile;
 class QIODevice;
 
+class QLocale;
+
 // The log as CSV (RFC 4180): UTF-8 with a byte-order mark so that spreadsheets read it,
-// CRLF between records, every text field quoted. A diagnosis's answers and repair links
+// CRLF between records, every text field quoted. The date is local time with its offset
+// (2026-12-10T09:30:00+07:00); the kind is a code for scripts ("diagnosis", "job") and, in
+// the last column, the word the log window shows. A diagnosis's answers and repair links
 // are each one field, as JSON.
 namespace dipo::worklog::csv {
 
-QByteArray header();
-QByteArray record(const Entry &entry);
+// Commas between fields for scripts; semicolons for spreadsheets where the decimal
+// separator is a comma. In the semicolon form a text that a spreadsheet would run as a
+// formula (it begins with = + - @, a tab or a carriage return) is written after an
+// apostrophe; so is a text that begins with apostrophes before one of those, so that the
+// reader, which takes one apostrophe off exactly these, gets every text back as it was.
+// A file's form is told by the separator after the header's first column.
+enum class Form { Comma, Semicolon };
+
+// The form a spreadsheet in the locale expects.
+Form spreadsheetForm(const QLocale &locale);
+
+QByteArray header(Form form = Form::Comma);
+QByteArray record(const Entry &entry, Form form = Form::Comma);
 
 // Writes every entry the filter matches, with its versions, to the device.
 // False with why set when the log or the device fails.
-bool write(Store &store, const Filter &filter, QIODevice *device, QString *why);
+bool write(
+    Store &store, const Filter &filter, QIODevice *device, QString *why, Form form = Form::Comma);
 
 // Writes the whole file or nothing, as every file the program writes.
-bool save(Store &store, const Filter &filter, const QString &path, QString *why);
+bool save(
+    Store &store, const Filter &filter, const QString &path, QString *why, Form form = Form::Comma);
 
 // Writes every entry a damaged log still holds whole, as save() writes a file; nothing
 // with why set when the log cannot be read at all or the file not written.
 std::optional<Salvaged> salvage(Store &store, const QString &path, QString *why);
 
-// Reads a file as write() makes it. Every row is checked; on the first faults it
+// Reads a file as write() makes it in either form, or as earlier versions made it (the
+// date in UTC, no kind's word). Every row is checked; on the first faults it
 // returns nothing and the faults, "baris N: ...". A row's corrects names an earlier row
 // as -n (the n-th entry read), ready for Store::saveAll().
 struct Parsed

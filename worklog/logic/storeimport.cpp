@@ -262,11 +262,11 @@ bool Store::finishImport(bool keep)
 bool Store::readEntries(const QString &where, const QList<QVariant> &values, QList<Entry> &entries)
 {
     QSqlQuery query(database());
-    query.prepare(
+    const bool prepared = query.prepare(
         QStringLiteral("SELECT %1 FROM entry e WHERE %2 ORDER BY e.id").arg(entryColumns(), where));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec())
+    if (!prepared || !query.exec())
         return failRead(query);
     while (query.next())
         entries.append(entryFromRow(query));

@@ -133,7 +133,7 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
         values << after->madeAt << after->madeAt << after->id;
     }
     // A cause found again on the same locomotive within the period, in an entry that
-    // no correction replaced.
+    // no correction replaced. The first schema, read as it is, kept no cause to compare.
     const QString recurring = m_version < 2
         ? QStringLiteral("0")
         : QStringLiteral("CASE WHEN e.fault_key <> '' AND EXISTS (SELECT 1 FROM entry o"
@@ -143,13 +143,14 @@ QList<Row> Store::page(const Filter &filter, const std::optional<PageEnd> &after
                          " THEN 1 ELSE 0 END")
               .arg(qint64(kRecurrenceDays) * 86400);
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
-                                 " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
-                      .arg(QLatin1String(kRowColumns), recurring, where)
-                      .arg(limit));
+    const bool prepared
+        = query.prepare(QStringLiteral("SELECT %1, %2 FROM entry e%3"
+                                       " ORDER BY e.made_at DESC, e.id DESC LIMIT %4")
+                            .arg(QLatin1String(kRowColumns), recurring, where)
+                            .arg(limit));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
+    if (!prepared || !query.exec()) {
         failRead(query);
         return rows;
     }
@@ -179,10 +180,11 @@ qint64 Store::count(const Filter &filter)
         return 0;
     QList<QVariant> values;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT COUNT(*) FROM entry e") + whereClause(filter, values));
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec() || !query.next()) {
+    if (!prepared || !query.exec() || !query.next()) {
         failRead(query);
         return 0;
     }
@@ -196,10 +198,10 @@ QStringList Store::recentLocomotives(int limit)
         return numbers;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT locomotive FROM entry e ORDER BY made_at DESC, id DESC"
-                                 " LIMIT %1")
-                      .arg(limit * 20));
-    if (!query.exec()) {
+    if (!query.prepare(QStringLiteral("SELECT locomotive FROM entry e"
+                                      " ORDER BY made_at DESC, id DESC LIMIT %1")
+                           .arg(limit * 20))
+        || !query.exec()) {
         failRead(query);
         return numbers;
     }
@@ -230,8 +232,10 @@ bool Store::loadDetails(QList<Entry> &entries)
         high = std::max(high, entries.at(i).id);
     }
     QSqlQuery steps(database());
-    steps.prepare(QStringLiteral("SELECT entry_id, question, answer FROM step"
-                                 " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
+    if (!steps.prepare(
+            QStringLiteral("SELECT entry_id, question, answer FROM step"
+                           " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position")))
+        return failRead(steps);
     steps.addBindValue(low);
     steps.addBindValue(high);
     if (!steps.exec())
@@ -245,10 +249,12 @@ bool Store::loadDetails(QList<Entry> &entries)
     if (!ended(steps))
         return false;
     if (m_version < 2)
-        return true; // a log of the first schema, opened for reading only, has no links
+        return true; // the first schema kept no repair links
     QSqlQuery repairs(database());
-    repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
-                                   " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position"));
+    if (!repairs.prepare(
+            QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
+                           " WHERE entry_id BETWEEN ? AND ? ORDER BY entry_id, position")))
+        return failRead(repairs);
     repairs.addBindValue(low);
     repairs.addBindValue(high);
     if (!repairs.exec())
@@ -286,12 +292,15 @@ Entry Store::entryFromRow(const QSqlQuery &query)
 std::optional<Entry> Store::entry(qint64 id)
 {
     m_error.clear();
+    if (m_absent)
+        fail(texts::unknownEntry.arg(id)); // a log not made yet has no entry
     if (m_absent || !database().isOpen())
         return std::nullopt;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(entryColumns()));
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT %1 FROM entry e WHERE e.id = ?").arg(entryColumns()));
     query.addBindValue(id);
-    if (!query.exec()) {
+    if (!prepared || !query.exec()) {
         failRead(query);
         return std::nullopt;
     }
@@ -313,7 +322,10 @@ qint64 Store::latest(qint64 id)
     if (m_absent || !database().isOpen())
         return id;
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"));
+    if (!query.prepare(QStringLiteral("SELECT id FROM entry WHERE corrects = ?"))) {
+        failRead(query);
+        return id;
+    }
     // A chain that comes back to an entry (only by editing the database by hand) stops.
     QSet<qint64> seen { id };
     for (;;) {
@@ -375,12 +387,13 @@ bool Store::forEachEntry(const Filter &filter, const std::function<bool(const En
         // Bounded pages, read whole: PostgreSQL's row-by-row mode for forward-only
         // queries costs more than the page.
         QSqlQuery query(database());
-        query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
-                          .arg(entryColumns(), where)
-                          .arg(kDetailChunk));
+        const bool prepared
+            = query.prepare(QStringLiteral("SELECT %1 FROM entry e%2 ORDER BY e.id LIMIT %3")
+                                .arg(entryColumns(), where)
+                                .arg(kDetailChunk));
         for (const QVariant &value : values)
             query.addBindValue(value);
-        if (!query.exec())
+        if (!prepared || !query.exec())
             return failRead(query);
         QList<Entry> entries;
         while (query.next())
