@@ -228,6 +228,11 @@ void Tumurrem::CheckBox2Click()
 
 void Tumurrem::Edit5Change()
 {
-    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1)
-        DIALOG1->showWindow(this);
+    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1) {
+        // In front, while the typing goes on in the field; a screen reader says it.
+        DIALOG1->showInFrontOf(this);
+        dipo::a11y::announce(this,
+            dipo::a11y::windowName(DIALOG1->objectName()) + QStringLiteral(": ")
+                + DIALOG1->accessibleDescription());
+    }
 }
