@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/calcform.h"
 
+#include "calculators/logic/sheettexts.h"
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace dipo::calc::form {
@@ -154,6 +156,39 @@ RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
     box->setBold(bold);
     keepColoursWhenDisabled(box);
     return box;
+}
+
+QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("ListHasil"));
+    list->setAccessibleName(sheet_texts::summaryName);
+    list->setAccessibleDescription(sheet_texts::summaryDescription);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->setMaximumHeight(list->fontMetrics().height() * 6);
+    keys::showFocusFrame(list);
+    list->hide();
+    const QList<QLineEdit *> fields = resultFrame->findChildren<QLineEdit *>();
+    const auto follow = [list, fields] {
+        const int row = qMax(0, list->currentRow());
+        list->clear();
+        for (const QLineEdit *field : fields) {
+            if (field->text().isEmpty())
+                continue;
+            QString line = field->accessibleName() + QStringLiteral(": ") + field->text();
+            if (!field->accessibleDescription().isEmpty())
+                line += QLatin1Char(' ') + field->accessibleDescription();
+            list->addItem(line);
+        }
+        if (list->count() > 0)
+            list->setCurrentRow(qMin(row, list->count() - 1));
+        list->setVisible(list->count() > 0);
+    };
+    for (const QLineEdit *field : fields)
+        QObject::connect(field, &QLineEdit::textChanged, list, follow);
+    return list;
 }
 
 void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion,
