@@ -195,9 +195,11 @@ class Walk:
         return self.wait_for(moved, what, timeout) or self.the_focused()
 
     def stale_focus(self, node):
-        """Qt 6.4.2 reports a tab bar's current tab and a table's current cell focused
-        while the bar or the table is not; what has the focus is elsewhere."""
-        if node.getRoleName() not in ("page tab", "table cell") or node.parent is None:
+        """Qt 6.4.2 reports a tab bar's current tab, a table's current cell and a list's
+        current item focused while the bar, the table or the list is not; what has the
+        focus is elsewhere."""
+        if node.getRoleName() not in ("page tab", "table cell", "list item") \
+                or node.parent is None:
             return False
         return not node.parent.getState().contains(self.at.STATE_FOCUSED)
 
