@@ -10,12 +10,14 @@
 #include "common/window.h"
 #include "common/valuefield.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace dipo::calc::form {
 
@@ -158,9 +160,34 @@ RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
     return box;
 }
 
+namespace {
+
+// A list that, as it takes the focus, tells a screen reader its current line too: Qt 6.4.2
+// reports only the list, and Orca says "list with 12 items" but no value.
+class SummaryList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QListWidget::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] {
+            if (!hasFocus() || currentRow() < 0 || !QAccessible::isActive())
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+};
+
+} // namespace
+
 QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new SummaryList(parent);
     list->setObjectName(QStringLiteral("ListHasil"));
     list->setAccessibleName(sheet_texts::summaryName);
     list->setAccessibleDescription(sheet_texts::summaryDescription);
@@ -171,8 +198,9 @@ QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame)
     keys::showFocusFrame(list);
     list->hide();
     const QList<QLineEdit *> fields = resultFrame->findChildren<QLineEdit *>();
+    // Without a current line: Tab into the list makes the first one current, and a screen
+    // reader speaks it.
     const auto follow = [list, fields] {
-        const int row = qMax(0, list->currentRow());
         list->clear();
         for (const QLineEdit *field : fields) {
             if (field->text().isEmpty())
@@ -182,8 +210,6 @@ QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame)
                 line += QLatin1Char(' ') + field->accessibleDescription();
             list->addItem(line);
         }
-        if (list->count() > 0)
-            list->setCurrentRow(qMin(row, list->count() - 1));
         list->setVisible(list->count() > 0);
     };
     for (const QLineEdit *field : fields)
