@@ -251,7 +251,8 @@ void TestManners::dialogWindowGivesKeysBack()
     // A screen reader is told.
     const auto *announcer = umurrem->findChild<QWidget *>(QStringLiteral("Announcer"));
     QVERIFY(announcer);
-    QVERIFY2(announcer->accessibleName().startsWith(QStringLiteral("Peringatan ketebalan kampas rem: ")),
+    QVERIFY2(
+        announcer->accessibleName().startsWith(QStringLiteral("Peringatan ketebalan kampas rem: ")),
         qPrintable(announcer->accessibleName()));
     DIALOG1->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(DIALOG1));
