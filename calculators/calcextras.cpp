@@ -162,6 +162,7 @@ CalcExtras::CalcExtras(dipo::Window *window, const QString &calculatorName)
     LabelCatatan->setObjectName(QStringLiteral("LabelCatatan"));
     LabelCatatan->setWordWrap(true);
     LabelCatatan->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelCatatan->setAccessibleName(st::notesName);
     LabelCatatan->hide();
 
     connect(BtnGrafik, &QPushButton::clicked, this, &CalcExtras::BtnGrafikClick);

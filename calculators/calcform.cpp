@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/calcform.h"
 
+#include "calculators/logic/sheettexts.h"
 #include "common/accessibility.h"
 #include "common/errorreport.h"
 #include "common/keys.h"
@@ -9,11 +10,14 @@
 #include "common/window.h"
 #include "common/valuefield.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace dipo::calc::form {
 
@@ -154,6 +158,63 @@ RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold)
     box->setBold(bold);
     keepColoursWhenDisabled(box);
     return box;
+}
+
+namespace {
+
+// A list that, as it takes the focus, tells a screen reader its current line too: Qt 6.4.2
+// reports only the list, and Orca says "list with 12 items" but no value.
+class SummaryList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QListWidget::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] {
+            if (!hasFocus() || currentRow() < 0 || !QAccessible::isActive())
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+};
+
+} // namespace
+
+QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame)
+{
+    auto *list = new SummaryList(parent);
+    list->setObjectName(QStringLiteral("ListHasil"));
+    list->setAccessibleName(sheet_texts::summaryName);
+    list->setAccessibleDescription(sheet_texts::summaryDescription);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->setMaximumHeight(list->fontMetrics().height() * 6);
+    keys::showFocusFrame(list);
+    list->hide();
+    const QList<QLineEdit *> fields = resultFrame->findChildren<QLineEdit *>();
+    // Without a current line: Tab into the list makes the first one current, and a screen
+    // reader speaks it.
+    const auto follow = [list, fields] {
+        list->clear();
+        for (const QLineEdit *field : fields) {
+            if (field->text().isEmpty())
+                continue;
+            QString line = field->accessibleName() + QStringLiteral(": ") + field->text();
+            if (!field->accessibleDescription().isEmpty())
+                line += QLatin1Char(' ') + field->accessibleDescription();
+            list->addItem(line);
+        }
+        list->setVisible(list->count() > 0);
+    };
+    for (const QLineEdit *field : fields)
+        QObject::connect(field, &QLineEdit::textChanged, list, follow);
+    return list;
 }
 
 void tellResults(QWidget *window, QWidget *resultFrame, const RichTextBox *conclusion,

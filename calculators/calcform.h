@@ -13,13 +13,14 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
 namespace dipo {
 class RichTextBox;
 class Window;
-}
+} // namespace dipo
 
 // Building blocks the calculator windows share: rows of label, field and unit in a
 // frame, buttons, text boxes and the common look.
@@ -67,6 +68,11 @@ QPushButton *addButton(QWidget *parent, const QString &name, const QString &capt
 // A text box that shows lines and takes no input.
 RichTextBox *addTextBox(QWidget *parent, const QString &name, bool bold);
 void setLines(RichTextBox *box, const QStringList &lines);
+
+// The results of a frame whose fields take no focus, one "name: value unit" line each, in a
+// read-only list the keyboard reaches ("ListHasil"): a screen reader reads them one by one.
+// It follows the fields as the program writes them, and is hidden while all are empty.
+QListWidget *addResultSummary(QWidget *parent, QWidget *resultFrame);
 
 // After PROSES the screen reader speaks the conclusion and every result: the result
 // frames take no focus, so the words are told where the focus is.

@@ -4,6 +4,7 @@
 #include "common/keys.h"
 
 #include "calculators/calcform.h"
+#include "calculators/logic/sheettexts.h"
 #include "common/richtextbox.h"
 
 #include <QFrame>
@@ -39,6 +40,7 @@ TDIALOG1::TDIALOG1(QWidget *parent)
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     form::setLines(RichEdit1, form::lines(texts::kThicknessWarning));
+    RichEdit1->setAccessibleName(dipo::calc::sheet_texts::warningName);
     // Orca speaks a dialog's description as it opens.
     setAccessibleDescription(form::lines(texts::kThicknessWarning).join(QLatin1Char(' ')).simplified());
     // The box is as large as its lines: the warning shows whole at any font size.

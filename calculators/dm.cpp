@@ -3,18 +3,20 @@
 
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
-#include "calculators/logic/curves.h"
 #include "calculators/logic/conclusions.h"
+#include "calculators/logic/curves.h"
 #include "calculators/logic/dieselpower.h"
+#include "calculators/logic/sheettexts.h"
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QVBoxLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TDM *DM = nullptr;
 
@@ -86,9 +88,13 @@ TDM::TDM(QWidget *parent)
 
     PanelLembar = addExtras();
 
+    // The results again, where the keyboard reaches them: the frame takes no focus.
+    ListHasil = form::addResultSummary(page, GroupBox2);
+
     auto *buttonRows = new QVBoxLayout;
     buttonRows->addLayout(buttonRow());
     buttonRows->addWidget(PanelLembar);
+    buttonRows->addWidget(ListHasil);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(6, 6, 6, 8);
     grid->setSpacing(6);
@@ -103,9 +109,10 @@ TDM::TDM(QWidget *parent)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
-    // The inputs, then the buttons.
-    Memo1->setAccessibleName(QStringLiteral("Kesimpulan"));
-    setKeys(in.inputs());
+    // The inputs, the buttons, the conclusion, then the results one by one.
+    Memo1->setAccessibleName(sheet_texts::conclusionName);
+    Memo2->setAccessibleName(sheet_texts::introductionName);
+    setKeys(in.inputs(), { Memo1, ListHasil });
 }
 
 void TDM::proses()

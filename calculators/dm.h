@@ -9,6 +9,7 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 // The diesel engine power calculator.
@@ -36,6 +37,7 @@ public:
     QPushButton *Button2 = nullptr;
     dipo::RichTextBox *Memo2 = nullptr;
     dipo::RichTextBox *Memo1 = nullptr;
+    QListWidget *ListHasil = nullptr; // the results, one per line, for the keyboard
     // Grafik, Cetak, Simpan PDF and the sanity notes.
     dipo::calc::CalcExtras *PanelLembar = nullptr;
 

@@ -4,6 +4,7 @@
 #include "calculators/calcextras.h"
 #include "calculators/calcform.h"
 #include "calculators/logic/curves.h"
+#include "calculators/logic/sheettexts.h"
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 
@@ -96,7 +97,8 @@ Tgayrem::Tgayrem(QWidget *parent)
     grid->setColumnStretch(1, 1);
 
     // The inputs, the buttons, then the results, which can be selected and copied.
-    RichEdit1->setAccessibleName(QStringLiteral("Kesimpulan"));
+    RichEdit1->setAccessibleName(sheet_texts::conclusionName);
+    Memo2->setAccessibleName(sheet_texts::introductionName);
     setKeys(in.inputs(), results);
 }
 

@@ -10,6 +10,7 @@
 #include "calculators/logic/brakelife.h"
 #include "calculators/logic/conclusions.h"
 #include "calculators/logic/curves.h"
+#include "calculators/logic/sheettexts.h"
 #include "common/logic/localenumber.h"
 #include "common/logic/pictures.h"
 #include "common/richtextbox.h"
@@ -21,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -105,6 +107,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     form::setLines(Memo3, form::lines(texts::kBrakeForceExplanation));
     Memo3->setEnabled(false);
     Memo3->setMinimumHeight(80);
+    Memo3->setAccessibleName(sheet_texts::brakeForceNoteName);
 
     GroupBox3 = new QGroupBox(form::text(texts::kBrakeLifeResultFrame), page);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
@@ -120,6 +123,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     Memo1->setStyleSheet(QStringLiteral("QTextEdit { color: #0000b0; }"));
     form::setLines(Memo1, brakeLifeConclusionLines(form::text(texts::kDaysPlaceholder), QString()));
     Memo1->setMinimumHeight(112);
+    Memo1->setAccessibleName(sheet_texts::conclusionName);
     Panel18 = new CoverLabel(GroupBox3);
     Panel18->setObjectName(QStringLiteral("Panel18"));
     Panel18->setAutoFillBackground(true);
@@ -132,6 +136,9 @@ Tumurrem::Tumurrem(QWidget *parent)
     out.grid()->setRowStretch(conclusionRow, 1);
     out.grid()->addWidget(PanelLembar->notesLabel(), conclusionRow + 1, 0, 1, 3);
 
+    // The results again, where the keyboard reaches them: the frame takes no focus.
+    ListHasil = form::addResultSummary(page, GroupBox3);
+
     auto *link = new QHBoxLayout;
     link->addWidget(CheckBox2);
     link->addWidget(clickHere);
@@ -141,6 +148,7 @@ Tumurrem::Tumurrem(QWidget *parent)
     left->addWidget(GroupBox1);
     left->addLayout(buttonRow());
     left->addLayout(link);
+    left->addWidget(ListHasil);
     left->addWidget(Memo3, 1);
 
     auto *grid = new QGridLayout(page);
@@ -156,8 +164,8 @@ Tumurrem::Tumurrem(QWidget *parent)
     connect(CheckBox2, &QCheckBox::clicked, this, &Tumurrem::CheckBox2Click);
     connect(Edit5, &QLineEdit::textChanged, this, &Tumurrem::Edit5Change);
 
-    // The inputs, the buttons, then the link to the brake force window.
-    setKeys(in.inputs(), { CheckBox2 });
+    // The inputs, the buttons, the link to the brake force window, then the results.
+    setKeys(in.inputs(), { CheckBox2, ListHasil });
     // The results show values but take no input or focus.
     GroupBox3->setEnabled(false);
 }
@@ -228,6 +236,11 @@ void Tumurrem::CheckBox2Click()
 
 void Tumurrem::Edit5Change()
 {
-    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1)
-        DIALOG1->showWindow(this);
+    if (thicknessTooLarge(Edit5->text(), Edit4->text()) && DIALOG1) {
+        // In front, while the typing goes on in the field; a screen reader says it.
+        DIALOG1->showInFrontOf(this);
+        dipo::a11y::announce(this,
+            dipo::a11y::windowName(DIALOG1->objectName()) + QStringLiteral(": ")
+                + DIALOG1->accessibleDescription());
+    }
 }

@@ -8,6 +8,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 // The brake block wear-life predictor; its check box opens the brake force window.
@@ -50,6 +51,7 @@ public:
 
     QCheckBox *CheckBox2 = nullptr;
     dipo::RichTextBox *Memo3 = nullptr;
+    QListWidget *ListHasil = nullptr; // the results, one per line, for the keyboard
     QPushButton *Button1 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button2 = nullptr;

@@ -26,6 +26,8 @@ namespace {
 
 // The invisible notification a window speaks its news through.
 constexpr char kAnnouncer[] = "Announcer";
+// What the text field of an editable drop-down list adds to the list's name.
+constexpr char kFieldOfList[] = ", kolom isian";
 
 // The first class of Qt's own in the object's class chain: "QFrame" for a picture panel.
 QByteArray qtBaseClass(const QObject *object)
@@ -191,12 +193,17 @@ public:
         if (t == QAccessible::Value)
             return shown();
         const QString own = QAccessibleWidget::text(t);
-        // The text field of an editable drop-down list is named and described by the list.
+        // The text field of an editable drop-down list is named and described by the list,
+        // its name told apart from the list's: "Jumlah Silinder (Z), kolom isian".
         if (own.isEmpty() && (t == QAccessible::Name || t == QAccessible::Description)) {
             if (auto *combo = qobject_cast<QComboBox *>(field()->parentWidget())) {
                 // By the list's own name, which falls back to its label.
-                if (QAccessibleInterface *list = QAccessible::queryAccessibleInterface(combo))
-                    return list->text(t);
+                if (QAccessibleInterface *list = QAccessible::queryAccessibleInterface(combo)) {
+                    const QString listText = list->text(t);
+                    if (t == QAccessible::Name && !listText.isEmpty())
+                        return listText + QLatin1String(kFieldOfList);
+                    return listText;
+                }
             }
         }
         // A field's tooltip repeats its value; its description is what the field adds.

@@ -208,8 +208,15 @@ void Window::showInFrontOf(const QWidget *opener)
     if (owner && owner != this && windowHandle() && owner->windowHandle())
         windowHandle()->setTransientParent(owner->windowHandle());
     setAttribute(Qt::WA_ShowWithoutActivating, true);
+    // The xcb platform asks the window manager not to activate a window it maps (a user
+    // time of 0) by this property of the window; with Qt 6.4.2 the widget's attribute
+    // alone left openbox activating the warning.
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", true);
     show();
     raise();
+    if (windowHandle())
+        windowHandle()->setProperty("_q_showWithoutActivating", QVariant());
     setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 

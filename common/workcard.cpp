@@ -60,7 +60,7 @@ WorkCardButtons::WorkCardButtons(QWidget *parent)
     BtnKartuCetak->setObjectName(QStringLiteral("BtnKartuCetak"));
     BtnKartuPdf = new QPushButton(texts::savePdf, this);
     BtnKartuPdf->setObjectName(QStringLiteral("BtnKartuPdf"));
-    BtnKartuPdf->setAccessibleName(QStringLiteral("Simpan kartu kerja sebagai PDF"));
+    BtnKartuPdf->setAccessibleName(QStringLiteral("Simpan PDF kartu kerja"));
     LabelKartu = new QLabel(this);
     LabelKartu->setObjectName(QStringLiteral("LabelKartu"));
     LabelKartu->setWordWrap(true);

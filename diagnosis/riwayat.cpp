@@ -64,6 +64,7 @@ Triwayat::Triwayat(dipo::diagnosis::Session &session,
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
     LabelStatus->setWordWrap(true);
     LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelStatus->setAccessibleName(texts::statusName);
 
     BtnSimpanPdf = button(texts::simpanPdf, "BtnSimpanPdf", this);
     BtnCetak = button(texts::cetak, "BtnCetak", this);
@@ -145,6 +146,7 @@ void Triwayat::refresh()
 void Triwayat::setStatus(const QString &text)
 {
     LabelStatus->setText(text);
+    LabelStatus->setAccessibleName(text.isEmpty() ? texts::statusName : QString());
     if (!text.isEmpty())
         dipo::a11y::announce(this, text);
 }

@@ -50,8 +50,10 @@ if [ "$for_tests" = 1 ]; then
   # clang's libFuzzer and sanitizer runtimes, for the fuzz targets that .ci/run builds and runs.
   packages+=(clang libclang-rt-14-dev)
   # The screen reader test: Orca over AT-SPI on a throwaway X server with a window manager,
-  # a private D-Bus session, pyatspi to read the tree and xdotool to press the keys.
-  packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool)
+  # a private D-Bus session, pyatspi to read the tree, xdotool to press the keys and click,
+  # and xprop (x11-utils) to read the window manager's stacking order.
+  packages+=(orca at-spi2-core python3-pyatspi dbus-daemon dbus-bin xvfb xauth openbox xdotool
+    x11-utils)
   # LibreOffice Calc without its GUI: the test opens the log's spreadsheet CSV in it under
   # id_ID.UTF-8 and checks the cells.
   packages+=(libreoffice-calc-nogui)

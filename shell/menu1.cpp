@@ -81,6 +81,7 @@ Tmenu1::Tmenu1(QWidget *parent)
     findChild<QLabel *>(QStringLiteral("LabelCatatan"))
         ->setText(dipo::worklog::window_texts::menuLabel);
     BtnCatatan->setText(dipo::worklog::window_texts::menuCaption);
+    BtnCatatan->setAccessibleName(BtnCatatan->text());
     BtnCatatan->setAccessibleDescription(dipo::worklog::window_texts::menuLabel.simplified());
     placed.append({ BtnCatatan, 1, 2 });
 
@@ -176,7 +177,9 @@ QToolButton *Tmenu1::addEntry(const char *buttonName, const char *labelName, con
                        "QToolButton:hover { background: #3c5673; }"
                        "QToolButton:focus { border: 3px solid #ffd36b; background: #3c5673; }"));
     button->setFocusPolicy(Qt::StrongFocus);
-    caption1->setBuddy(button);
+    // Named by its own caption, described by the label above it: a screen reader says
+    // what the eyes read on the button ("Tune Up", not only "Tutorial Tune-Up").
+    button->setAccessibleName(button->text());
     button->setAccessibleDescription(caption1->text().simplified());
 
     auto *inside = new QVBoxLayout(plate);

@@ -108,8 +108,8 @@ TTUNEUP::TTUNEUP(QWidget *parent)
     connect(Image2, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     connect(Image3, &dipo::PictureBox::clicked, this, &TTUNEUP::showPictureLarge);
     // The controls were made in reading order, which is Tab's; Esc does what CLOSE does.
-    RichEdit1->setAccessibleName(QStringLiteral("Penjelasan"));
-    Memo1->setAccessibleName(QStringLiteral("Penjelasan"));
+    RichEdit1->setAccessibleName(text::stepsName);
+    Memo1->setAccessibleName(text::introductionName);
     dipo::keys::showFocusFrame(Memo1);
     Memo1->setTabChangesFocus(true); // Tab leaves the introduction instead of writing in it
     dipo::keys::escapeClicks(this, Button3);

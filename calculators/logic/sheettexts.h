@@ -11,7 +11,17 @@ inline const QString grafikName = QStringLiteral("Buka grafik perhitungan");
 inline const QString cetak = QStringLiteral("Cetak\u2026");
 inline const QString cetakName = QStringLiteral("Cetak lembar perhitungan");
 inline const QString simpanPdf = QStringLiteral("Simpan PDF\u2026");
-inline const QString simpanPdfName = QStringLiteral("Simpan lembar perhitungan sebagai PDF");
+inline const QString simpanPdfName = QStringLiteral("Simpan PDF lembar perhitungan");
+// Names a screen reader gives the calculator windows' text panels and notes.
+inline const QString notesName = QStringLiteral("Catatan perhitungan");
+inline const QString introductionName = QStringLiteral("Pengantar");
+inline const QString conclusionName = QStringLiteral("Kesimpulan");
+inline const QString brakeForceNoteName = QStringLiteral("Keterangan gaya rem");
+inline const QString warningName = QStringLiteral("Peringatan");
+// The results one per line, for the keyboard and a screen reader.
+inline const QString summaryName = QStringLiteral("Ringkasan hasil");
+inline const QString summaryDescription
+    = QStringLiteral("Satu hasil per baris; panah atas dan bawah membaca tiap hasil");
 
 // The calculators as their charts and sheets name them: the calculator table's sheetName.
 

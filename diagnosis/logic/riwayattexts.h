@@ -7,6 +7,8 @@
 namespace dipo::diagnosis::texts {
 
 inline const QString kembali = QStringLiteral("Kembali");
+// The status line's name while it shows nothing; with a text it is read as that text.
+inline const QString statusName = QStringLiteral("Status");
 inline const QString kembaliTip = QStringLiteral("Batalkan jawaban terakhir (Backspace, Alt+K)");
 inline const QString riwayat = QStringLiteral("Riwayat");
 inline const QString riwayatTip = QStringLiteral("Lihat pertanyaan dan jawaban diagnosa ini");

@@ -12,6 +12,7 @@ Usage: orca_walk.py DIPO [--log FILE]   (exit 0 passed, 1 failed)"""
 import argparse
 import os
 import re
+import subprocess
 import sys
 import threading
 import time
@@ -40,6 +41,7 @@ class Walk:
         self.failures = []
         self.stops = self.stops_spoken = 0
         self.questions = self.questions_spoken = 0
+        self.values_heard = 0
         self.app = None
         # The window the keys are for: each key waits until it is the active one.
         self.window = None
@@ -193,9 +195,11 @@ class Walk:
         return self.wait_for(moved, what, timeout) or self.the_focused()
 
     def stale_focus(self, node):
-        """Qt 6.4.2 reports a tab bar's current tab and a table's current cell focused
-        while the bar or the table is not; what has the focus is elsewhere."""
-        if node.getRoleName() not in ("page tab", "table cell") or node.parent is None:
+        """Qt 6.4.2 reports a tab bar's current tab, a table's current cell and a list's
+        current item focused while the bar, the table or the list is not; what has the
+        focus is elsewhere."""
+        if node.getRoleName() not in ("page tab", "table cell", "list item") \
+                or node.parent is None:
             return False
         return not node.parent.getState().contains(self.at.STATE_FOCUSED)
 
@@ -269,8 +273,12 @@ class Walk:
             self.fail(f"{what}: no control has the focus after {key}")
             return None
         name = node.name
-        # Orca speaks a control by its label when it has one, else by its name.
-        ok = bool(name) and self.wait_said_any(self.names(node), since)
+        # Orca speaks a control by its label when it has one, else by its name; the text
+        # field of a drop-down list as the list.
+        names = self.names(node)
+        if node.parent is not None and node.parent.getRoleName() == "combo box":
+            names += self.names(node.parent)
+        ok = bool(name) and self.wait_said_any(names, since)
         if ok and node.getRoleName() == "text":
             value = self.text_of(node)
             if value and "\n" not in value and not self.wait_said(value, since):
@@ -381,6 +389,62 @@ class Walk:
         if thread.is_alive() or "error" in result:
             self.fail(f"{what}: a word query at the end of {node.name!r} did not return"
                       f" ({result.get('error', 'timed out')})")
+
+
+def thickness_warning(walk):
+    """A minimum thickness above the block's, typed in the wear-life window: the warning
+    stands above the window, transient for it (as the window manager stacks them), Orca
+    speaks it, and the typing goes on in the field. OK closes it."""
+    window_name = "Umur kampas rem — Dipo"
+    dialog_name = "Peringatan ketebalan kampas rem"
+    field = walk.tab_to("Tebal Minimum", "brake life")
+    owner = walk.s.active_x_window()
+    walk.keys("ctrl+a")
+    since = walk.mark()
+    walk.keys(type_text="99")
+
+    def shown():
+        for window in walk.app:
+            if window is not None and window.name == dialog_name \
+                    and window.getState().contains(walk.at.STATE_SHOWING):
+                return window
+        return None
+    dialog = walk.wait_for(shown, "the thickness warning")
+    if dialog is None:
+        walk.fail("thickness warning: not shown")
+        return
+    walk.expect_said(dialog_name, since, "thickness warning")
+    if dialog.description:
+        walk.expect_said(dialog.description.split(".")[0], since, "thickness warning")
+    else:
+        walk.fail("thickness warning: no message")
+    # The window keeps the keys, the field the typing.
+    if walk.has_the_keys(window_name) is None:
+        walk.fail(f"thickness warning: took the keys from {window_name!r}")
+    walk.keys(type_text="0")
+    if field is None or not walk.wait_for(lambda: walk.text_of(field) == "990",
+                                          "the typing to reach the field"):
+        walk.fail(f"thickness warning: the field holds {field and walk.text_of(field)!r},"
+                  " not '990'")
+    # Above the window, as the window manager stacks them, and transient for it.
+    stack_order = walk.s.stacking()
+    warning = [w for w in stack_order if walk.s.window_title(w).startswith("Dialog ")]
+    if owner is None or not warning:
+        walk.fail(f"thickness warning: no X window (owner {owner}, stacking {stack_order})")
+        return
+    owner_id, warning_id = owner[0], warning[0]
+    if owner_id not in stack_order \
+            or stack_order.index(warning_id) < stack_order.index(owner_id):
+        walk.fail(f"thickness warning: below the window in {stack_order}")
+    if walk.s.transient_for(warning_id) != owner_id:
+        walk.fail(f"thickness warning: transient for {walk.s.transient_for(warning_id)},"
+                  f" not {owner_id}")
+    # The user goes to it (as by a click) and closes it with OK.
+    subprocess.run(["xdotool", "windowactivate", str(warning_id)], env=walk.s.env, timeout=30)
+    dialog = walk.wait_active(dialog_name, "thickness dialog")
+    if dialog is not None:
+        walk.check_tree(dialog, "thickness dialog")
+    walk.open_window("Return", window_name, "after the thickness dialog")
 
 
 def run(args):
@@ -544,7 +608,7 @@ def run(args):
             walk.tab_to(entry, "menu")
             window = walk.open_window("Return", name, what)
             walk.tab_round(what)
-            proses(window, result_frame, what)
+            hear_summary(proses(window, result_frame, what), what)
             return window
 
         def proses(window, result_frame, what):
@@ -567,8 +631,55 @@ def run(args):
                 walk.fail(f"{what}: no results after PROSES")
             for value in values[:3]:
                 walk.expect_said(value, since, f"{what} results")
+            return values
 
-        calculator("Memprediksi Daya", "Daya mesin diesel — Dipo", "Output Proses", "diesel power")
+        def hear_summary(values, what):
+            """The results again, one by one: Tab to the summary beside the frame that
+            takes no focus, then Down through its lines, each spoken with its value."""
+            def in_summary(node):
+                for candidate in (node, node and node.parent):
+                    if candidate is not None and candidate.getRoleName() == "list" \
+                            and simple(candidate.name) == simple("Ringkasan hasil"):
+                        return candidate
+                return None
+            summary = None
+            for _ in range(40):
+                since = walk.mark()
+                summary = in_summary(walk.stop("Tab", what))
+                if summary is not None:
+                    break
+            if summary is None:
+                walk.fail(f"{what}: Tab never reached the summary of the results")
+                return
+            lines = [child.name for child in summary if child is not None]
+            # The fields' values; the conclusion in the same frame is a text of its own.
+            values = [v for v in values if "\n" not in v]
+            if len(lines) != len(values) or any(v not in line for v, line in zip(values, lines)):
+                walk.fail(f"{what}: the summary holds {lines}, the frame {values}")
+            for k, line in enumerate(lines):
+                if k > 0:
+                    since = walk.press("Down")
+                value = line.rpartition(": ")[2]
+                if walk.expect_said(line.partition(": ")[0], since, f"{what} result {k + 1}") \
+                        and walk.expect_said(value, since, f"{what} result {k + 1}"):
+                    walk.values_heard += 1
+
+        def hear_by_tab(values, first, what):
+            """Results that are focus stops themselves: Tab reaches each, spoken with its
+            whole value (stop() checks the value)."""
+            node = walk.tab_to(first, what)
+            for k in range(len(values)):
+                if node is None:
+                    break
+                if walk.text_of(node) != values[k]:
+                    walk.fail(f"{what}: result {k + 1} reached is {node.name!r}"
+                              f" {walk.text_of(node)!r}, not {values[k]!r}")
+                else:
+                    walk.values_heard += 1
+                if k + 1 < len(values):
+                    node = walk.stop("Tab", what)
+
+        calculator("Mesin diesel", "Daya mesin diesel — Dipo", "Output Proses", "diesel power")
         # The charts: the chart is a focus stop whose description tells its shape.
         walk.tab_to("Buka grafik", "diesel power")
         charts = walk.open_window("space", "Grafik — Daya motor diesel", "charts")
@@ -582,21 +693,10 @@ def run(args):
         walk.tab_round("charts")
         walk.open_window("Escape", "Daya mesin diesel — Dipo", "back from the charts")
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
-        window = calculator("Memprediksi  Umur", "Umur kampas rem — Dipo",
+        window = calculator("Virodo dan Gaya Rem", "Umur kampas rem — Dipo",
                             "Hasil Prediksi Umur", "brake life")
         # The thickness dialog: a minimum thickness above the block's.
-        walk.tab_to("Tebal Minimum", "brake life")
-        walk.keys("ctrl+a")
-        since = walk.mark()
-        walk.keys(type_text="99")
-        dialog = walk.wait_active("Peringatan ketebalan kampas rem", "thickness dialog")
-        walk.expect_said("Peringatan ketebalan kampas rem", since, "thickness dialog")
-        if dialog is not None and dialog.description:
-            walk.expect_said(dialog.description.split(".")[0], since, "thickness warning")
-            walk.check_tree(dialog, "thickness dialog")
-        else:
-            walk.fail("thickness dialog: no message")
-        walk.open_window("Return", "Umur kampas rem — Dipo", "after the thickness dialog")
+        thickness_warning(walk)
         walk.keys("ctrl+a")
         walk.keys(type_text="8")
         walk.tab_to("Clik", "brake life")
@@ -604,12 +704,13 @@ def run(args):
                                              "brake force")
         if calculator_window is not None:
             walk.tab_round("brake force")
-            proses(calculator_window, "Hasil Perhitungan gaya Rem", "brake force")
+            values = proses(calculator_window, "Hasil Perhitungan gaya Rem", "brake force")
+            hear_by_tab(values, "Perbandingan lengan brake rigging", "brake force")
         walk.open_window("Escape", "Umur kampas rem — Dipo", "back to brake life")
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
 
         # The tune-up window, and a procedure.
-        walk.tab_to("Tutorial Tune-Up", "menu")
+        walk.tab_to("Tune Up", "menu")
         walk.open_window("Return", "Tune-up — Dipo", "tune-up")
         walk.tab_round("tune-up")
         # The picture viewer, named by what it shows.
@@ -648,7 +749,7 @@ def run(args):
 
         # The maintenance guide and the workshop log, from the menu.
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
-        walk.tab_to("Tutorial Perawatan", "menu")
+        walk.tab_to("Perawatan Mesin", "menu")
         walk.open_window("Return", "Panduan perawatan — Dipo", "maintenance guide")
         walk.tab_round("maintenance guide")
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
@@ -660,6 +761,10 @@ def run(args):
         walk.open_window("Escape", "Menu utama — Dipo", "back to the menu")
 
         print(f"focus stops spoken: {walk.stops_spoken} of {walk.stops}")
+        print(f"calculator results reached and heard: {walk.values_heard}")
+        # Diesel power 12 and brake life 10 through their summaries, brake force 11 by Tab.
+        if walk.values_heard != 33:
+            walk.fail(f"results: {walk.values_heard} of 33 reached and heard")
         print(f"questions announced: {walk.questions_spoken} of {walk.questions}")
         if args.log:
             with open(args.log, "w", encoding="utf-8") as log:

@@ -18,6 +18,7 @@ TOOLS = {
     "dbus-daemon": "dbus",
     "orca": "orca",
     "xdotool": "xdotool",
+    "xprop": "x11-utils",
 }
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -106,14 +107,24 @@ class Stack:
         self._wait_for_window_manager()
         self._wait_for_a11y_bus()
 
-    def start_program(self):
+    def start_program(self, extra_env=None):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1", LANG="id_ID.UTF-8")
+                   QT_ACCESSIBILITY="1", LANG="id_ID.UTF-8", **(extra_env or {}))
         self.app = subprocess.Popen([self.program] + self.args, env=env,
                                     stdin=subprocess.DEVNULL, start_new_session=True,
                                     stdout=open(os.path.join(self.folder, "dipo.out"), "w"),
                                     stderr=subprocess.STDOUT)
         self.processes.append(self.app)
+
+    def stop_program(self):
+        """Ends the program, so that the next start_program() begins afresh."""
+        if self.app.poll() is None:
+            os.killpg(self.app.pid, signal.SIGTERM)
+            try:
+                self.app.wait(10)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.app.pid, signal.SIGKILL)
+                self.app.wait(5)
 
     def _wait_for_window_manager(self):
         """Openbox manages the screen once it says it keeps _NET_ACTIVE_WINDOW; a window
@@ -195,6 +206,26 @@ class Stack:
             return (int(active), int(pid or 0), int(shape["WIDTH"]), int(shape["HEIGHT"]))
         except (KeyError, ValueError):
             return None
+
+    def xprop(self, *argv):
+        result = subprocess.run(["xprop"] + list(argv), env=self.env, capture_output=True,
+                                text=True, timeout=30)
+        return result.stdout if result.returncode == 0 else ""
+
+    def stacking(self):
+        """The client windows bottom to top, as the window manager stacks them
+        (_NET_CLIENT_LIST_STACKING)."""
+        found = self.xprop("-root", "_NET_CLIENT_LIST_STACKING").partition("#")[2]
+        return [int(w.strip(), 16) for w in found.split(",") if w.strip()]
+
+    def transient_for(self, window):
+        """The window this one is transient for (WM_TRANSIENT_FOR), or None."""
+        found = self.xprop("-id", str(window), "WM_TRANSIENT_FOR").partition("#")[2].strip()
+        return int(found, 16) if found else None
+
+    def window_title(self, window):
+        found = self.xprop("-id", str(window), "_NET_WM_NAME").partition("=")[2].strip()
+        return found[1:-1] if found.startswith('"') else found
 
     def screenshot(self, path):
         if shutil.which("import"):

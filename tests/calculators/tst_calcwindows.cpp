@@ -3,23 +3,25 @@
 // thickness dialog and the check box that opens the brake force window.
 #include "calculators/calcextras.h"
 #include "calculators/dialog1.h"
-#include "calculators/grafik.h"
 #include "calculators/dm.h"
 #include "calculators/gayrem.h"
+#include "calculators/grafik.h"
 #include "calculators/umurrem.h"
 #include "common/errorreport.h"
 #include "common/logic/localenumber.h"
 #include "common/richtextbox.h"
 #include "tests/testlocale.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QAbstractItemView>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -192,6 +194,8 @@ private slots:
     void forceReplaceThenProses();
 
     void dieselNoInitialPower();
+    void resultsReachedOneByOne_data();
+    void resultsReachedOneByOne();
     void chartsFollowProsesAndReplace_data();
     void chartsFollowProsesAndReplace();
     void sheetPdfHoldsTheCalculation_data();
@@ -458,6 +462,66 @@ void TestCalculatorWindows::dieselReplaceThenProses()
     QVERIFY(control<dipo::RichTextBox>(&dm, "Memo2")->isVisibleTo(&dm));
     for (const QString &name : kDieselResults)
         QVERIFY(dm.findChild<QLineEdit *>(name)->text().isEmpty());
+}
+
+void TestCalculatorWindows::resultsReachedOneByOne_data()
+{
+    QTest::addColumn<bool>("diesel");
+    QTest::addColumn<QString>("field"); // typed before PROSES, "" for the defaults
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("diesel") << true << s("") << s("") << 12;
+    QTest::newRow("diesel, failing at ne") << true << s("edit18") << s("0") << 6;
+    QTest::newRow("brake life") << false << s("") << s("") << 10;
+}
+
+// The result frames take no focus: the summary beside them does, and holds each result as
+// its frame shows it, in the frame's order, after the sheet's buttons in the Tab chain.
+void TestCalculatorWindows::resultsReachedOneByOne()
+{
+    QFETCH(bool, diesel);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    Errors errors;
+    BrakeWindows brake;
+    TDM dm;
+    dipo::Window *window = diesel ? static_cast<dipo::Window *>(&dm) : &brake.life;
+    const QStringList results = diesel ? kDieselResults : kLifeResults;
+    auto *summary = control<QListWidget>(window, "ListHasil");
+    QVERIFY(!summary->isVisibleTo(window));
+    window->showWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    if (!field.isEmpty())
+        window->findChild<QLineEdit *>(field)->setText(text);
+    click(window, "Button1");
+    QVERIFY(summary->isVisibleTo(window));
+    QCOMPARE(summary->count(), lines);
+    const QString frame = diesel ? s("GroupBox2") : s("GroupBox3");
+    const QList<QLineEdit *> shown
+        = control<QWidget>(window, qPrintable(frame))->findChildren<QLineEdit *>();
+    int line = 0;
+    for (const QLineEdit *result : shown) {
+        if (result->text().isEmpty())
+            continue;
+        QVERIFY(results.contains(result->objectName()));
+        const QString unit = result->accessibleDescription();
+        QCOMPARE(summary->item(line++)->text(),
+            result->accessibleName() + QStringLiteral(": ") + result->text()
+                + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit));
+    }
+    QCOMPARE(line, lines);
+    // Tab from CLOSE reaches it, past the sheet's buttons (and the brake force link).
+    control<QWidget>(window, "Button2")->setFocus();
+    for (int k = 0; k < 6 && !summary->hasFocus(); ++k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(summary->hasFocus());
+    QCOMPARE(summary->currentRow(), 0);
+    QTest::keyClick(summary, Qt::Key_Down);
+    QCOMPARE(summary->currentRow(), 1);
+    click(window, "Button3"); // REPLACE
+    QVERIFY(!summary->isVisibleTo(window));
+    window->close();
 }
 
 void TestCalculatorWindows::dieselCloseKeepsState()

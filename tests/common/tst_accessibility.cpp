@@ -3,7 +3,10 @@
 #include "common/picturewidgets.h"
 #include "common/qtfaults.h"
 #include "common/window.h"
+#include "shell/formregistry.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -15,9 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
@@ -35,6 +41,8 @@ private slots:
     void documentWithoutTableMarks();
     void namesOfListsAndGroups();
     void onlyTheButtonIsFocused();
+    void everyControlNamedApart_data();
+    void everyControlNamedApart();
 };
 
 void TestAccessibility::initTestCase()
@@ -163,7 +171,8 @@ void TestAccessibility::namesOfListsAndGroups()
     QCOMPARE(name(outer), QStringLiteral("JENIS"));
     QCOMPARE(name(inner), QStringLiteral("VSM"));
     QCOMPARE(name(first), QStringLiteral("Jumlah silinder:"));
-    QCOMPARE(name(second->lineEdit()), QStringLiteral("Langkah:"));
+    // Its text field by the same words, told apart from the list.
+    QCOMPARE(name(second->lineEdit()), QStringLiteral("Langkah:, kolom isian"));
     QCOMPARE(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Value),
         QStringLiteral("4"));
 }
@@ -187,4 +196,106 @@ void TestAccessibility::onlyTheButtonIsFocused()
     }
     QCOMPARE(focused, QStringList { QStringLiteral("QPushButton") });
 }
+namespace {
+
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// What a screen reader stops at or reads in a window: a control the keyboard reaches, a
+// field or text box, a list, a label with a text.
+bool isControl(QWidget *widget)
+{
+    if (widget->objectName().startsWith(QLatin1String("qt_")))
+        return false;
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QTextEdit *>(widget)
+        || qobject_cast<QAbstractItemView *>(widget) || qobject_cast<QAbstractButton *>(widget)
+        || qobject_cast<QComboBox *>(widget))
+        return true;
+    if (qobject_cast<QScrollBar *>(widget))
+        return false;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return !label->text().isEmpty()
+            || (label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+// The program's windows, those inside another window (the trail) included.
+QList<dipo::Window *> windows()
+{
+    QList<dipo::Window *> found;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<dipo::Window *>(top))
+            found << window;
+        for (dipo::Window *inner : top->findChildren<dipo::Window *>()) {
+            if (!found.contains(inner))
+                found << inner;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+void TestAccessibility::everyControlNamedApart_data()
+{
+    QTest::addColumn<QString>("window");
+    dipo::shell::createForms();
+    for (dipo::Window *window : windows())
+        QTest::newRow(qPrintable(window->objectName())) << window->objectName();
+}
+
+// Every control of every window has a name, no two controls of a window share one (a
+// label and the field it names count as one), and a button's name holds its caption.
+void TestAccessibility::everyControlNamedApart()
+{
+    QFETCH(QString, window);
+    QWidget *top = nullptr;
+    for (dipo::Window *candidate : windows()) {
+        if (candidate->objectName() == window)
+            top = candidate;
+    }
+    QVERIFY(top);
+    QStringList faults;
+    QHash<QString, QString> named; // name: the control's object name
+    for (QWidget *widget : top->findChildren<QWidget *>()) {
+        if (widget->window() != top || !isControl(widget))
+            continue;
+        const QString id = widget->objectName().isEmpty()
+            ? QString::fromLatin1(widget->metaObject()->className())
+            : widget->objectName();
+        const QString name = accessibleName(widget);
+        if (name.trimmed().isEmpty()) {
+            faults << id + QStringLiteral(" has no name");
+            continue;
+        }
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            // A screen reader speaks a button by the label that names it, when one does.
+            QString spoken = name;
+            for (QLabel *label : top->findChildren<QLabel *>()) {
+                if (label->buddy() == button)
+                    spoken = label->text();
+            }
+            // The caption without its mnemonic mark and the dots of "opens a dialog".
+            QString caption = QString(button->text()).remove(QLatin1Char('&')).simplified();
+            caption.remove(QRegularExpression(QStringLiteral("(\\.\\.\\.|\u2026)$")));
+            if (!spoken.simplified().contains(caption, Qt::CaseInsensitive))
+                faults << QStringLiteral("%1 is named \"%2\" without its caption \"%3\"")
+                              .arg(id, spoken, caption);
+        }
+        // A caption or unit names or describes a field; it reads as what it shows.
+        auto *label = qobject_cast<QLabel *>(widget);
+        if (label
+            && (label->buddy() || !(label->textInteractionFlags() & Qt::TextSelectableByMouse)))
+            continue;
+        const QString key = name.simplified().toCaseFolded();
+        if (named.contains(key))
+            faults << QStringLiteral("%1 and %2 are both named \"%3\"").arg(named[key], id, name);
+        else
+            named.insert(key, id);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
 #include "tst_accessibility.moc"

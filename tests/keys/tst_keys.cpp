@@ -263,7 +263,7 @@ void TestKeys::focusChain_data()
                             << QStringList { "Edit9", "edit11", "edit12", "edit13", "edit14",
                                    "Edit27", "ComboBox1", "ComboBox2", "edit18", "edit19",
                                    "Button1", "Button3", "Button2", "BtnGrafik", "BtnCetak",
-                                   "BtnSimpanPdf", "Memo1" };
+                                   "BtnSimpanPdf", "Memo1", "ListHasil" };
     QTest::newRow("brake life") << "umurrem"
                                 << ""
                                 << QStringList { "Edit1", "Edit2", "Edit3", "Edit4", "Edit5",

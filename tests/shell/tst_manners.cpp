@@ -21,11 +21,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include "common/radiogroup.h"
 #include "common/richtextbox.h"
-#include "common/window.h"
 
 namespace {
 
@@ -239,7 +239,22 @@ void TestManners::dialogWindowGivesKeysBack()
     QVERIFY(QTest::qWaitForWindowActive(umurrem));
     auto *thickness = control<QLineEdit>(umurrem, "Edit5");
     thickness->setFocus();
-    thickness->setText(QStringLiteral("60"));
+    thickness->clear();
+    QTest::keyClicks(thickness, QStringLiteral("60"));
+    // The warning stands in front, transient for the window, and the typing goes on.
+    QTRY_VERIFY(DIALOG1->isVisible());
+    QCOMPARE(DIALOG1->windowHandle()->transientParent(), umurrem->windowHandle());
+    QCOMPARE(QApplication::activeWindow(), umurrem);
+    QCOMPARE(QApplication::focusWidget(), thickness);
+    QTest::keyClicks(thickness, QStringLiteral("0"));
+    QCOMPARE(thickness->text(), QStringLiteral("600"));
+    // A screen reader is told.
+    const auto *announcer = umurrem->findChild<QWidget *>(QStringLiteral("Announcer"));
+    QVERIFY(announcer);
+    QVERIFY2(
+        announcer->accessibleName().startsWith(QStringLiteral("Peringatan ketebalan kampas rem: ")),
+        qPrintable(announcer->accessibleName()));
+    DIALOG1->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(DIALOG1));
     auto *ok = control<QPushButton>(DIALOG1, "OKBtn");
     ok->setFocus();

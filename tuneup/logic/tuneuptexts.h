@@ -10,6 +10,9 @@
 namespace dipo::tuneup::text {
 
 inline const QString caption = QStringLiteral("TUNE-UP");
+// What a screen reader calls the two text panels: the procedure's steps and the introduction.
+inline const QString stepsName = QStringLiteral("Penjelasan prosedur");
+inline const QString introductionName = QStringLiteral("Penjelasan pengantar");
 inline const QString title = QStringLiteral("TUNE-UP COMPONEN SYSTEM");
 inline const QString tutorialFrame = QStringLiteral("TUTORIAL TUNE-UP MESIN LOKOMOTIF");
 inline const QString valveButton = QStringLiteral("TUNE UP PADA VALVE");
