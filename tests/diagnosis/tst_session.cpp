@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_session.h"
+#include "tests/controls.h"
 
 #include "common/errorreport.h"
 #include "common/radiogroup.h"
@@ -7,8 +8,8 @@
 #include "diagnosis/diagno.h"
 #include "diagnosis/logic/report.h"
 #include "diagnosis/logic/reportdocument.h"
-#include "diagnosis/riwayat.h"
 #include "diagnosis/logic/session.h"
+#include "diagnosis/riwayat.h"
 #include "kbwalks.h"
 #include "worklog/logic/diagnosisrecord.h"
 
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -29,7 +31,6 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTimer>
-#include <QScopeGuard>
 
 #include <optional>
 
@@ -41,18 +42,13 @@
 
 using namespace dipo::diagnosis;
 
+using dipo::test::control;
+using dipo::test::press;
+
 namespace {
 
 constexpr int Ya = 1;
 constexpr int Tidak = 0;
-
-template <typename T> T *control(QObject *window, const char *name)
-{
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 // A small knowledge base written as "A:B,= B:=,-": each question, then what YA and
 // TIDAK do: ask that question, "=" conclude, "-" nothing.
@@ -456,7 +452,10 @@ void SessionTest::trailWritesOnlyWhatChanged()
         QCOMPARE(view->toPlainText(), freshText());
         QVERIFY2(firstChanged > firstRowEnd,
             qPrintable(QStringLiteral("%1 changed the trail from %2, above the end of its first "
-                                      "row at %3").arg(step.what).arg(firstChanged).arg(firstRowEnd)));
+                                      "row at %3")
+                           .arg(step.what)
+                           .arg(firstChanged)
+                           .arg(firstRowEnd)));
     }
     // Walk to the end and back: the end is written below the same rows.
     while (!m_window->session().isConcluded())
@@ -603,8 +602,9 @@ bool mountSmall(const QString &folder, qint64 size)
     if (geteuid() != 0)
         return false;
     QProcess mount;
-    mount.start(QStringLiteral("mount"), { QStringLiteral("-t"), QStringLiteral("tmpfs"),
-        QStringLiteral("-o"), QStringLiteral("size=%1").arg(size), QStringLiteral("tmpfs"), folder });
+    mount.start(QStringLiteral("mount"),
+        { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+            QStringLiteral("size=%1").arg(size), QStringLiteral("tmpfs"), folder });
     return mount.waitForFinished(10000) && mount.exitCode() == 0;
 #else
     Q_UNUSED(folder);
@@ -623,17 +623,17 @@ void SessionTest::failedSaveLeavesNoFile_data()
     QTest::addColumn<Before>("before");
     QTest::addColumn<bool>("fileTooBig");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("folder missing") << "tidak-ada/laporan.pdf" << Before::Nothing << false
-                                    << "folder tidak ada";
-    QTest::newRow("folder is a file") << "berkas/laporan.pdf" << Before::Nothing << false
-                                      << "folder tidak ada";
-    QTest::newRow("target is a folder") << "laporan.pdf" << Before::Folder << false
-                                        << "tujuan adalah folder, bukan berkas";
+    QTest::newRow("folder missing")
+        << "tidak-ada/laporan.pdf" << Before::Nothing << false << "folder tidak ada";
+    QTest::newRow("folder is a file")
+        << "berkas/laporan.pdf" << Before::Nothing << false << "folder tidak ada";
+    QTest::newRow("target is a folder")
+        << "laporan.pdf" << Before::Folder << false << "tujuan adalah folder, bukan berkas";
 #ifdef Q_OS_UNIX
-    QTest::newRow("read-only old file kept") << "laporan.pdf" << Before::ReadOnlyReport << false
-                                             << "berkas tujuan hanya dapat dibaca";
-    QTest::newRow("write fails, old file kept") << "laporan.pdf" << Before::OldReport << true
-                                                << "gagal menulis";
+    QTest::newRow("read-only old file kept")
+        << "laporan.pdf" << Before::ReadOnlyReport << false << "berkas tujuan hanya dapat dibaca";
+    QTest::newRow("write fails, old file kept")
+        << "laporan.pdf" << Before::OldReport << true << "gagal menulis";
 #endif
 }
 
@@ -689,7 +689,8 @@ void SessionTest::failedSaveLeavesNoFile()
     QVERIFY2(m_errors.at(0).contains(reason), qPrintable(m_errors.at(0)));
     QVERIFY(!control<QLabel>(m_window, "LabelStatus")->text().contains(QLatin1String("disimpan")));
     // Nothing half written: only the blocker and an old file that is unchanged.
-    QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList left
+        = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     left.removeAll(QStringLiteral("berkas"));
     if (before == Before::Nothing) {
         QCOMPARE(left, QStringList());
@@ -721,9 +722,8 @@ void SessionTest::fullDiskKeepsOldReport()
     const qint64 disk = 256 * 1024;
     if (!mountSmall(mountPoint.path(), disk))
         QSKIP("a small tmpfs needs root (mount -t tmpfs); not run");
-    const auto unmount = qScopeGuard([&] {
-        QProcess::execute(QStringLiteral("umount"), { mountPoint.path() });
-    });
+    const auto unmount
+        = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), { mountPoint.path() }); });
     const QString path = mountPoint.filePath(QStringLiteral("laporan.pdf"));
     const QByteArray old = "laporan lama";
     {

@@ -11,6 +11,7 @@
 #include "diagnosis/riwayat.h"
 #include "maintenance/pm.h"
 #include "shell/formregistry.h"
+#include "tests/controls.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/store.h"
 #include "worklog/programlog.h"
@@ -34,20 +35,10 @@
 
 using namespace dipo::worklog;
 
+using dipo::test::control;
+using dipo::test::press;
+
 namespace {
-
-template <typename T> T *control(QObject *window, const char *name)
-{
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void press(QWidget *window, const char *name)
-{
-    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
-}
 
 QString pdfText(const QString &path)
 {

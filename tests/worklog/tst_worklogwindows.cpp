@@ -10,6 +10,7 @@
 #include "maintenance/pm.h"
 #include "shell/formregistry.h"
 #include "shell/menu1.h"
+#include "tests/controls.h"
 #include "tuneup/tuneup.h"
 #include "worklog/catatan.h"
 #include "worklog/logic/entrymodel.h"
@@ -41,15 +42,10 @@
 
 using namespace dipo::worklog;
 
-namespace {
+using dipo::test::control;
+using dipo::test::press;
 
-template <typename T> T *control(QObject *window, const char *name)
-{
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
+namespace {
 
 // Runs the steps on the modal dialog that the click opens, then returns what it showed.
 void onDialog(const std::function<void(QWidget *)> &steps)
@@ -70,11 +66,6 @@ void fill(QWidget *dialog, const QString &locomotive, const QString &technician)
     auto *name = control<QLineEdit>(dialog, "EditTeknisi");
     name->clear();
     QTest::keyClicks(name, technician);
-}
-
-void press(QWidget *window, const char *name)
-{
-    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
 } // namespace
