@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/logic/jobsystems.h"
+
 #include <QString>
 
 #include <functional>
@@ -15,8 +17,8 @@ namespace dipo::recorder {
 inline const QString simpanKeCatatan = QStringLiteral("Simpan ke catatan");
 inline const QString catatPekerjaan = QStringLiteral("Catat pekerjaan");
 // The part of the depot a job is recorded under.
-inline const QString maintenanceSystem = QStringLiteral("Perawatan Mesin");
-inline const QString tuneupSystem = QStringLiteral("Tune Up");
+inline const QString &maintenanceSystem = jobs::maintenanceSystem;
+inline const QString &tuneupSystem = jobs::tuneupSystem;
 
 // Records a job done in `from`: its part of the depot and what was done; the dialog asks
 // for the rest. Returns what to tell the user when it was saved, empty when it was not.

@@ -5,6 +5,7 @@
 
 #include "common/logic/savefile.h"
 #include "worklog/logic/csv.h"
+#include "worklog/logic/depotplan.h"
 #include "worklog/logic/store.h"
 
 #include <QBuffer>
@@ -83,6 +84,7 @@ private slots:
     void filtersRecurrenceAndCorrections();
     void migrationFromFirstSchema();
     void depotRegisterAndMeters();
+    void mayItRun();
     void newerSchemaRefused();
     void unusableLog_data();
     void unusableLog();
@@ -705,6 +707,56 @@ void TestWorklog::depotRegisterAndMeters()
     QVERIFY(store->save(fixed));
     QCOMPARE(last(QStringLiteral("filter-bahan-bakar")), day(1));
     QCOMPARE(store->entry(general + 1)->task, QStringLiteral("lain"));
+}
+
+// Not while a safety-critical task is overdue, nor while a fault found has no repair job
+// after it; the reason always given.
+void TestWorklog::mayItRun()
+{
+    using dipo::maintenance::Due;
+    using dipo::maintenance::Plan;
+    using dipo::maintenance::Table;
+    const auto store = open(freshLog());
+    const QDate today = QDate::currentDate();
+    const Locomotive loco { QStringLiteral("CC 201 83 12"), QStringLiteral("CC 201"), {},
+        today.addDays(-40) };
+    QVERIFY(store->registerLocomotive(loco));
+    const auto state
+        = [&] { return *locomotiveState(*store, Plan::builtIn(), Table::builtIn(), loco, today); };
+    const auto job = [&](const QString &task, const QString &subject) {
+        Entry entry = diagnosis(loco.number, subject, QDateTime::currentDateTime());
+        entry.kind = Kind::Job;
+        entry.system = QStringLiteral("Perawatan Mesin");
+        entry.task = task;
+        entry.steps.clear();
+        QVERIFY(store->save(entry));
+    };
+    LocomotiveState now = state();
+    QVERIFY(!now.mayRun);
+    QCOMPARE(
+        now.reasons, QStringList { QStringLiteral("Periksa sistem shutdown terlambat 10 hari") });
+    QCOMPARE(now.tasks.constFirst().due->status, Due::Status::Overdue); // the worst first
+    QCOMPARE(
+        stateText(*now.tasks.constFirst().due), QStringLiteral("belum pernah, terlambat 39 hari"));
+    job(QStringLiteral("sistem-shutdown"), QStringLiteral("Shutdown system"));
+    now = state();
+    QVERIFY2(now.mayRun, qPrintable(now.reasons.join('\n')));
+
+    Entry clogged = diagnosis(loco.number,
+        QStringLiteral("Kemungkinan ... disebabkan oleh :\nRADIATOR TERSUMBAT"),
+        QDateTime::currentDateTime());
+    clogged.repairs = { { QStringLiteral("maintenance"), QStringLiteral("3"),
+                            QStringLiteral("Radiator") },
+        { QStringLiteral("calculator"), QStringLiteral("diesel"), QStringLiteral("Hitung daya") } };
+    const qint64 id = *store->save(clogged);
+    now = state();
+    QVERIFY(!now.mayRun);
+    QCOMPARE(now.reasons,
+        QStringList { QStringLiteral("diagnosa %1 (RADIATOR TERSUMBAT): belum ada "
+                                     "pekerjaan Radiator sesudahnya")
+                          .arg(id) });
+    job({}, Table::builtIn().entry(3)->button);
+    QVERIFY(state().mayRun);
 }
 
 void TestWorklog::newerSchemaRefused()

@@ -135,6 +135,19 @@ QStringList Store::unregisteredLocomotives()
     return found;
 }
 
+QList<Entry> Store::entriesOf(const QString &number, Kind kind)
+{
+    QList<Entry> entries;
+    m_error.clear();
+    if (m_absent || !database().isOpen())
+        return entries;
+    if (!readEntries(QStringLiteral("e.locomotive_key = ? AND e.kind = ? AND NOT EXISTS"
+                                    " (SELECT 1 FROM entry c WHERE c.corrects = e.id)"),
+            { locomotiveKey(number), kindKey(kind) }, entries))
+        entries.clear();
+    return entries;
+}
+
 QList<MeterRecord> Store::readings(const QString &number, Meter meter)
 {
     QList<MeterRecord> found;

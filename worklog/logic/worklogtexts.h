@@ -38,6 +38,19 @@ inline const QString badNote
     = QStringLiteral("Catatan paling banyak 2.000 karakter, tanpa karakter kendali.");
 inline const QString badText = QStringLiteral("Isi catatan tidak sah: %1.");
 inline const QString badDate = QStringLiteral("Tanggal tidak sah.");
+// The service plan's states.
+inline const QString unitHours = QStringLiteral("jam");
+inline const QString unitKm = QStringLiteral("km");
+inline const QString unitDays = QStringLiteral("hari");
+inline const QString stateOverdue = QStringLiteral("terlambat %1");
+inline const QString stateSoon = QStringLiteral("segera (%1 lagi)");
+inline const QString stateScheduled = QStringLiteral("terjadwal");
+inline const QString stateNever = QStringLiteral("belum pernah");
+inline const QString readyToRun = QStringLiteral("siap operasi");
+inline const QString notReadyToRun = QStringLiteral("tidak siap operasi");
+inline const QString reasonSafetyOverdue = QStringLiteral("%1 terlambat %2");
+inline const QString reasonRepairMissing
+    = QStringLiteral("diagnosa %1 (%2): belum ada pekerjaan %3 sesudahnya");
 inline const QString badSeries = QStringLiteral("Seri paling banyak 20 karakter.");
 inline const QString alreadyRegistered = QStringLiteral("lokomotif %1 sudah terdaftar");
 inline const QString notRegistered = QStringLiteral("lokomotif %1 belum terdaftar");

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "worklog/logic/depotplan.h"
+
+#include "common/logic/jobsystems.h"
+#include "diagnosis/logic/knowledgebase.h"
+#include "worklog/logic/worklogtexts.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dipo::worklog {
+
+using maintenance::Due;
+using maintenance::Meter;
+using maintenance::MeterLine;
+
+namespace {
+
+MeterLine meterLine(Store &store, const QString &number, Meter meter, bool *ok)
+{
+    QList<maintenance::Reading> readings;
+    for (const MeterRecord &record : store.readings(number, meter))
+        readings << record.reading;
+    *ok = *ok && store.errorString().isEmpty();
+    return MeterLine(readings);
+}
+
+int urgency(const TaskState &state)
+{
+    if (!state.due)
+        return 3;
+    return int(state.due->status);
+}
+
+} // namespace
+
+QString amountText(const Due &due)
+{
+    const QString unit = due.unit == Due::Unit::Hours ? texts::unitHours
+        : due.unit == Due::Unit::Km                   ? texts::unitKm
+                                                      : texts::unitDays;
+    return QStringLiteral("%1 %2").arg(QLocale().toString(std::abs(due.left), 'f', 0), unit);
+}
+
+QString stateText(const Due &due)
+{
+    QString text;
+    switch (due.status) {
+    case Due::Status::Overdue:
+        text = texts::stateOverdue.arg(amountText(due));
+        break;
+    case Due::Status::Soon:
+        text = texts::stateSoon.arg(amountText(due));
+        break;
+    case Due::Status::Scheduled:
+        text = texts::stateScheduled;
+        break;
+    }
+    return due.neverDone ? texts::stateNever + QStringLiteral(", ") + text : text;
+}
+
+std::optional<LocomotiveState> locomotiveState(Store &store, const maintenance::Plan &plan,
+    const maintenance::Table &guide, const Locomotive &locomotive, const QDate &today,
+    const maintenance::LookAhead &ahead)
+{
+    LocomotiveState state;
+    state.locomotive = locomotive;
+    bool ok = true;
+    const MeterLine hours = meterLine(store, locomotive.number, Meter::Hours, &ok);
+    const MeterLine km = meterLine(store, locomotive.number, Meter::Km, &ok);
+    const QList<Entry> jobs = store.entriesOf(locomotive.number, Kind::Job);
+    ok = ok && store.errorString().isEmpty();
+    const QList<Entry> diagnoses = store.entriesOf(locomotive.number, Kind::Diagnosis);
+    if (!ok || !store.errorString().isEmpty())
+        return std::nullopt;
+    state.hours = hours.latest();
+    state.km = km.latest();
+
+    const auto componentCaption = [&](int component) {
+        const maintenance::Entry *entry = guide.entry(component);
+        return entry ? entry->button.simplified() : QString();
+    };
+    for (const maintenance::PlanTask &task : plan.tasks()) {
+        TaskState taskState;
+        taskState.task = &task;
+        const QString caption = componentCaption(task.component);
+        for (const Entry &job : jobs) {
+            const bool forTask = job.task == task.id
+                || (job.task.isEmpty() && job.system == jobs::maintenanceSystem
+                    && job.subject.simplified() == caption);
+            const QDate day = job.when.toLocalTime().date();
+            if (forTask && (!taskState.last || day > *taskState.last))
+                taskState.last = day;
+        }
+        taskState.due = maintenance::dueState(
+            task, taskState.last, locomotive.inService, hours, km, today, ahead);
+        if (taskState.due && taskState.due->status == Due::Status::Overdue) {
+            ++state.overdue;
+            if (task.isSafetyCritical()) {
+                state.mayRun = false;
+                state.reasons << texts::reasonSafetyOverdue.arg(
+                    task.task, amountText(*taskState.due));
+            }
+        } else if (taskState.due && taskState.due->status == Due::Status::Soon) {
+            ++state.soon;
+        }
+        state.tasks << taskState;
+    }
+    std::stable_sort(
+        state.tasks.begin(), state.tasks.end(), [](const TaskState &a, const TaskState &b) {
+            if (urgency(a) != urgency(b))
+                return urgency(a) < urgency(b);
+            const QDate da = a.due && a.due->date ? *a.due->date : QDate(9999, 12, 31);
+            const QDate db = b.due && b.due->date ? *b.due->date : QDate(9999, 12, 31);
+            return da < db;
+        });
+
+    // A fault found whose repair has no job after it.
+    for (const Entry &diagnosis : diagnoses) {
+        if (diagnosis.notDefined || diagnosis.repairs.isEmpty())
+            continue;
+        QStringList missing;
+        for (const RepairLink &link : diagnosis.repairs) {
+            const auto kind = diagnosis::repairKindFromKey(link.kind);
+            if (!kind || *kind == diagnosis::Repair::Kind::Calculator)
+                continue; // a calculation mends nothing
+            const bool maintenanceLink = *kind == diagnosis::Repair::Kind::Maintenance;
+            const QString caption
+                = maintenanceLink ? componentCaption(link.key.toInt()) : QString();
+            const bool done = std::any_of(jobs.cbegin(), jobs.cend(), [&](const Entry &job) {
+                if (job.when < diagnosis.when)
+                    return false;
+                if (maintenanceLink) {
+                    const maintenance::PlanTask *task = plan.task(job.task);
+                    return (job.system == jobs::maintenanceSystem
+                               && job.subject.simplified() == caption)
+                        || (task && QString::number(task->component) == link.key);
+                }
+                return job.system == jobs::tuneupSystem;
+            });
+            if (!done)
+                missing << link.caption;
+        }
+        if (!missing.isEmpty()) {
+            state.mayRun = false;
+            state.reasons << texts::reasonRepairMissing.arg(QString::number(diagnosis.id),
+                shownSubject(diagnosis.kind, diagnosis.subject),
+                missing.join(QStringLiteral(", ")));
+        }
+    }
+    return state;
+}
+
+} // namespace dipo::worklog
