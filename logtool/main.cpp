@@ -4,6 +4,7 @@
 
 #include "common/logic/cli.h"
 #include "common/logic/savefile.h"
+#include "logtool/depot.h"
 #include "worklog/logic/csv.h"
 #include "worklog/logic/store.h"
 #include "worklog/logic/worklogtexts.h"
@@ -35,6 +36,12 @@ Perintah:
   import --csv BERKAS   memeriksa setiap baris, lalu memasukkan semua atau tidak sama sekali
   check           pemeriksaan integritas dan versi skema
   selamatkan --output BERKAS   dari catatan yang rusak: setiap entri yang masih utuh sebagai CSV
+  loko            daftar lokomotif depo (dan yang ada di catatan tetapi belum terdaftar)
+  loko tambah NOMOR --seri SERI --mulai TANGGAL [--catatan TEKS]   mendaftarkan lokomotif
+  meter NOMOR     pembacaan meter; dengan --jam dan/atau --km [--tanggal] [--pembaca]
+                  [--meter-baru] [--yakin] menambah pembacaan
+  due [NOMOR]     jadwal perawatan: lokomotif depo, atau tugas satu lokomotif; --csv.
+                  Kode keluar 1 bila ada yang terlambat
 
 Basis data: --db, lalu DIPO_DB, lalu dipo.sqlite di folder data aplikasi.
 Kode keluar: 0 baik, 1 ada temuan, 2 salah pemakaian, 3 catatan tidak dapat dipakai.)";
@@ -137,12 +144,33 @@ int main(int argc, char **argv)
         QStringLiteral("semua"), QStringLiteral("list, export: termasuk versi yang dikoreksi."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
         QStringLiteral("Pada kegagalan, juga kata-kata driver basis data."));
+    const QCommandLineOption seriesOption(QStringLiteral("seri"),
+        QStringLiteral("loko tambah: seri lokomotif."), QStringLiteral("SERI"));
+    const QCommandLineOption sinceOption(QStringLiteral("mulai"),
+        QStringLiteral("loko tambah: tanggal mulai dinas (YYYY-MM-DD)."),
+        QStringLiteral("TANGGAL"));
+    const QCommandLineOption noteOption(QStringLiteral("catatan"),
+        QStringLiteral("loko tambah: keterangan."), QStringLiteral("TEKS"));
+    const QCommandLineOption hoursOption(
+        QStringLiteral("jam"), QStringLiteral("meter: jam mesin."), QStringLiteral("JAM"));
+    const QCommandLineOption kmOption(
+        QStringLiteral("km"), QStringLiteral("meter: kilometer."), QStringLiteral("KM"));
+    const QCommandLineOption dateOption(QStringLiteral("tanggal"),
+        QStringLiteral("meter: tanggal pembacaan (YYYY-MM-DD), bawaan hari ini."),
+        QStringLiteral("TANGGAL"));
+    const QCommandLineOption readerOption(QStringLiteral("pembaca"),
+        QStringLiteral("meter: yang membaca meter."), QStringLiteral("NAMA"));
+    const QCommandLineOption replacedOption(QStringLiteral("meter-baru"),
+        QStringLiteral("meter: meter diganti, hitungan mulai dari awal lagi."));
+    const QCommandLineOption confirmedOption(QStringLiteral("yakin"),
+        QStringLiteral("meter: simpan juga pembacaan yang tampak terlalu cepat."));
     const QList<QCommandLineOption> options { helpOption, versionOption, dbOption, csvOption,
         outputOption, separatorOption, locoOption, textOption, fromOption, toOption, allOption,
-        verboseOption };
+        seriesOption, sinceOption, noteOption, hoursOption, kmOption, dateOption, readerOption,
+        replacedOption, confirmedOption, verboseOption };
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("perintah"),
-        QStringLiteral("list, show, export, import, check atau selamatkan"));
+        QStringLiteral("list, show, export, import, check, selamatkan, loko, meter atau due"));
 
     const QStringList commandLine = QCoreApplication::arguments();
     if (!parser.parse(commandLine))
@@ -165,6 +193,51 @@ int main(int argc, char **argv)
         QStringLiteral("selamatkan") };
     if (command.isEmpty())
         return fail(err, QStringLiteral("perintah tidak ada; lihat dipo-log --help"));
+    if (dipo::logtool::isDepotCommand(command)) {
+        dipo::logtool::DepotRequest request;
+        request.command = command;
+        request.arguments = arguments.mid(1);
+        request.series = parser.value(seriesOption);
+        request.since = parser.value(sinceOption);
+        request.note = parser.value(noteOption);
+        request.hours = parser.value(hoursOption);
+        request.km = parser.value(kmOption);
+        request.date = parser.value(dateOption);
+        request.reader = parser.value(readerOption);
+        request.replaced = parser.isSet(replacedOption);
+        request.confirmed = parser.isSet(confirmedOption);
+        request.csv = parser.isSet(csvOption);
+        if (const QString why = dipo::logtool::depotUsageError(request); !why.isEmpty())
+            return fail(err, why);
+        for (const QCommandLineOption *other : { &outputOption, &separatorOption, &locoOption,
+                 &textOption, &fromOption, &toOption, &allOption }) {
+            if (parser.isSet(*other))
+                return fail(err,
+                    QStringLiteral("--%1 tidak untuk %2")
+                        .arg(other->names().constFirst(), command));
+        }
+        QString why;
+        const QString given = parser.value(dbOption);
+        const std::optional<Location> location
+            = given.isEmpty() ? chosenLocation(QString(), &why) : parseLocation(given, &why);
+        if (!location)
+            return fail(err, why);
+        Store store(*location);
+        if (!store.open(
+                dipo::logtool::depotWrites(request) ? Store::Purpose::Write : Store::Purpose::Read))
+            return failStore(err, store);
+        const int code = dipo::logtool::runDepot(store, request, out, err);
+        out.flush();
+        return code;
+    }
+    for (const QCommandLineOption *depotOnly :
+        { &seriesOption, &sinceOption, &noteOption, &hoursOption, &kmOption, &dateOption,
+            &readerOption, &replacedOption, &confirmedOption }) {
+        if (parser.isSet(*depotOnly))
+            return fail(err,
+                QStringLiteral("--%1 hanya untuk loko, meter dan due")
+                    .arg(depotOnly->names().constFirst()));
+    }
     if (!commands.contains(command))
         return fail(err,
             QStringLiteral("perintah \"%1\" tidak dikenal; lihat dipo-log --help").arg(command));

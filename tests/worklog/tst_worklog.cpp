@@ -85,6 +85,7 @@ private slots:
     void migrationFromFirstSchema();
     void depotRegisterAndMeters();
     void mayItRun();
+    void depotOnTheCommandLine();
     void newerSchemaRefused();
     void unusableLog_data();
     void unusableLog();
@@ -757,6 +758,47 @@ void TestWorklog::mayItRun()
                           .arg(id) });
     job({}, Table::builtIn().entry(3)->button);
     QVERIFY(state().mayRun);
+}
+
+void TestWorklog::depotOnTheCommandLine()
+{
+    const QString log = freshLog();
+    const QString loco = QStringLiteral("CC 201 83 12");
+    const QString since = QDate::currentDate().addDays(-40).toString(Qt::ISODate);
+    const auto day
+        = [](int back) { return QDate::currentDate().addDays(-back).toString(Qt::ISODate); };
+    struct Step
+    {
+        QStringList arguments;
+        int code;
+        QByteArray says;
+    };
+    const QList<Step> steps {
+        { { "loko", "tambah", loco, "--seri", "CC 201", "--mulai", since }, 0, "terdaftar" },
+        { { "loko", "tambah", "cc 20183-12", "--mulai", since }, 1, "sudah terdaftar" },
+        { { "loko", "tambah", loco }, 2, "perlu --mulai" },
+        { { "meter", loco, "--jam", "1000", "--km", "120000", "--tanggal", day(20) }, 0,
+            "tersimpan" },
+        { { "meter", loco, "--jam", "900", "--tanggal", day(1) }, 1, "lebih kecil" },
+        { { "meter", loco, "--jam", "990", "--tanggal", day(1), "--meter-baru" }, 0, "tersimpan" },
+        { { "meter", loco, "--km", "200000", "--tanggal", day(1) }, 1, "--yakin" },
+        { { "meter", loco, "--km", "200000", "--tanggal", day(1), "--yakin" }, 0, "tersimpan" },
+        { { "meter", loco }, 0, "990" },
+        { { "meter", loco, "--tanggal", day(1) }, 2, "hanya bersama" },
+        { { "due", loco }, 1, "  - Periksa sistem shutdown terlambat 10 hari" },
+        { { "due" }, 1, "CC 201 83 12\ttidak siap operasi" },
+        { { "due", "--csv" }, 1, "lokomotif,seri,status,terlambat,segera,jam,km,alasan\r\n" },
+        { { "due", "CC 9" }, 1, "belum terdaftar" },
+        { { "loko", "--loko", "CC" }, 2, "tidak untuk loko" },
+        { { "list", "--jam", "5" }, 2, "hanya untuk loko" },
+    };
+    for (const Step &step : steps) {
+        const Run run = dipoLog(QStringList { "--db", log } + step.arguments);
+        const QByteArray said = run.out + run.err;
+        QVERIFY2(run.code == step.code && said.contains(step.says),
+            qPrintable(
+                step.arguments.join(' ') + " -> " + QString::number(run.code) + ": " + said));
+    }
 }
 
 void TestWorklog::newerSchemaRefused()
