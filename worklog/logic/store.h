@@ -153,8 +153,8 @@ public:
         const maintenance::Reading &reading, const QString &reader, double maxPerDay,
         bool confirmed);
     bool needsConfirmation() const { return m_needsConfirmation; }
-    // A locomotive's entries of one kind that no correction replaced, with their steps
-    // and repair links, oldest first.
+    // A locomotive's entries of one kind that no correction replaced, with their repair
+    // links (not their steps), oldest first.
     QList<Entry> entriesOf(const QString &number, Kind kind);
     // A locomotive's readings of one meter, oldest first.
     QList<MeterRecord> readings(const QString &number, maintenance::Meter meter);

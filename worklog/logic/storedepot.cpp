@@ -5,6 +5,7 @@
 
 #include "worklog/logic/worklogtexts.h"
 
+#include <QHash>
 #include <QSqlQuery>
 
 #include <cmath>
@@ -141,10 +142,49 @@ QList<Entry> Store::entriesOf(const QString &number, Kind kind)
     m_error.clear();
     if (m_absent || !database().isOpen())
         return entries;
-    if (!readEntries(QStringLiteral("e.locomotive_key = ? AND e.kind = ? AND NOT EXISTS"
-                                    " (SELECT 1 FROM entry c WHERE c.corrects = e.id)"),
-            { locomotiveKey(number), kindKey(kind) }, entries))
-        entries.clear();
+    const QString where = QStringLiteral("e.locomotive_key = ? AND e.kind = ? AND NOT EXISTS"
+                                         " (SELECT 1 FROM entry c WHERE c.corrects = e.id)");
+    const QString key = locomotiveKey(number);
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT %1 FROM entry e WHERE %2 ORDER BY e.id").arg(entryColumns(), where));
+    query.addBindValue(key);
+    query.addBindValue(kindKey(kind));
+    if (!prepared || !query.exec()) {
+        failRead(query);
+        return entries;
+    }
+    QHash<qint64, qsizetype> index;
+    while (query.next()) {
+        index.insert(query.value(0).toLongLong(), entries.size());
+        entries.append(entryFromRow(query));
+    }
+    if (!ended(query) || entries.isEmpty() || m_version < 2)
+        return m_error.isEmpty() ? entries : QList<Entry>();
+    // The repair links only, of these entries only: a locomotive's entries lie all over
+    // the log, and the steps are not needed here.
+    QSqlQuery repairs(database());
+    repairs.setForwardOnly(true);
+    const bool repairsPrepared
+        = repairs.prepare(QStringLiteral("SELECT entry_id, kind, target_key, caption FROM repair"
+                                         " WHERE entry_id IN (SELECT e.id FROM entry e WHERE %1)"
+                                         " ORDER BY entry_id, position")
+                              .arg(where));
+    repairs.addBindValue(key);
+    repairs.addBindValue(kindKey(kind));
+    if (!repairsPrepared || !repairs.exec()) {
+        failRead(repairs);
+        return {};
+    }
+    while (repairs.next()) {
+        const auto at = index.constFind(repairs.value(0).toLongLong());
+        if (at != index.constEnd())
+            entries[*at].repairs.append(RepairLink { repairs.value(1).toString(),
+                repairs.value(2).toString(), repairs.value(3).toString() });
+    }
+    if (!ended(repairs))
+        return {};
     return entries;
 }
 
