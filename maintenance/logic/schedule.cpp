@@ -8,8 +8,10 @@ namespace dipo::maintenance {
 
 MeterLine::MeterLine(QList<Reading> readings)
 {
-    std::stable_sort(readings.begin(), readings.end(),
-        [](const Reading &a, const Reading &b) { return a.date < b.date; });
+    const auto byDate = [](const Reading &a, const Reading &b) { return a.date < b.date; };
+    if (!std::is_sorted(readings.cbegin(), readings.cend(), byDate))
+        std::stable_sort(readings.begin(), readings.end(), byDate);
+    m_points.reserve(readings.size());
     for (const Reading &reading : readings) {
         if (reading.replaced && !m_points.isEmpty())
             m_offset = m_points.constLast().count;
@@ -20,13 +22,12 @@ MeterLine::MeterLine(QList<Reading> readings)
 
 std::optional<double> MeterLine::at(const QDate &date) const
 {
-    std::optional<double> found;
-    for (const Point &point : m_points) {
-        if (point.date > date)
-            break;
-        found = point.count;
-    }
-    return found;
+    // The last point on or before the date: the points are in date order.
+    const auto after = std::upper_bound(m_points.cbegin(), m_points.cend(), date,
+        [](const QDate &day, const Point &point) { return day < point.date; });
+    if (after == m_points.cbegin())
+        return std::nullopt;
+    return std::prev(after)->count;
 }
 
 std::optional<double> MeterLine::latest() const
@@ -47,13 +48,9 @@ std::optional<double> MeterLine::perDay() const
         return std::nullopt;
     const Point &last = m_points.constLast();
     const QDate from = last.date.addDays(-30);
-    const Point *first = nullptr;
-    for (const Point &point : m_points) {
-        if (point.date >= from) {
-            first = &point;
-            break;
-        }
-    }
+    const auto found = std::lower_bound(m_points.cbegin(), m_points.cend(), from,
+        [](const Point &point, const QDate &day) { return point.date < day; });
+    const Point *first = found == m_points.cend() ? nullptr : &*found;
     const qint64 days = first ? first->date.daysTo(last.date) : 0;
     if (days <= 0)
         return std::nullopt;

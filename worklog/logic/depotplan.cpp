@@ -20,9 +20,7 @@ namespace {
 
 MeterLine meterLine(Store &store, const QString &number, Meter meter, bool *ok)
 {
-    QList<maintenance::Reading> readings;
-    for (const MeterRecord &record : store.readings(number, meter))
-        readings << record.reading;
+    const QList<maintenance::Reading> readings = store.meterReadings(number, meter);
     *ok = *ok && store.errorString().isEmpty();
     return MeterLine(readings);
 }
@@ -82,17 +80,29 @@ std::optional<LocomotiveState> locomotiveState(Store &store, const maintenance::
         const maintenance::Entry *entry = guide.entry(component);
         return entry ? entry->button.simplified() : QString();
     };
+    // Each job's day and what it did, worked out once: a local time costs a look at the
+    // time zone.
+    struct Done
+    {
+        QDate day;
+        QString task;
+        QString component; // the guide's component caption, for a job naming no task
+    };
+    QList<Done> done;
+    done.reserve(jobs.size());
+    for (const Entry &job : jobs)
+        done.append({ job.when.toLocalTime().date(), job.task,
+            job.task.isEmpty() && job.system == jobs::maintenanceSystem ? job.subject.simplified()
+                                                                        : QString() });
     for (const maintenance::PlanTask &task : plan.tasks()) {
         TaskState taskState;
         taskState.task = &task;
         const QString caption = componentCaption(task.component);
-        for (const Entry &job : jobs) {
-            const bool forTask = job.task == task.id
-                || (job.task.isEmpty() && job.system == jobs::maintenanceSystem
-                    && job.subject.simplified() == caption);
-            const QDate day = job.when.toLocalTime().date();
-            if (forTask && (!taskState.last || day > *taskState.last))
-                taskState.last = day;
+        for (const Done &job : done) {
+            const bool forTask
+                = job.task == task.id || (!job.component.isEmpty() && job.component == caption);
+            if (forTask && (!taskState.last || job.day > *taskState.last))
+                taskState.last = job.day;
         }
         taskState.due = maintenance::dueState(
             task, taskState.last, locomotive.inService, hours, km, today, ahead);

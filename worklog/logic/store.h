@@ -156,6 +156,8 @@ public:
     // A locomotive's entries of one kind that no correction replaced, with their repair
     // links (not their steps), oldest first.
     QList<Entry> entriesOf(const QString &number, Kind kind);
+    // The same, only the readings themselves: what the plan is worked out from.
+    QList<maintenance::Reading> meterReadings(const QString &number, maintenance::Meter meter);
     // A locomotive's readings of one meter, oldest first.
     QList<MeterRecord> readings(const QString &number, maintenance::Meter meter);
     // The day a planned task was last done on a locomotive: the latest job (no

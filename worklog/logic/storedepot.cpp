@@ -188,6 +188,49 @@ QList<Entry> Store::entriesOf(const QString &number, Kind kind)
     return entries;
 }
 
+namespace {
+
+// "yyyy-MM-dd" as the log writes it, read without the general parser.
+QDate isoDay(const QString &text)
+{
+    if (text.size() != 10 || text.at(4) != QLatin1Char('-') || text.at(7) != QLatin1Char('-'))
+        return QDate::fromString(text, Qt::ISODate);
+    const auto digits = [&](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i)
+            value = value * 10 + text.at(i).digitValue();
+        return value;
+    };
+    return QDate(digits(0, 4), digits(5, 2), digits(8, 2));
+}
+
+} // namespace
+
+QList<Reading> Store::meterReadings(const QString &number, Meter meter)
+{
+    QList<Reading> found;
+    m_error.clear();
+    if (m_absent || !database().isOpen() || m_version < 4)
+        return found;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT read_on, reading, replaced FROM meter_reading"
+                       " WHERE locomotive_key = ? AND meter = ? ORDER BY read_on, id"));
+    query.addBindValue(locomotiveKey(number));
+    query.addBindValue(meterKey(meter));
+    if (!prepared || !query.exec()) {
+        failRead(query);
+        return found;
+    }
+    while (query.next())
+        found.append({ isoDay(query.value(0).toString()), query.value(1).toDouble(),
+            query.value(2).toInt() != 0 });
+    if (!ended(query))
+        found.clear();
+    return found;
+}
+
 QList<MeterRecord> Store::readings(const QString &number, Meter meter)
 {
     QList<MeterRecord> found;
