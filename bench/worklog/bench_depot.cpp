@@ -123,6 +123,15 @@ int main(int argc, char **argv)
     }
     std::printf("depot computed: %.0f ms (%d of %lld not ready)\n", double(timer.elapsed()),
         notReady, qlonglong(locos.size()));
+    // Its parts: the jobs, and the readings a plan needs.
+    timer.restart();
+    for (const Locomotive &loco : locos)
+        store.jobsOf(loco.number);
+    const double jobsMs = double(timer.elapsed());
+    timer.restart();
+    for (const Locomotive &loco : locos)
+        store.meterReadings(loco.number, dipo::maintenance::Meter::Hours, { loco.inService });
+    std::printf("of which: jobs %.0f ms, one meter %.0f ms\n", jobsMs, double(timer.elapsed()));
     timer.restart();
     const auto one = locomotiveState(store, plan, guide, locos.constFirst(), today);
     std::printf("one locomotive: %.1f ms\n", double(timer.nsecsElapsed()) / 1e6);

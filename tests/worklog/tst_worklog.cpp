@@ -678,6 +678,16 @@ void TestWorklog::depotRegisterAndMeters()
         line << record.reading;
     QCOMPARE(line.size(), 5);
     QCOMPARE(*dipo::maintenance::MeterLine(line).latest(), 1405.0);
+    // Only the readings a plan needs give the same counts as all of them.
+    const dipo::maintenance::MeterLine whole(line);
+    const QList<QDate> asked { day(1), day(20), day(22), day(30), QDate(2020, 1, 1) };
+    const dipo::maintenance::MeterLine needed(
+        store->meterReadings(QStringLiteral("CC 201 83 12"), Meter::Hours, asked, 1));
+    for (const QDate &on : asked)
+        QCOMPARE(needed.at(on), whole.at(on));
+    QCOMPARE(needed.latest(), whole.latest());
+    QCOMPARE(needed.first(), whole.first());
+    QCOMPARE(needed.perDay(), whole.perDay());
     QVERIFY(store->readings(QStringLiteral("CC 201 83 12"), Meter::Km).isEmpty());
 
     // Last done: a job naming the task, or naming only its component; not a replaced one.

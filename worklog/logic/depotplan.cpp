@@ -18,13 +18,6 @@ using maintenance::MeterLine;
 
 namespace {
 
-MeterLine meterLine(Store &store, const QString &number, Meter meter, bool *ok)
-{
-    const QList<maintenance::Reading> readings = store.meterReadings(number, meter);
-    *ok = *ok && store.errorString().isEmpty();
-    return MeterLine(readings);
-}
-
 int urgency(const TaskState &state)
 {
     if (!state.due)
@@ -65,16 +58,12 @@ std::optional<LocomotiveState> locomotiveState(Store &store, const maintenance::
 {
     LocomotiveState state;
     state.locomotive = locomotive;
-    bool ok = true;
-    const MeterLine hours = meterLine(store, locomotive.number, Meter::Hours, &ok);
-    const MeterLine km = meterLine(store, locomotive.number, Meter::Km, &ok);
-    const QList<Entry> jobs = store.entriesOf(locomotive.number, Kind::Job);
-    ok = ok && store.errorString().isEmpty();
-    const QList<Entry> diagnoses = store.entriesOf(locomotive.number, Kind::Diagnosis);
-    if (!ok || !store.errorString().isEmpty())
+    const QList<Store::JobDone> jobs = store.jobsOf(locomotive.number);
+    if (!store.errorString().isEmpty())
         return std::nullopt;
-    state.hours = hours.latest();
-    state.km = km.latest();
+    const QList<Entry> diagnoses = store.entriesOf(locomotive.number, Kind::Diagnosis);
+    if (!store.errorString().isEmpty())
+        return std::nullopt;
 
     const auto componentCaption = [&](int component) {
         const maintenance::Entry *entry = guide.entry(component);
@@ -90,20 +79,40 @@ std::optional<LocomotiveState> locomotiveState(Store &store, const maintenance::
     };
     QList<Done> done;
     done.reserve(jobs.size());
-    for (const Entry &job : jobs)
-        done.append({ job.when.toLocalTime().date(), job.task,
+    for (const Store::JobDone &job : jobs)
+        done.append({ QDateTime::fromSecsSinceEpoch(job.madeAt).date(), job.task,
             job.task.isEmpty() && job.system == jobs::maintenanceSystem ? job.subject.simplified()
                                                                         : QString() });
+    QList<std::optional<QDate>> lasts;
+    QList<QDate> days { locomotive.inService };
     for (const maintenance::PlanTask &task : plan.tasks()) {
-        TaskState taskState;
-        taskState.task = &task;
         const QString caption = componentCaption(task.component);
+        std::optional<QDate> last;
         for (const Done &job : done) {
             const bool forTask
                 = job.task == task.id || (!job.component.isEmpty() && job.component == caption);
-            if (forTask && (!taskState.last || job.day > *taskState.last))
-                taskState.last = job.day;
+            if (forTask && (!last || job.day > *last))
+                last = job.day;
         }
+        lasts << last;
+        if (last && !days.contains(*last))
+            days << *last;
+    }
+    // The meters on those days, the latest and the recent use: not every reading.
+    const MeterLine hours(store.meterReadings(locomotive.number, Meter::Hours, days));
+    if (!store.errorString().isEmpty())
+        return std::nullopt;
+    const MeterLine km(store.meterReadings(locomotive.number, Meter::Km, days));
+    if (!store.errorString().isEmpty())
+        return std::nullopt;
+    state.hours = hours.latest();
+    state.km = km.latest();
+
+    for (qsizetype t = 0; t < plan.tasks().size(); ++t) {
+        const maintenance::PlanTask &task = plan.tasks().at(t);
+        TaskState taskState;
+        taskState.task = &task;
+        taskState.last = lasts.at(t);
         taskState.due = maintenance::dueState(
             task, taskState.last, locomotive.inService, hours, km, today, ahead);
         if (taskState.due && taskState.due->status == Due::Status::Overdue) {
@@ -139,17 +148,19 @@ std::optional<LocomotiveState> locomotiveState(Store &store, const maintenance::
             const bool maintenanceLink = *kind == diagnosis::Repair::Kind::Maintenance;
             const QString caption
                 = maintenanceLink ? componentCaption(link.key.toInt()) : QString();
-            const bool done = std::any_of(jobs.cbegin(), jobs.cend(), [&](const Entry &job) {
-                if (job.when < diagnosis.when)
-                    return false;
-                if (maintenanceLink) {
-                    const maintenance::PlanTask *task = plan.task(job.task);
-                    return (job.system == jobs::maintenanceSystem
-                               && job.subject.simplified() == caption)
-                        || (task && QString::number(task->component) == link.key);
-                }
-                return job.system == jobs::tuneupSystem;
-            });
+            const qint64 found = diagnosis.when.toSecsSinceEpoch();
+            const bool done
+                = std::any_of(jobs.cbegin(), jobs.cend(), [&](const Store::JobDone &job) {
+                      if (job.madeAt < found)
+                          return false;
+                      if (maintenanceLink) {
+                          const maintenance::PlanTask *task = plan.task(job.task);
+                          return (job.system == jobs::maintenanceSystem
+                                     && job.subject.simplified() == caption)
+                              || (task && QString::number(task->component) == link.key);
+                      }
+                      return job.system == jobs::tuneupSystem;
+                  });
             if (!done)
                 missing << link.caption;
         }

@@ -783,6 +783,8 @@ bool Store::runMigration(int toVersion)
               << QStringLiteral(
                      "CREATE INDEX meter_reading_of ON meter_reading (locomotive_key, meter,"
                      " read_on, id)")
+              << QStringLiteral("CREATE INDEX meter_reading_replaced ON meter_reading"
+                                " (locomotive_key, meter) WHERE replaced = 1")
               << QStringLiteral("ALTER TABLE entry ADD COLUMN task_id TEXT NOT NULL DEFAULT ''");
         for (const QString &sql : steps) {
             if (!execText(sql))

@@ -158,6 +158,20 @@ public:
     QList<Entry> entriesOf(const QString &number, Kind kind);
     // The same, only the readings themselves: what the plan is worked out from.
     QList<maintenance::Reading> meterReadings(const QString &number, maintenance::Meter meter);
+    // Only the readings a plan needs, with the same counts as all of them: the first and
+    // the latest, those of the recent days before the latest, every replaced meter and
+    // the reading before it, and the last one on or before each of the days.
+    QList<maintenance::Reading> meterReadings(const QString &number, maintenance::Meter meter,
+        const QList<QDate> &days, int recentDays = 30);
+    // A locomotive's jobs that no correction replaced, as much as a plan needs of them.
+    struct JobDone
+    {
+        qint64 madeAt = 0; // seconds since the epoch
+        QString system;
+        QString subject;
+        QString task;
+    };
+    QList<JobDone> jobsOf(const QString &number);
     // A locomotive's readings of one meter, oldest first.
     QList<MeterRecord> readings(const QString &number, maintenance::Meter meter);
     // The day a planned task was last done on a locomotive: the latest job (no

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dipo::worklog {
@@ -226,6 +227,130 @@ QList<Reading> Store::meterReadings(const QString &number, Meter meter)
     while (query.next())
         found.append({ isoDay(query.value(0).toString()), query.value(1).toDouble(),
             query.value(2).toInt() != 0 });
+    if (!ended(query))
+        found.clear();
+    return found;
+}
+
+QList<Reading> Store::meterReadings(
+    const QString &number, Meter meter, const QList<QDate> &days, int recentDays)
+{
+    QList<Reading> found;
+    m_error.clear();
+    if (m_absent || !database().isOpen() || m_version < 4)
+        return found;
+    const QString key = locomotiveKey(number);
+    const QString meterName = meterKey(meter);
+    struct Row
+    {
+        qint64 id;
+        Reading reading;
+    };
+    QHash<qint64, Row> rows;
+    const auto collect = [&](QSqlQuery &query) {
+        while (query.next()) {
+            const qint64 id = query.value(0).toLongLong();
+            rows.insert(id,
+                { id,
+                    { isoDay(query.value(1).toString()), query.value(2).toDouble(),
+                        query.value(3).toInt() != 0 } });
+        }
+        return ended(query);
+    };
+    const auto run = [&](const QString &sql, const QList<QVariant> &values) {
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) {
+            failRead(query);
+            return false;
+        }
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        if (!query.exec()) {
+            failRead(query);
+            return false;
+        }
+        return collect(query);
+    };
+    const QString columns
+        = QStringLiteral("SELECT id, read_on, reading, replaced FROM meter_reading");
+    const QString ofMeter = QStringLiteral(" WHERE locomotive_key = ? AND meter = ?");
+    // The first and the latest reading, every replaced meter, and the recent days.
+    if (!run(
+            columns + ofMeter + QStringLiteral(" ORDER BY read_on, id LIMIT 1"), { key, meterName })
+        || !run(columns + ofMeter + QStringLiteral(" ORDER BY read_on DESC, id DESC LIMIT 1"),
+            { key, meterName }))
+        return {};
+    if (rows.isEmpty())
+        return found;
+    QDate latest;
+    for (const Row &row : std::as_const(rows))
+        latest = std::max(latest, row.reading.date);
+    if (!run(columns + ofMeter + QStringLiteral(" AND read_on >= ?"),
+            { key, meterName, dayText(latest.addDays(-recentDays)) })
+        || !run(columns + ofMeter + QStringLiteral(" AND replaced = 1"), { key, meterName }))
+        return {};
+    // The reading before each replaced meter: the count it carries over.
+    QList<Row> replaced;
+    for (const Row &row : std::as_const(rows))
+        if (row.reading.replaced)
+            replaced << row;
+    for (const Row &row : replaced) {
+        const QString day = dayText(row.reading.date);
+        if (!run(columns + ofMeter
+                    + QStringLiteral(" AND (read_on < ? OR (read_on = ? AND id < ?))"
+                                     " ORDER BY read_on DESC, id DESC LIMIT 1"),
+                { key, meterName, day, day, row.id }))
+            return {};
+    }
+    // The last reading on or before each day asked.
+    if (!days.isEmpty()) {
+        QStringList values;
+        QList<QVariant> bound;
+        for (const QDate &day : days) {
+            values << QStringLiteral("(?)");
+            bound << dayText(day);
+        }
+        bound << key << meterName;
+        if (!run(QStringLiteral("WITH d(day) AS (VALUES %1) SELECT r.id, r.read_on, r.reading,"
+                                " r.replaced FROM d JOIN meter_reading r ON r.id = (SELECT s.id"
+                                " FROM meter_reading s WHERE s.locomotive_key = ? AND s.meter = ?"
+                                " AND s.read_on <= d.day ORDER BY s.read_on DESC, s.id DESC"
+                                " LIMIT 1)")
+                     .arg(values.join(QStringLiteral(", "))),
+                bound))
+            return {};
+    }
+    QList<Row> ordered = rows.values();
+    std::sort(ordered.begin(), ordered.end(), [](const Row &a, const Row &b) {
+        return a.reading.date != b.reading.date ? a.reading.date < b.reading.date : a.id < b.id;
+    });
+    for (const Row &row : ordered)
+        found << row.reading;
+    return found;
+}
+
+QList<Store::JobDone> Store::jobsOf(const QString &number)
+{
+    QList<JobDone> found;
+    m_error.clear();
+    if (m_absent || !database().isOpen())
+        return found;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT e.made_at, e.system_name, e.subject, %1 FROM entry e"
+                       " WHERE e.locomotive_key = ? AND e.kind = 'job' AND NOT EXISTS"
+                       " (SELECT 1 FROM entry c WHERE c.corrects = e.id) ORDER BY e.made_at, e.id")
+            .arg(m_version >= 4 ? QStringLiteral("e.task_id") : QStringLiteral("''")));
+    query.addBindValue(locomotiveKey(number));
+    if (!prepared || !query.exec()) {
+        failRead(query);
+        return found;
+    }
+    while (query.next())
+        found.append({ query.value(0).toLongLong(), query.value(1).toString(),
+            query.value(2).toString(), query.value(3).toString() });
     if (!ended(query))
         found.clear();
     return found;
